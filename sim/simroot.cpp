@@ -1,0 +1,185 @@
+#include "simroot.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace SimRoot {
+
+namespace {
+
+struct InitialFile
+{
+    const char *path;
+    const char *text;
+};
+
+// What a freshly booted board shows. Values end in "\n" as the kernel's do.
+const InitialFile initialFiles[] = {
+    {"/sys/class/gpio/export", ""},
+    {"/sys/class/gpio/unexport", ""},
+    {"/sys/class/pwm/pwmchip1/export", ""},
+    {"/sys/class/pwm/pwmchip1/unexport", ""},
+    {"/sys/class/pwm/pwmchip1/pwm0/period", "0\n"},
+    {"/sys/class/pwm/pwmchip1/pwm0/duty_cycle", "0\n"},
+    {"/sys/class/pwm/pwmchip1/pwm0/enable", "0\n"},
+    {"/sys/class/backlight/backlight/brightness", "7\n"},
+    {"/sys/class/backlight/backlight/max_brightness", "7\n"},
+    {"/sys/class/power_supply/bq27426-0/capacity", "80\n"},
+    {"/sys/class/power_supply/bq27426-0/voltage_now", "3900000\n"},
+    {"/sys/class/power_supply/bq27426-0/current_now", "-250000\n"},
+    {"/sys/class/power_supply/bq27426-0/temp", "250\n"},
+    {"/sys/class/power_supply/bq24190-battery/status", "Discharging\n"},
+    {"/sys/bus/iio/devices/iio:device0/scan_elements/in_voltage0_en", "0\n"},
+    {"/sys/bus/iio/devices/iio:device0/buffer/length", "0\n"},
+    {"/sys/bus/iio/devices/iio:device0/buffer/enable", "0\n"},
+    {"/sys/bus/iio/devices/iio:device0/in_voltage1_raw", "0\n"},
+    {"/sys/bus/iio/devices/iio:device0/in_voltage4_raw", "1365\n"},
+    {"/sys/bus/iio/devices/iio:device0/in_voltage5_raw", "2730\n"},
+    {"/sys/bus/i2c/devices/1-0018/registers", ""},
+    {"/dev/iio:device0", ""},
+    {"/home/root/serialNumber", "KX5-00001\n"},
+    {"/home/root/productionDate", "2026-01-15\n"},
+    {"/home/root/bspinfo", "KX500 BSP simulated\n"},
+    {"/sim/commands.log", ""},
+    {"/sim/mounts", ""},
+};
+
+const char *const initialFolders[] = {
+    "/media/kx500",
+    "/media/ramdisk",
+    "/home/root",
+    "/var/lib/alsa",
+    "/usr/lib/fonts",
+    "/dev",
+    "/bin",
+    "/sim",
+};
+
+// Every stand-in records its call; a few also play the effect that matters.
+// The root is found from the script's own place, so the stand-ins work
+// whichever process runs them.
+const char *const standInHeader =
+    "#!/bin/sh\n"
+    "root=$(cd \"$(dirname \"$0\")/..\" && pwd)\n"
+    "name=$(basename \"$0\")\n"
+    "printf '%s\\n' \"$name${*:+ $*}\" >> \"$root/sim/commands.log\"\n";
+
+const char *standInBody(const QString &name)
+{
+    if (name == QLatin1String("mount"))
+        return "mounts=\"$root/sim/mounts\"\n"
+               "if [ $# -eq 0 ]; then cat \"$mounts\"; exit 0; fi\n"
+               "if [ $# -ne 2 ]; then echo \"mount: usage: mount DEVICE DIR\" >&2; exit 1; fi\n"
+               "if grep -q \" $2\\$\" \"$mounts\"; then echo \"mount: $2: already mounted\" >&2; exit 32; fi\n"
+               "printf '%s %s\\n' \"$1\" \"$2\" >> \"$mounts\"\n";
+    if (name == QLatin1String("umount"))
+        return "mounts=\"$root/sim/mounts\"\n"
+               "if ! grep -q -e \"^$1 \" -e \" $1\\$\" \"$mounts\"; then echo \"umount: $1: not mounted\" >&2; exit 32; fi\n"
+               "grep -v -e \"^$1 \" -e \" $1\\$\" \"$mounts\" > \"$mounts.new\"\n"
+               "mv \"$mounts.new\" \"$mounts\"\n";
+    if (name == QLatin1String("poweroff") || name == QLatin1String("reboot"))
+        return "[ -e \"$root/sim/end-program-on-poweroff\" ] && kill -TERM \"$PPID\"\n"
+               "exit 0\n";
+    if (name == QLatin1String("date"))
+        // Reading the clock is harmless; setting it never reaches the host.
+        return "case \"$#:$1\" in 0:|1:+*) exec /bin/date \"$@\" ;; esac\n"
+               "exit 0\n";
+    if (name == QLatin1String("df"))
+        return "cat <<'DF'\n"
+               "Filesystem     Type      Size  Used Avail Use% Mounted on\n"
+               "ubi0:root      ubifs     214M  121M   93M  57% /\n"
+               "/dev/mmcblk0p3 vfat      3.6G   12M  3.6G   1% /media/kx500\n"
+               "DF\n";
+    return "exit 0\n";
+}
+
+bool writeNew(const QString &file, const QByteArray &text, QString *error)
+{
+    if (QFileInfo::exists(file))
+        return true;
+    QFile f(file);
+    if (!f.open(QIODevice::WriteOnly) || f.write(text) != text.size()) {
+        if (error)
+            *error = QStringLiteral("cannot write %1: %2").arg(file, f.errorString());
+        return false;
+    }
+    return true;
+}
+
+bool makeFolder(const QString &folder, QString *error)
+{
+    if (QDir().mkpath(folder))
+        return true;
+    if (error)
+        *error = QStringLiteral("cannot create folder %1").arg(folder);
+    return false;
+}
+
+} // namespace
+
+const QList<int> &gpioLines()
+{
+    static const QList<int> lines = {16, 17, 48, 50, 54, 58, 59, 65, 96, 113, 114, 115};
+    return lines;
+}
+
+const QStringList &standInCommands()
+{
+    static const QStringList names = {
+        QStringLiteral("fsck"), QStringLiteral("mount"), QStringLiteral("umount"),
+        QStringLiteral("poweroff"), QStringLiteral("reboot"), QStringLiteral("date"),
+        QStringLiteral("hwclock"), QStringLiteral("modprobe"), QStringLiteral("alsactl"),
+        QStringLiteral("rm"), QStringLiteral("df")};
+    return names;
+}
+
+bool create(const QString &dir, QString *error)
+{
+    const QString root = QDir(dir).absolutePath();
+    for (const char *folder : initialFolders) {
+        if (!makeFolder(root + QLatin1String(folder), error))
+            return false;
+    }
+    for (const InitialFile &file : initialFiles) {
+        const QString full = root + QLatin1String(file.path);
+        if (!makeFolder(QFileInfo(full).path(), error) || !writeNew(full, file.text, error))
+            return false;
+    }
+    for (int line : gpioLines()) {
+        const QString base = root + QStringLiteral("/sys/class/gpio/gpio%1/").arg(line);
+        if (!makeFolder(base, error) || !writeNew(base + QLatin1String("direction"), "in\n", error)
+            || !writeNew(base + QLatin1String("value"), "0\n", error))
+            return false;
+    }
+    for (const QString &name : standInCommands()) {
+        const QString file = root + QLatin1String("/bin/") + name;
+        const QByteArray script = QByteArray(standInHeader) + standInBody(name);
+        if (!writeNew(file, script, error))
+            return false;
+        QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                        | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther
+                                        | QFile::ExeOther);
+    }
+    return true;
+}
+
+bool writeState(const QString &dir, const QString &devicePath, const QByteArray &text)
+{
+    QSaveFile f(QDir(dir).absolutePath() + devicePath);
+    if (!f.open(QIODevice::WriteOnly))
+        return false;
+    f.write(text);
+    return f.commit();
+}
+
+QByteArray readState(const QString &dir, const QString &devicePath)
+{
+    QFile f(QDir(dir).absolutePath() + devicePath);
+    if (!f.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return f.readAll();
+}
+
+} // namespace SimRoot
