@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build ccache pkg-config git
+  build-essential cmake ninja-build ccache pkg-config git python3
   qtbase5-dev qtbase5-dev-tools qttools5-dev qttools5-dev-tools
   qtmultimedia5-dev libqt5multimedia5-plugins
   libqt5serialport5-dev qtpositioning5-dev libqt5svg5-dev

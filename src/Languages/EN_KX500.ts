@@ -1,0 +1,365 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>MainMenu</name>
+    <message>
+        <source>Histogram</source>
+        <translation>Pinpointing</translation>
+    </message>
+    <message>
+        <source>H2Sensor</source>
+        <translation>H2 sensor</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Management</source>
+        <translation>Management</translation>
+    </message>
+    <message>
+        <source>Longterm</source>
+        <translation>Long-term</translation>
+    </message>
+    <message>
+        <source>Pipelocating</source>
+        <translation>Pipe locating</translation>
+    </message>
+    <message>
+        <source>Debug</source>
+        <translation>Debug</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Pressuresensor</source>
+        <translation>Pressure sensor</translation>
+    </message>
+    <message>
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message>
+        <source>Measurements</source>
+        <translation>Measurements</translation>
+    </message>
+</context>
+<context>
+    <name>Management</name>
+    <message>
+        <source>Measurements</source>
+        <translation>Measurements</translation>
+    </message>
+    <message>
+        <source>Datatransmission</source>
+        <translation>Data transfer</translation>
+    </message>
+    <message>
+        <source>RM-3</source>
+        <translation>RM-3</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Update</translation>
+    </message>
+    <message>
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+</context>
+<context>
+    <name>Systemsettings</name>
+    <message>
+        <source>ModeMuteButton</source>
+        <translation>Mute key mode</translation>
+    </message>
+    <message>
+        <source>HearingProtection</source>
+        <translation>Hearing protection</translation>
+    </message>
+    <message>
+        <source>Customize</source>
+        <translation>Customise screens</translation>
+    </message>
+    <message>
+        <source>PairedHeadphone</source>
+        <translation>Paired headphones</translation>
+    </message>
+    <message>
+        <source>PairedMicrophone</source>
+        <translation>Paired RM-3</translation>
+    </message>
+    <message>
+        <source>FavouriteButton</source>
+        <translation>Favourite key</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Brightness</translation>
+    </message>
+    <message>
+        <source>PowerSaving</source>
+        <translation>Power saving</translation>
+    </message>
+    <message>
+        <source>Systeminformation</source>
+        <translation>System information</translation>
+    </message>
+    <message>
+        <source>ResetToDeliverystate</source>
+        <translation>Reset to delivery state</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Timezone</source>
+        <translation>Time zone</translation>
+    </message>
+    <message>
+        <source>DaylightSavingTime</source>
+        <translation>Daylight saving time</translation>
+    </message>
+    <message>
+        <source>Switch</source>
+        <translation>Switch</translation>
+    </message>
+    <message>
+        <source>PushButton</source>
+        <translation>Push button</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>Active</translation>
+    </message>
+    <message>
+        <source>Inactive</source>
+        <translation>Inactive</translation>
+    </message>
+    <message>
+        <source>differentValues</source>
+        <translation>Various settings</translation>
+    </message>
+    <message>
+        <source>low</source>
+        <translation>low</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <translation>medium</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <translation>high</translation>
+    </message>
+    <message>
+        <source>FW: %1</source>
+        <translation>FW: %1</translation>
+    </message>
+    <message>
+        <source>Summertime</source>
+        <translation>Summer time</translation>
+    </message>
+    <message>
+        <source>Wintertime</source>
+        <translation>Winter time</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>never</translation>
+    </message>
+    <message>
+        <source>Berlin</source>
+        <translation>Berlin</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>Screenshot</translation>
+    </message>
+    <message>
+        <source>LevelMeasurement</source>
+        <translation>Level measurement</translation>
+    </message>
+    <message>
+        <source>LongtermMeasurement</source>
+        <translation>Long-term measurement</translation>
+    </message>
+    <message>
+        <source>H2-Sensor</source>
+        <translation>H2 sensor</translation>
+    </message>
+    <message>
+        <source>PreviousPage</source>
+        <translation>Previous page</translation>
+    </message>
+    <message>
+        <source>Mainmenu</source>
+        <translation>Main menu</translation>
+    </message>
+    <message>
+        <source>NextPage</source>
+        <translation>Next page</translation>
+    </message>
+    <message>
+        <source>Histogram</source>
+        <translation>Pinpointing</translation>
+    </message>
+    <message>
+        <source>Pipelocating</source>
+        <translation>Pipe locating</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageSelect</name>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>German</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>French</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italian</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Spanish</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Chinese</translation>
+    </message>
+    <message>
+        <source>Czech</source>
+        <translation>Czech</translation>
+    </message>
+    <message>
+        <source>Hungarian</source>
+        <translation>Hungarian</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Russian</translation>
+    </message>
+    <message>
+        <source>Slovenian</source>
+        <translation>Slovenian</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Japanese</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Polish</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>Portuguese</translation>
+    </message>
+    <message>
+        <source>Romanian</source>
+        <translation>Romanian</translation>
+    </message>
+    <message>
+        <source>Slovakian</source>
+        <translation>Slovakian</translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation>Swedish</translation>
+    </message>
+    <message>
+        <source>Suomi</source>
+        <translation>Suomi</translation>
+    </message>
+    <message>
+        <source>Danish</source>
+        <translation>Danish</translation>
+    </message>
+    <message>
+        <source>Norwegian</source>
+        <translation>Norwegian</translation>
+    </message>
+    <message>
+        <source>Bulgarian</source>
+        <translation>Bulgarian</translation>
+    </message>
+    <message>
+        <source>Croatian</source>
+        <translation>Croatian</translation>
+    </message>
+    <message>
+        <source>Korean</source>
+        <translation>Korean</translation>
+    </message>
+    <message>
+        <source>Serbian</source>
+        <translation>Serbian</translation>
+    </message>
+    <message>
+        <source>Turkish</source>
+        <translation>Turkish</translation>
+    </message>
+</context>
+<context>
+    <name>DebugMenu</name>
+    <message>
+        <source>Debug menu</source>
+        <translation>Debug menu</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>ServiceMenuNotAvailable</source>
+        <translation>The functions of this service menu are not available in this version.</translation>
+    </message>
+</context>
+<context>
+    <name>PendingScreen</name>
+    <message>
+        <source>NotAvailableYet</source>
+        <translation>This function is not available in this version.</translation>
+    </message>
+</context>
+<context>
+    <name>TestMenu</name>
+    <message>
+        <source>Factory test menu</source>
+        <translation>Factory test menu</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>ServiceMenuNotAvailable</source>
+        <translation>The functions of this service menu are not available in this version.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,365 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ko_KR">
+<context>
+    <name>MainMenu</name>
+    <message>
+        <source>Histogram</source>
+        <translation type="unfinished">Pinpointing</translation>
+    </message>
+    <message>
+        <source>H2Sensor</source>
+        <translation type="unfinished">H2 sensor</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation type="unfinished">Level</translation>
+    </message>
+    <message>
+        <source>Management</source>
+        <translation type="unfinished">Management</translation>
+    </message>
+    <message>
+        <source>Longterm</source>
+        <translation type="unfinished">Long-term</translation>
+    </message>
+    <message>
+        <source>Pipelocating</source>
+        <translation type="unfinished">Pipe locating</translation>
+    </message>
+    <message>
+        <source>Debug</source>
+        <translation type="unfinished">Debug</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation type="unfinished">Test</translation>
+    </message>
+    <message>
+        <source>Pressuresensor</source>
+        <translation type="unfinished">Pressure sensor</translation>
+    </message>
+    <message>
+        <source>GPS</source>
+        <translation type="unfinished">GPS</translation>
+    </message>
+    <message>
+        <source>Measurements</source>
+        <translation type="unfinished">Measurements</translation>
+    </message>
+</context>
+<context>
+    <name>Management</name>
+    <message>
+        <source>Measurements</source>
+        <translation type="unfinished">Measurements</translation>
+    </message>
+    <message>
+        <source>Datatransmission</source>
+        <translation type="unfinished">Data transfer</translation>
+    </message>
+    <message>
+        <source>RM-3</source>
+        <translation type="unfinished">RM-3</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation type="unfinished">Update</translation>
+    </message>
+    <message>
+        <source>GPS</source>
+        <translation type="unfinished">GPS</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished">Settings</translation>
+    </message>
+</context>
+<context>
+    <name>Systemsettings</name>
+    <message>
+        <source>ModeMuteButton</source>
+        <translation type="unfinished">Mute key mode</translation>
+    </message>
+    <message>
+        <source>HearingProtection</source>
+        <translation type="unfinished">Hearing protection</translation>
+    </message>
+    <message>
+        <source>Customize</source>
+        <translation type="unfinished">Customise screens</translation>
+    </message>
+    <message>
+        <source>PairedHeadphone</source>
+        <translation type="unfinished">Paired headphones</translation>
+    </message>
+    <message>
+        <source>PairedMicrophone</source>
+        <translation type="unfinished">Paired RM-3</translation>
+    </message>
+    <message>
+        <source>FavouriteButton</source>
+        <translation type="unfinished">Favourite key</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation type="unfinished">Brightness</translation>
+    </message>
+    <message>
+        <source>PowerSaving</source>
+        <translation type="unfinished">Power saving</translation>
+    </message>
+    <message>
+        <source>Systeminformation</source>
+        <translation type="unfinished">System information</translation>
+    </message>
+    <message>
+        <source>ResetToDeliverystate</source>
+        <translation type="unfinished">Reset to delivery state</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished">Language</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished">Time</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished">Date</translation>
+    </message>
+    <message>
+        <source>Timezone</source>
+        <translation type="unfinished">Time zone</translation>
+    </message>
+    <message>
+        <source>DaylightSavingTime</source>
+        <translation type="unfinished">Daylight saving time</translation>
+    </message>
+    <message>
+        <source>Switch</source>
+        <translation type="unfinished">Switch</translation>
+    </message>
+    <message>
+        <source>PushButton</source>
+        <translation type="unfinished">Push button</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation type="unfinished">Active</translation>
+    </message>
+    <message>
+        <source>Inactive</source>
+        <translation type="unfinished">Inactive</translation>
+    </message>
+    <message>
+        <source>differentValues</source>
+        <translation type="unfinished">Various settings</translation>
+    </message>
+    <message>
+        <source>low</source>
+        <translation type="unfinished">low</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <translation type="unfinished">medium</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <translation type="unfinished">high</translation>
+    </message>
+    <message>
+        <source>FW: %1</source>
+        <translation type="unfinished">FW: %1</translation>
+    </message>
+    <message>
+        <source>Summertime</source>
+        <translation type="unfinished">Summer time</translation>
+    </message>
+    <message>
+        <source>Wintertime</source>
+        <translation type="unfinished">Winter time</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation type="unfinished">never</translation>
+    </message>
+    <message>
+        <source>Berlin</source>
+        <translation type="unfinished">Berlin</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation type="unfinished">Screenshot</translation>
+    </message>
+    <message>
+        <source>LevelMeasurement</source>
+        <translation type="unfinished">Level measurement</translation>
+    </message>
+    <message>
+        <source>LongtermMeasurement</source>
+        <translation type="unfinished">Long-term measurement</translation>
+    </message>
+    <message>
+        <source>H2-Sensor</source>
+        <translation type="unfinished">H2 sensor</translation>
+    </message>
+    <message>
+        <source>PreviousPage</source>
+        <translation type="unfinished">Previous page</translation>
+    </message>
+    <message>
+        <source>Mainmenu</source>
+        <translation type="unfinished">Main menu</translation>
+    </message>
+    <message>
+        <source>NextPage</source>
+        <translation type="unfinished">Next page</translation>
+    </message>
+    <message>
+        <source>Histogram</source>
+        <translation type="unfinished">Pinpointing</translation>
+    </message>
+    <message>
+        <source>Pipelocating</source>
+        <translation type="unfinished">Pipe locating</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageSelect</name>
+    <message>
+        <source>English</source>
+        <translation type="unfinished">English</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation type="unfinished">German</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation type="unfinished">French</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation type="unfinished">Italian</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation type="unfinished">Spanish</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation type="unfinished">Chinese</translation>
+    </message>
+    <message>
+        <source>Czech</source>
+        <translation type="unfinished">Czech</translation>
+    </message>
+    <message>
+        <source>Hungarian</source>
+        <translation type="unfinished">Hungarian</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation type="unfinished">Russian</translation>
+    </message>
+    <message>
+        <source>Slovenian</source>
+        <translation type="unfinished">Slovenian</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation type="unfinished">Japanese</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation type="unfinished">Polish</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation type="unfinished">Portuguese</translation>
+    </message>
+    <message>
+        <source>Romanian</source>
+        <translation type="unfinished">Romanian</translation>
+    </message>
+    <message>
+        <source>Slovakian</source>
+        <translation type="unfinished">Slovakian</translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation type="unfinished">Swedish</translation>
+    </message>
+    <message>
+        <source>Suomi</source>
+        <translation type="unfinished">Suomi</translation>
+    </message>
+    <message>
+        <source>Danish</source>
+        <translation type="unfinished">Danish</translation>
+    </message>
+    <message>
+        <source>Norwegian</source>
+        <translation type="unfinished">Norwegian</translation>
+    </message>
+    <message>
+        <source>Bulgarian</source>
+        <translation type="unfinished">Bulgarian</translation>
+    </message>
+    <message>
+        <source>Croatian</source>
+        <translation type="unfinished">Croatian</translation>
+    </message>
+    <message>
+        <source>Korean</source>
+        <translation type="unfinished">Korean</translation>
+    </message>
+    <message>
+        <source>Serbian</source>
+        <translation type="unfinished">Serbian</translation>
+    </message>
+    <message>
+        <source>Turkish</source>
+        <translation type="unfinished">Turkish</translation>
+    </message>
+</context>
+<context>
+    <name>DebugMenu</name>
+    <message>
+        <source>Debug menu</source>
+        <translation type="unfinished">Debug menu</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Close</translation>
+    </message>
+    <message>
+        <source>ServiceMenuNotAvailable</source>
+        <translation type="unfinished">The functions of this service menu are not available in this version.</translation>
+    </message>
+</context>
+<context>
+    <name>PendingScreen</name>
+    <message>
+        <source>NotAvailableYet</source>
+        <translation type="unfinished">This function is not available in this version.</translation>
+    </message>
+</context>
+<context>
+    <name>TestMenu</name>
+    <message>
+        <source>Factory test menu</source>
+        <translation type="unfinished">Factory test menu</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Close</translation>
+    </message>
+    <message>
+        <source>ServiceMenuNotAvailable</source>
+        <translation type="unfinished">The functions of this service menu are not available in this version.</translation>
+    </message>
+</context>
+</TS>
