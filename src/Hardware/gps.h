@@ -1,0 +1,23 @@
+#ifndef GPS_H
+#define GPS_H
+
+#include <QObject>
+
+// The GNSS receiver on /dev/ttyO1. So far only its power line: the NMEA
+// reader arrives with the positioning work.
+class Gps : public QObject
+{
+    Q_OBJECT
+public:
+    explicit Gps(QObject *parent = nullptr);
+
+    void initGps();
+    void switchOnGpsModul();
+    void switchOffGpsModul();
+    bool isSwitchedOn() const { return m_switchedOn; }
+
+private:
+    bool m_switchedOn = false;
+};
+
+#endif // GPS_H

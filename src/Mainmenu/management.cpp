@@ -1,0 +1,57 @@
+#include "management.h"
+#include "ui_management.h"
+
+#include "buttonstyle.h"
+
+namespace {
+struct MenuIcon
+{
+    const char *object;
+    const char *icon;
+};
+const MenuIcon menuIcons[] = {
+    {"butMeasurements", "Measurements"},   {"butDatatransmission", "Datatransmission"},
+    {"butDeviceConfig", "Deviceconfig"},   {"butFirmwareupdate", "Firmwareupdate"},
+    {"butGps", "Gps"},                     {"butSystemsettings", "Systemsettings"},
+};
+} // namespace
+
+Management::Management(QWidget *parent) : QWidget(parent), ui(new Ui::Management)
+{
+    ui->setupUi(this);
+    for (const MenuIcon &entry : menuIcons) {
+        if (auto *button = findChild<QWidget *>(QLatin1String(entry.object)))
+            button->setStyleSheet(ButtonStyle::menuButton(QStringLiteral("Management"), QLatin1String(entry.icon)));
+    }
+}
+
+Management::~Management()
+{
+    delete ui;
+}
+
+void Management::init()
+{
+    ui->butMeasurements->setText(tr("Measurements", "Measurements"));
+    ui->butDatatransmission->setText(tr("Datatransmission", "Data transfer"));
+    ui->butDeviceConfig->setText(tr("RM-3", "RM-3"));
+    ui->butFirmwareupdate->setText(tr("Update", "Update"));
+    ui->butGps->setText(tr("GPS", "GPS"));
+    ui->butSystemsettings->setText(tr("Settings", "Settings"));
+    ui->widgetStatus->init(ui->widgetStatus->width(), ui->widgetStatus->height());
+}
+
+void Management::on_butMeasurements_clicked()
+{
+    emit gotoWidget(7, 1, 0);
+}
+
+void Management::on_butSystemsettings_clicked()
+{
+    emit gotoWidget(5, 1, 0);
+}
+
+void Management::on_butGps_clicked()
+{
+    emit gotoWidget(10, -1, 0);
+}
