@@ -3,6 +3,7 @@
 #include "simroot.h"
 
 #include <cmath>
+#include <cstdio>
 
 namespace {
 
@@ -21,6 +22,13 @@ const char *chargerText(const QString &state)
 
 void BoardDevices::addCommands(Control &control)
 {
+    control.add({QStringLiteral("state"), QString(),
+                 QStringLiteral("print the board's outputs as the program left them (backlight, GPIO lines)"),
+                 [this](const QStringList &) {
+                     std::fputs(stateText().toLocal8Bit().constData(), stdout);
+                     std::fflush(stdout);
+                     return QString();
+                 }});
     control.add({QStringLiteral("battery"),
                  QStringLiteral("PERCENT VOLTS [charging|discharging|full] [MILLIAMPS]"),
                  QStringLiteral("fuel gauge charge and voltage, charger state, battery current"),
@@ -61,6 +69,20 @@ QString BoardDevices::setBattery(int percent, double volts, const QString &charg
                                QByteArray::number(qint64(milliamps) * 1000) + '\n')
         && SimRoot::writeState(m_root, QStringLiteral("/sys/class/power_supply/bq24190-battery/status"), status);
     return ok ? QString() : QStringLiteral("cannot write the fuel-gauge files");
+}
+
+QString BoardDevices::stateText() const
+{
+    auto value = [this](const QString &path) {
+        return QString::fromLatin1(SimRoot::readState(m_root, path).trimmed());
+    };
+    QString text = QStringLiteral("backlight %1\n").arg(value(QStringLiteral("/sys/class/backlight/backlight/brightness")));
+    for (int line : SimRoot::gpioLines()) {
+        const QString base = QStringLiteral("/sys/class/gpio/gpio%1/").arg(line);
+        text += QStringLiteral("gpio%1 %2 %3\n").arg(line).arg(value(base + QLatin1String("direction")),
+                                                              value(base + QLatin1String("value")));
+    }
+    return text;
 }
 
 QString BoardDevices::setWiredSensor(bool plugged)

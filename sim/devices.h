@@ -16,6 +16,7 @@ public:
 
     QString setBattery(int percent, double volts, const QString &charger, int milliamps);
     QString setWiredSensor(bool plugged);
+    QString stateText() const;
 
 private:
     QString m_root;

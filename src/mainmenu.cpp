@@ -20,6 +20,7 @@
 #include "pinpointing.h"
 #include "pipelocating.h"
 #include "platform.h"
+#include "popupinfo.h"
 #include "pressuresensor.h"
 #include "statusbar.h"
 #include "systemsettings.h"
@@ -290,9 +291,10 @@ int MainMenu::displayFavouriteDialog(int n)
 
 void MainMenu::displayPopup(int n)
 {
-    // The pop-up pictures arrive with the dialog widgets; until then the
-    // event is only logged.
-    qDebug() << "Popup" << n;
+    PopupInfo popup(this);
+    popup.setPicture(n);
+    if (popup.exec() == QDialog::Accepted)
+        qDebug() << "Popup closed" << n;
 }
 
 void MainMenu::displayMainMenu()

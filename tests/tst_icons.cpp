@@ -30,7 +30,8 @@ namespace {
 const QMap<QString, QRgb> kColours = {
     {QStringLiteral("ws"), qRgb(255, 255, 255)}, {QStringLiteral("sw"), qRgb(0, 0, 0)},
     {QStringLiteral("gr"), qRgb(128, 128, 128)}, {QStringLiteral("gn"), qRgb(0, 192, 0)},
-    {QStringLiteral("rt"), qRgb(255, 0, 0)},     {QStringLiteral("bl"), qRgb(0, 96, 255)},
+    {QStringLiteral("rt"), qRgb(255, 0, 0)},     {QStringLiteral("bl"), qRgb(51, 153, 255)},
+    {QStringLiteral("ge"), qRgb(255, 208, 0)},
 };
 
 bool near(QRgb a, QRgb b, int tolerance)

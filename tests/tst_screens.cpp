@@ -3,6 +3,7 @@
 // KX500_SCREENSHOT_DIR set, the pictures are also saved there.
 #include "appsetup.h"
 #include "mainmenu.h"
+#include "statusbar.h"
 #include "logcapture.h"
 #include "testroot.h"
 
@@ -34,6 +35,7 @@ private slots:
 
     void menuButtonsShowTheirIcons_data();
     void menuButtonsShowTheirIcons();
+    void statusBarFollowsTheBattery();
 
 private:
     QImage shot(const QString &name);
@@ -93,6 +95,24 @@ void TestScreens::menuButtonsShowTheirIcons()
         }
         QVERIFY2(white > 100, qPrintable(QStringLiteral("%1 shows no picture (%2 white pixels)").arg(object).arg(white)));
     }
+}
+
+// The bar redraws every second from the sysfs files: a charging unit at
+// 50 % shows the bolt and a half-full gauge.
+void TestScreens::statusBarFollowsTheBattery()
+{
+    m_root->write(QStringLiteral("/sys/class/power_supply/bq27426-0/capacity"), "50\n");
+    m_root->write(QStringLiteral("/sys/class/power_supply/bq24190-battery/status"), "Charging\n");
+    QVERIFY(QMetaObject::invokeMethod(&StatusbarData(), "rareUpdate"));
+    QVERIFY(QMetaObject::invokeMethod(&StatusbarData(), "update"));
+    QTest::qWait(1100);
+    const QImage bar = shot(QStringLiteral("mainmenu-charging")).copy(0, 0, 480, 20);
+    const QString dir = qEnvironmentVariable("KX500_SCREENSHOT_DIR");
+    if (!dir.isEmpty())
+        bar.scaled(960, 40).save(dir + QStringLiteral("/statusbar.png"));
+    QCOMPARE(bar.pixelColor(34, 18), QColor(0, 200, 0));
+    QCOMPARE(bar.pixelColor(34, 8), QColor(60, 60, 60));
+    QCOMPARE(bar.pixelColor(29, 12), QColor(Qt::red));
 }
 
 QTEST_MAIN(TestScreens)

@@ -1,6 +1,7 @@
 // The settings store and the settings screen on a fresh platform root.
 #include "appsetup.h"
 #include "logcapture.h"
+#include "shellfixture.h"
 #include "settingsbutton.h"
 #include "systemsettings.h"
 #include "testroot.h"
@@ -20,9 +21,7 @@ private slots:
     void initTestCase()
     {
         setupApplication();
-        // The device always runs with a language file; English is language 1.
-        QVERIFY(m_english.load(QStringLiteral(":/Languages/GB_KX500.qm")));
-        QCoreApplication::installTranslator(&m_english);
+        QVERIFY(installEnglish(m_english));
     }
     void init()
     {

@@ -42,3 +42,14 @@ void Bluetooth::setBtLastAdcGain()
 {
     setBtAdcGain(m_btLastAdcGain);
 }
+
+void Bluetooth::setBtExtHeadphoneGain(int gain)
+{
+    m_btExtHeadphoneGain = gain;
+}
+
+void Bluetooth::requestHeadphoneBatteryState()
+{
+    if (m_linkId3_HFP > 0)
+        sendData(QStringLiteral("@%1 +CHLD=0").arg(m_linkId3_HFP));
+}

@@ -15,9 +15,12 @@ public:
     void switchOnGpsModul();
     void switchOffGpsModul();
     bool isSwitchedOn() const { return m_switchedOn; }
+    // No receiver yet: never a valid fix.
+    bool isGpsDataValid() const { return m_valid; }
 
 private:
     bool m_switchedOn = false;
+    bool m_valid = false;
 };
 
 #endif // GPS_H

@@ -362,4 +362,77 @@
         <translation>Die Funktionen dieses Service-Menüs sind in dieser Version nicht verfügbar.</translation>
     </message>
 </context>
+<context>
+    <name>MessageDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+</context>
+<context>
+    <name>Statusbardata</name>
+    <message>
+        <source>TheSensorCouldNotBeDetected</source>
+        <translation>Der Sensor wurde nicht erkannt.</translation>
+    </message>
+    <message>
+        <source>BatteryVoltageOfRM3ToLow</source>
+        <translation>Die Akkuspannung des RM-3 ist zu niedrig. Bitte aufladen.</translation>
+    </message>
+    <message>
+        <source>ProblemWithSensorTypeDetection</source>
+        <translation>Der Sensortyp wurde nicht erkannt. Bitte Sensor befestigen oder Kontakte reinigen.</translation>
+    </message>
+    <message>
+        <source>TheBatteryIsVeryLowPleaseRecharge</source>
+        <translation>Der Akku ist fast leer. Bitte aufladen.</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+</context>
+<context>
+    <name>VirtualKeyboard</name>
+    <message>
+        <source>EnterName</source>
+        <translation>Namen eingeben</translation>
+    </message>
+    <message>
+        <source>SHIFT</source>
+        <translation>Umschalt</translation>
+    </message>
+    <message>
+        <source>ENTER</source>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <source>DEL</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>SPACE</source>
+        <translation>Leerzeichen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Übernehmen</translation>
+    </message>
+</context>
 </TS>

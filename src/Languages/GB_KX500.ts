@@ -362,4 +362,77 @@
         <translation>The functions of this service menu are not available in this version.</translation>
     </message>
 </context>
+<context>
+    <name>MessageDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>Statusbardata</name>
+    <message>
+        <source>TheSensorCouldNotBeDetected</source>
+        <translation>The sensor could not be detected.</translation>
+    </message>
+    <message>
+        <source>BatteryVoltageOfRM3ToLow</source>
+        <translation>Battery voltage of RM-3 is to low. Please recharge.</translation>
+    </message>
+    <message>
+        <source>ProblemWithSensorTypeDetection</source>
+        <translation>Type of sensor could not detected. Please fix sensor or clean contacts.</translation>
+    </message>
+    <message>
+        <source>TheBatteryIsVeryLowPleaseRecharge</source>
+        <translation>The battery is very low. Please recharge.</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+</context>
+<context>
+    <name>VirtualKeyboard</name>
+    <message>
+        <source>EnterName</source>
+        <translation>Enter a name</translation>
+    </message>
+    <message>
+        <source>SHIFT</source>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>ENTER</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>DEL</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>SPACE</source>
+        <translation>Space</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Accept</translation>
+    </message>
+</context>
 </TS>

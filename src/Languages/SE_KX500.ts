@@ -362,4 +362,77 @@
         <translation type="unfinished">The functions of this service menu are not available in this version.</translation>
     </message>
 </context>
+<context>
+    <name>MessageDialog</name>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Cancel</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished">Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished">No</translation>
+    </message>
+</context>
+<context>
+    <name>Statusbardata</name>
+    <message>
+        <source>TheSensorCouldNotBeDetected</source>
+        <translation type="unfinished">The sensor could not be detected.</translation>
+    </message>
+    <message>
+        <source>BatteryVoltageOfRM3ToLow</source>
+        <translation type="unfinished">Battery voltage of RM-3 is to low. Please recharge.</translation>
+    </message>
+    <message>
+        <source>ProblemWithSensorTypeDetection</source>
+        <translation type="unfinished">Type of sensor could not detected. Please fix sensor or clean contacts.</translation>
+    </message>
+    <message>
+        <source>TheBatteryIsVeryLowPleaseRecharge</source>
+        <translation type="unfinished">The battery is very low. Please recharge.</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished">Warning</translation>
+    </message>
+</context>
+<context>
+    <name>VirtualKeyboard</name>
+    <message>
+        <source>EnterName</source>
+        <translation type="unfinished">Enter a name</translation>
+    </message>
+    <message>
+        <source>SHIFT</source>
+        <translation type="unfinished">Shift</translation>
+    </message>
+    <message>
+        <source>ENTER</source>
+        <translation type="unfinished">Enter</translation>
+    </message>
+    <message>
+        <source>DEL</source>
+        <translation type="unfinished">Delete</translation>
+    </message>
+    <message>
+        <source>SPACE</source>
+        <translation type="unfinished">Space</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Cancel</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation type="unfinished">Accept</translation>
+    </message>
+</context>
 </TS>

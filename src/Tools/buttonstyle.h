@@ -16,6 +16,12 @@ QString menuButton(const QString &folder, const QString &name);
 // and "<name>_sw_<px>px.png".
 QString iconButton(const QString &folder, const QString &name, int px);
 
+// Picture key among text keys (on-screen keyboard): only the picture is
+// set, centred, so the key keeps the grey face and the focus and pressed
+// colours of the global style sheet like its neighbours. Icons
+// "<name>_<colour>_<px>px.png" and, pressed, "<name>_sw_<px>px.png".
+QString pictureKey(const QString &folder, const QString &name, const QString &colour, int px);
+
 } // namespace ButtonStyle
 
 #endif // BUTTONSTYLE_H

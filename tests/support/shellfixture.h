@@ -5,6 +5,7 @@
 #include "mainmenu.h"
 #include "testroot.h"
 
+#include <QCoreApplication>
 #include <QTranslator>
 
 #include <memory>
@@ -33,5 +34,11 @@ public:
     LogCapture log;
     std::unique_ptr<MainMenu> main;
 };
+
+// The device always runs with a language file; English is language 1.
+inline bool installEnglish(QTranslator &translator)
+{
+    return translator.load(QStringLiteral(":/Languages/GB_KX500.qm")) && QCoreApplication::installTranslator(&translator);
+}
 
 #endif // SHELLFIXTURE_H

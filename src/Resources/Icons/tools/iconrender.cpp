@@ -32,13 +32,14 @@ const QByteArray kPlaceholder = "#C0C0C0";
 const QMap<QString, QByteArray> kColours = {
     {QStringLiteral("ws"), "#FFFFFF"}, {QStringLiteral("sw"), "#000000"},
     {QStringLiteral("gr"), "#808080"}, {QStringLiteral("gn"), "#00C000"},
-    {QStringLiteral("rt"), "#FF0000"}, {QStringLiteral("bl"), "#0060FF"},
+    {QStringLiteral("rt"), "#FF0000"}, {QStringLiteral("bl"), "#3399FF"},
+    {QStringLiteral("ge"), "#FFD000"},
 };
 
 const int kMaxSide = 1024;
 
 struct Entry {
-    QString resourcePattern; // contains {c} for the colour code
+    QString resourcePattern; // {c} stands for the colour code; a fixed name has one colour
     QString svg;
     QStringList colours;
     QSize size;
@@ -74,7 +75,7 @@ Entry parseLine(const QString &text, int line, const QString &where)
 {
     const QStringList f = text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
     auto bad = [&](const QString &why) {
-        fail(QStringLiteral("%1:%2: %3 (expected: <resource path with {c}> <file.svg> "
+        fail(QStringLiteral("%1:%2: %3 (expected: <resource path, {c} for the colour> <file.svg> "
                             "<colour codes, comma separated> <width> <height>)")
                  .arg(where).arg(line).arg(why));
     };
@@ -85,14 +86,18 @@ Entry parseLine(const QString &text, int line, const QString &where)
     e.line = line;
     e.resourcePattern = f[0];
     e.svg = f[1];
+    const int placeholders = e.resourcePattern.count(QStringLiteral("{c}"));
     if (!isPlainRelativePath(e.resourcePattern) || !e.resourcePattern.endsWith(QLatin1String(".png"))
-        || e.resourcePattern.count(QStringLiteral("{c}")) != 1)
-        bad(QStringLiteral("resource path '%1' must be relative, end in .png and contain {c} once")
+        || placeholders > 1)
+        bad(QStringLiteral("resource path '%1' must be relative, end in .png and contain {c} at most once")
                 .arg(e.resourcePattern));
     if (!e.svg.endsWith(QLatin1String(".svg")) || e.svg.contains(QLatin1Char('/')))
         bad(QStringLiteral("'%1' is not an SVG file name").arg(e.svg));
 
     e.colours = f[2].split(QLatin1Char(','));
+    // Without {c} every colour would write the same file.
+    if (placeholders == 0 && e.colours.size() != 1)
+        bad(QStringLiteral("resource path '%1' has no {c}, so it takes exactly one colour code").arg(e.resourcePattern));
     if (e.colours.contains(QString()) || QSet<QString>(e.colours.begin(), e.colours.end()).size() != e.colours.size())
         bad(QStringLiteral("colour list '%1' has empty or repeated entries").arg(f[2]));
     for (const QString &c : qAsConst(e.colours))
