@@ -27,7 +27,7 @@ fi
   # The program starts once the simulator has opened its serial lines.
   for _ in $(seq 100); do [ -p "$root/sim/control" ] && break; sleep 0.1; done
   echo "Starting build/bin/kx500 with KX500_ROOT=$root"
-  KX500_ROOT="$root" exec build/bin/kx500
+  KX500_ROOT="$root" XDG_CONFIG_HOME="$root/etc/xdg" exec build/bin/kx500
 ) &
 
 echo "Simulator on $root. Commands here or into $root/sim/control; 'help' lists them."

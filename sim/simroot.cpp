@@ -153,6 +153,16 @@ bool create(const QString &dir, QString *error)
             || !writeNew(base + QLatin1String("value"), "0\n", error))
             return false;
     }
+    // The simulated audio card, for a program started with
+    // XDG_CONFIG_HOME=ROOT/etc/xdg.
+    if (!makeFolder(root + QStringLiteral("/etc/xdg/alsa"), error))
+        return false;
+    QFile::remove(root + QStringLiteral("/etc/xdg/alsa/asoundrc"));
+    if (!QFile::copy(QStringLiteral(KX500_ALSA_CONFIG), root + QStringLiteral("/etc/xdg/alsa/asoundrc"))) {
+        if (error)
+            *error = QStringLiteral("cannot copy the ALSA configuration %1").arg(QStringLiteral(KX500_ALSA_CONFIG));
+        return false;
+    }
     for (const QString &name : standInCommands()) {
         const QString file = root + QLatin1String("/bin/") + name;
         const QByteArray script = QByteArray(standInHeader) + standInBody(name);
