@@ -13,6 +13,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QHash>
 #include <QDebug>
 #include <QPaintEvent>
 #include <QPainter>
@@ -387,7 +388,24 @@ void Statusbar::init(int width, int height)
     m_swVersion = QLatin1String(SoftwareVersion);
     image = QImage(width, height, QImage::Format_RGB32);
     updateTime();
-    m_updateTime.start();
+    if (isVisible())
+        m_updateTime.start();
+}
+
+// Only the bar of the screen on show keeps ticking.
+void Statusbar::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!image.isNull()) {
+        updateTime();
+        m_updateTime.start();
+    }
+}
+
+void Statusbar::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    m_updateTime.stop();
 }
 
 void Statusbar::readState()
@@ -419,7 +437,12 @@ void Statusbar::updateTime()
 
 void Statusbar::drawIcon(QPainter &painter, int x, const QString &name)
 {
-    painter.drawImage(QPoint(x, 0), QImage(IconFolder + name));
+    // Decoded once: every screen's bar redraws each second.
+    static QHash<QString, QImage> cache;
+    auto it = cache.find(name);
+    if (it == cache.end())
+        it = cache.insert(name, QImage(IconFolder + name));
+    painter.drawImage(QPoint(x, 0), *it);
 }
 
 void Statusbar::drawAccu(QPainter &painter, const QRect &rect, int percent)
