@@ -9,7 +9,7 @@ packages=(
   qtmultimedia5-dev libqt5multimedia5-plugins
   libqt5serialport5-dev qtpositioning5-dev libqt5svg5-dev
   libasound2-dev libasound2-plugins
-  libbenchmark-dev clang libclang-rt-dev
+  libbenchmark-dev libfftw3-dev clang libclang-rt-dev
   fonts-dejavu-core xvfb xauth
 )
 

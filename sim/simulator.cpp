@@ -8,9 +8,11 @@ Simulator::Simulator(const QString &root, QObject *parent)
     : QObject(parent),
       m_root(QDir(root).absolutePath()),
       m_control(m_root + QStringLiteral("/sim/control.log")),
-      m_board(m_root)
+      m_board(m_root),
+      m_iio(m_root)
 {
     m_board.addCommands(m_control);
+    m_iio.addCommands(m_control);
 }
 
 bool Simulator::start(QString *error)
@@ -25,11 +27,13 @@ bool Simulator::start(QString *error)
             return false;
     }
     m_control.openLog();
+    m_iio.start();
     return m_control.listenFifo(m_root + QStringLiteral("/sim/control"), error);
 }
 
 void Simulator::stop()
 {
+    m_iio.stop();
     for (PtyLine *line : m_lines) {
         if (line)
             line->close();

@@ -3,6 +3,7 @@
 
 #include "control.h"
 #include "devices.h"
+#include "iiofeeder.h"
 
 #include <QObject>
 #include <QString>
@@ -28,6 +29,7 @@ private:
     QString m_root;
     Control m_control;
     BoardDevices m_board;
+    IioFeeder m_iio;
     PtyLine *m_lines[3] = {nullptr, nullptr, nullptr};
 };
 

@@ -110,6 +110,10 @@ MainMenu::MainMenu(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainMenu)
 
 MainMenu::~MainMenu()
 {
+    // Screens shown while the stack empties must not reach back into a
+    // half-destroyed window.
+    if (m_instanceMainMenu == this)
+        m_instanceMainMenu = nullptr;
     delete ui;
     delete m_pinpointing;
     delete m_levelMeasurement;
@@ -128,8 +132,6 @@ MainMenu::~MainMenu()
     delete m_gpsMonitor;
     delete m_timerSystemMonitor;
     QApplication::removeTranslator(&translator);
-    if (m_instanceMainMenu == this)
-        m_instanceMainMenu = nullptr;
 }
 
 void MainMenu::checkAndMountDataPartition()

@@ -1,22 +1,116 @@
 #include "audioworker.h"
 
+#include "analoginputworker.h"
+#include "backgroundrecording.h"
+
+#include <QCoreApplication>
 #include <QDebug>
+#include <QFile>
 
-AudioWorker::AudioWorker(QObject *parent) : QObject(parent) {}
-
-void AudioWorker::stopAudioRecording()
+AudioWorker::AudioWorker(QObject *parent) : QObject(parent)
 {
-    qDebug() << "AudioWorker::stopAudioRecording";
+    m_audioWorkerThread.setObjectName(QStringLiteral("audio"));
+    m_backgroundRecording = new BackgroundRecording;
+    m_backgroundRecording->moveToThread(&m_audioWorkerThread);
+    connect(&m_audioWorkerThread, &QThread::finished, m_backgroundRecording, &QObject::deleteLater);
+
+    const auto queued = Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection);
+    BackgroundRecording *r = m_backgroundRecording;
+    connect(this, &AudioWorker::initBackgroundRecording, r, &BackgroundRecording::init, queued);
+    connect(this, &AudioWorker::startBackgroundRecording, r, &BackgroundRecording::startAudioRecording, queued);
+    connect(this, &AudioWorker::stopBackgroundRecording, r, &BackgroundRecording::stopAudioRecording, queued);
+    connect(this, &AudioWorker::pauseBackgroundRecording, r, &BackgroundRecording::pauseAudioRecording, queued);
+    connect(this, &AudioWorker::storeRecordedAudioData, r, &BackgroundRecording::storeAudioData, queued);
+    connect(this, &AudioWorker::startBackgroundPlayback, r, &BackgroundRecording::startAudioPlayback, queued);
+    connect(this, &AudioWorker::stopBackgroundPlayback, r, &BackgroundRecording::stopAudioPlayback, queued);
+
+    m_audioWorkerThread.start(QThread::TimeCriticalPriority);
+    emit initBackgroundRecording();
 }
 
-void AudioWorker::pauseAudioRecording(bool pause)
+AudioWorker::~AudioWorker()
+{
+    shutDown();
+}
+
+void AudioWorker::shutDown()
+{
+    if (!m_audioWorkerThread.isRunning())
+        return;
+    // finished() deletes the recorder in its own thread before the thread ends.
+    m_audioWorkerThread.quit();
+    m_audioWorkerThread.wait();
+    m_backgroundRecording = nullptr;
+}
+
+int AudioWorker::startAudioRecording()
+{
+    Analoginputworker().startCapture();
+    qDebug() << "AudioWorker::startAudioRecording" << QThread::currentThreadId();
+    emit startBackgroundRecording();
+    return 0;
+}
+
+int AudioWorker::stopAudioRecording()
+{
+    Analoginputworker().stopCapture();
+    qDebug() << "AudioWorker::stopAudioRecording";
+    emit stopBackgroundRecording();
+    return 0;
+}
+
+int AudioWorker::pauseAudioRecording(bool pause)
 {
     qDebug() << "AudioWorker::pauseAudioRecording" << (pause ? "true" : "false");
-    m_paused = pause;
+    emit pauseBackgroundRecording(pause);
+    Analoginputworker().pauseCapture(pause);
+    return 0;
+}
+
+int AudioWorker::storeAudioData(const QString &name)
+{
+    emit storeRecordedAudioData(name);
+    return 0;
+}
+
+int AudioWorker::startAudioPlayback(const QString &file)
+{
+    emit startBackgroundPlayback(file);
+    return 0;
+}
+
+int AudioWorker::stopAudioPlayback()
+{
+    emit stopBackgroundPlayback();
+    return 0;
+}
+
+bool AudioWorker::deleteAudioData(const QString &name)
+{
+    const QString path = BackgroundRecording::wavFilePath(name);
+    if (QFile::remove(path))
+        return true;
+    qDebug() << "Error deleteAudioData" << path;
+    return false;
+}
+
+bool AudioWorker::renameAudioData(const QString &oldName, const QString &newName)
+{
+    const QString oldPath = BackgroundRecording::wavFilePath(oldName);
+    const QString newPath = BackgroundRecording::wavFilePath(newName);
+    if (QFile::rename(oldPath, newPath))
+        return true;
+    qDebug() << "Error renameAudioData" << oldPath << newPath;
+    return false;
 }
 
 AudioWorker &Audioworker()
 {
     static AudioWorker worker;
+    // The static outlives the application object; the audio objects should not.
+    [[maybe_unused]] static const bool stopsWithApplication = [] {
+        qAddPostRoutine([] { Audioworker().shutDown(); });
+        return true;
+    }();
     return worker;
 }

@@ -4,14 +4,17 @@ namespace SpectrumMath {
 
 int dominantWindow(const float *magnitudes, int lastStart)
 {
+    // Every window summed on its own in bin order, in a loop the compiler
+    // can vectorise; then the search. Same sums as one window at a time.
+    float sums[Bins];
+    const int count = qBound(0, lastStart + 1, Bins);
+    for (int j = 0; j < count; ++j)
+        sums[j] = (((0.0f + magnitudes[j]) + magnitudes[j + 1]) + magnitudes[j + 2] + magnitudes[j + 3]) + magnitudes[j + 4];
     float best = 0.0f;
     int bestStart = 0;
-    for (int j = 0; j <= lastStart; ++j) {
-        float sum = 0.0f;
-        for (int k = 0; k < WindowBins; ++k)
-            sum += magnitudes[j + k];
-        if (sum >= best) {
-            best = sum;
+    for (int j = 0; j < count; ++j) {
+        if (sums[j] >= best) {
+            best = sums[j];
             bestStart = j;
         }
     }

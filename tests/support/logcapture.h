@@ -15,11 +15,11 @@ public:
     LogCapture(const LogCapture &) = delete;
     LogCapture &operator=(const LogCapture &) = delete;
 
-    QStringList lines() const { return m_lines; }
+    QStringList lines() const;
     // Lines that contain text, in order.
     QStringList matching(const QString &text) const;
     int indexOf(const QString &text, int from = 0) const;
-    void clear() { m_lines.clear(); }
+    void clear();
 
 private:
     static void handler(QtMsgType type, const QMessageLogContext &context, const QString &message);

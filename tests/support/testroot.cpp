@@ -10,6 +10,9 @@ TestRoot::TestRoot()
     m_hadRoot = qEnvironmentVariableIsSet("KX500_ROOT");
     m_previousRoot = qgetenv("KX500_ROOT");
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // ALSA must find the simulated card, never the host's mixer. The build's
+    // copy outlives every root, so a cached configuration stays valid.
+    qputenv("XDG_CONFIG_HOME", KX500_ALSA_CONFIG_HOME);
     m_valid = m_dir.isValid() && SimRoot::create(m_dir.path());
     qputenv("KX500_ROOT", m_dir.path().toLocal8Bit());
 }

@@ -1,0 +1,144 @@
+#include "iiofeeder.h"
+#include "control.h"
+#include "simroot.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QtEndian>
+
+#include <algorithm>
+
+namespace {
+const char EnableFile[] = "/sys/bus/iio/devices/iio:device0/buffer/enable";
+// After a stall (a stopped process, a slow disk) catch up at most this much
+// and accept a gap rather than render seconds of sound nobody reads.
+constexpr qint64 MaxCatchUpSamples = 4 * IioFeeder::SampleRate;
+} // namespace
+
+IioFeeder::IioFeeder(const QString &root, QObject *parent)
+    : QObject(parent), m_root(root), m_device(root + QStringLiteral("/dev/iio:device0")), m_window(BlockSamples, 0)
+{
+    m_timer.setTimerType(Qt::PreciseTimer);
+    connect(&m_timer, &QTimer::timeout, this, &IioFeeder::refresh);
+}
+
+void IioFeeder::addCommands(Control &control)
+{
+    control.add({QStringLiteral("leak"), QStringLiteral("[level L] [freq F]"),
+                 QStringLiteral("leak noise at display level L (0..99) around F Hz (20..3800); "
+                                "what is not given stays (e.g. leak level 45 freq 600)"),
+                 [this](const QStringList &args) { return setLeak(args); }});
+    control.add({QStringLiteral("traffic"), QString(),
+                 QStringLiteral("passing traffic: slow loud bursts over the leak noise at the current level"),
+                 [this](const QStringList &args) {
+                     return args.isEmpty() ? setMode(SoundModel::Mode::Traffic)
+                                           : QStringLiteral("traffic takes no arguments");
+                 }});
+    control.add({QStringLiteral("silence"), QString(), QStringLiteral("no sound at the sensor"),
+                 [this](const QStringList &args) {
+                     return args.isEmpty() ? setMode(SoundModel::Mode::Silence)
+                                           : QStringLiteral("silence takes no arguments");
+                 }});
+}
+
+QString IioFeeder::setLeak(const QStringList &args)
+{
+    // Other commands (the sensor's mute) keep their part of the same file.
+    SoundModel::Settings s = SoundModel::load(m_root.toStdString());
+    if (args.size() % 2 != 0)
+        return QStringLiteral("usage: leak [level L] [freq F]");
+    for (int i = 0; i < args.size(); i += 2) {
+        bool ok = false;
+        const double value = args.at(i + 1).toDouble(&ok);
+        const QString key = args.at(i).toLower();
+        if (key == QLatin1String("level")) {
+            if (!ok || !(value >= 0 && value <= 99))
+                return QStringLiteral("level must be 0 to 99");
+            s.level = value;
+        } else if (key == QLatin1String("freq")) {
+            if (!ok || !(value >= 20 && value <= 3800))
+                return QStringLiteral("freq must be 20 to 3800 Hz");
+            s.frequency = value;
+        } else {
+            return QStringLiteral("usage: leak [level L] [freq F]");
+        }
+    }
+    s.mode = SoundModel::Mode::Leak;
+    return SoundModel::save(m_root.toStdString(), s) ? QString() : QStringLiteral("cannot write sim/sound.state");
+}
+
+QString IioFeeder::setMode(SoundModel::Mode mode)
+{
+    SoundModel::Settings s = SoundModel::load(m_root.toStdString());
+    s.mode = mode;
+    return SoundModel::save(m_root.toStdString(), s) ? QString() : QStringLiteral("cannot write sim/sound.state");
+}
+
+void IioFeeder::start()
+{
+    m_running = false;
+    refresh();
+    m_timer.start(RefreshMs);
+}
+
+void IioFeeder::stop()
+{
+    m_timer.stop();
+}
+
+bool IioFeeder::enabled() const
+{
+    return SimRoot::readState(m_root, QString::fromLatin1(EnableFile)).trimmed() == "1";
+}
+
+void IioFeeder::refresh()
+{
+    if (!enabled()) {
+        if (m_running)
+            publish(QByteArray());
+        m_running = false;
+        return;
+    }
+    const SoundModel::Settings settings = SoundModel::load(m_root.toStdString());
+    qint64 due = 0;
+    if (!m_running) {
+        // The driver has a full block ready by the time the first read comes.
+        m_clock.start();
+        m_rendered = 0;
+        due = BlockSamples;
+        m_running = true;
+    } else {
+        const qint64 target = BlockSamples + m_clock.nsecsElapsed() * SampleRate / 1000000000;
+        due = target - m_rendered;
+        if (due > MaxCatchUpSamples) {
+            m_rendered += due - BlockSamples;
+            due = BlockSamples;
+        }
+    }
+    if (due <= 0)
+        return;
+    m_rendered += due;
+
+    // Keep only the newest block; older samples slide out at the front.
+    const int fresh = int(std::min<qint64>(due, BlockSamples));
+    std::vector<int16_t> samples(size_t(std::max<qint64>(due, 0)));
+    m_generator.render(samples.data(), unsigned(samples.size()), settings);
+    std::move(m_window.begin() + fresh, m_window.end(), m_window.begin());
+    std::copy(samples.end() - fresh, samples.end(), m_window.end() - fresh);
+
+    QByteArray bytes(2 * BlockSamples, Qt::Uninitialized);
+    for (int i = 0; i < BlockSamples; ++i)
+        qToLittleEndian<qint16>(m_window[size_t(i)], bytes.data() + 2 * i);
+    publish(bytes);
+}
+
+bool IioFeeder::publish(const QByteArray &bytes)
+{
+    // Written aside and renamed: a reader opens either the old block or the
+    // new one, never half of each.
+    QSaveFile file(m_device);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(bytes);
+    return file.commit();
+}
