@@ -1,4 +1,5 @@
 #include "soundmodel.h"
+#include "statefile.h"
 
 #include <cmath>
 #include <cstdio>
@@ -77,18 +78,7 @@ Settings load(const std::string &root)
 
 bool save(const std::string &root, const Settings &settings)
 {
-    // Written aside and renamed, so a reader never sees half a file.
-    const std::string path = root + "/sim/sound.state";
-    const std::string temp = path + ".new";
-    {
-        std::ofstream f(temp, std::ios::trunc);
-        if (!f)
-            return false;
-        f << format(settings);
-        if (!f)
-            return false;
-    }
-    return std::rename(temp.c_str(), path.c_str()) == 0;
+    return writeStateFile(root + "/sim/sound.state", format(settings)) == 0;
 }
 
 Generator::Generator(double sampleRate, unsigned seed) : m_rate(sampleRate), m_random(seed) {}

@@ -7,6 +7,9 @@
 #include <alsa/asoundlib.h>
 #include <alsa/control_external.h>
 
+#include "plugin.h"
+#include "statefile.h"
+
 #include <unistd.h>
 
 #include <algorithm>
@@ -17,7 +20,6 @@
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -181,20 +183,7 @@ int saveState(const Card &card)
             text += ' ' + formatValue(table[i], v);
         text += '\n';
     }
-    // Written aside and renamed, so a reader never sees half a state; the
-    // program may set the mixer from its audio thread too.
-    const std::string aside = card.statePath + ".new." + std::to_string(getpid()) + '.' +
-                              std::to_string(std::hash<std::thread::id>{}(std::this_thread::get_id()));
-    FILE *f = std::fopen(aside.c_str(), "w");
-    if (!f)
-        return -errno;
-    const bool ok = std::fwrite(text.data(), 1, text.size(), f) == text.size();
-    if (std::fclose(f) != 0 || !ok || std::rename(aside.c_str(), card.statePath.c_str()) != 0) {
-        const int error = -errno;
-        std::remove(aside.c_str());
-        return error ? error : -EIO;
-    }
-    return 0;
+    return writeStateFile(card.statePath, text);
 }
 
 void closeCard(snd_ctl_ext_t *ext)
@@ -370,21 +359,10 @@ extern "C" {
 SND_CTL_PLUGIN_DEFINE_FUNC(kx500sim)
 {
     (void)root;
-    snd_config_iterator_t i, next;
-    snd_config_for_each(i, next, conf)
-    {
-        snd_config_t *n = snd_config_iterator_entry(i);
-        const char *id = nullptr;
-        if (snd_config_get_id(n, &id) < 0)
-            continue;
-        if (std::strcmp(id, "comment") == 0 || std::strcmp(id, "type") == 0 || std::strcmp(id, "hint") == 0)
-            continue;
-        SNDERR("Unknown field %s", id);
-        return -EINVAL;
-    }
-    // Without a platform root there is no simulated board to be the mixer of.
-    const char *platformRoot = std::getenv("KX500_ROOT");
-    if (!platformRoot || !*platformRoot)
+    if (const int error = SimPlugin::checkConfig(conf))
+        return error;
+    const char *platformRoot = SimPlugin::platformRoot();
+    if (!platformRoot)
         return -ENODEV;
 
     Card *c = new Card;

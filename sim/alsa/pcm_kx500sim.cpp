@@ -9,6 +9,9 @@
 #include <alsa/asoundlib.h>
 #include <alsa/pcm_external.h>
 
+#include "plugin.h"
+#include "statefile.h"
+
 #include <sys/stat.h>
 #include <sys/timerfd.h>
 #include <poll.h>
@@ -112,16 +115,9 @@ void writeLevel(SimPcm *p)
         frames += p->slotFrames[i];
     }
     const double rms = frames ? std::sqrt(sum / double(frames)) : 0.0;
-    // Written aside and renamed, so a reader never sees half a file.
-    const std::string path = p->root + "/sim/playback.state";
-    const std::string temp = path + ".new";
-    FILE *f = std::fopen(temp.c_str(), "w");
-    if (!f)
-        return;
-    std::fprintf(f, "rms %.6f\nframes %llu\n", rms, static_cast<unsigned long long>(p->framesPlayed));
-    const bool ok = std::fclose(f) == 0;
-    if (!ok || std::rename(temp.c_str(), path.c_str()) != 0)
-        std::remove(temp.c_str());
+    char text[96];
+    std::snprintf(text, sizeof text, "rms %.6f\nframes %llu\n", rms, static_cast<unsigned long long>(p->framesPlayed));
+    writeStateFile(p->root + "/sim/playback.state", text);
 }
 
 void addPlayedSamples(SimPcm *p, const int16_t *s, snd_pcm_uframes_t n)
@@ -363,22 +359,10 @@ extern "C" {
 SND_PCM_PLUGIN_DEFINE_FUNC(kx500sim)
 {
     (void)root;
-    snd_config_iterator_t i, next;
-    snd_config_for_each(i, next, conf)
-    {
-        snd_config_t *n = snd_config_iterator_entry(i);
-        const char *id;
-        if (snd_config_get_id(n, &id) < 0)
-            continue;
-        if (std::strcmp(id, "comment") == 0 || std::strcmp(id, "type") == 0 || std::strcmp(id, "hint") == 0)
-            continue;
-        SNDERR("kx500sim: unknown field %s", id);
-        return -EINVAL;
-    }
-
-    // Only inside a platform root: the simulated card never stands in for a real one.
-    const char *rootDir = std::getenv("KX500_ROOT");
-    if (!rootDir || !*rootDir)
+    if (const int error = SimPlugin::checkConfig(conf))
+        return error;
+    const char *rootDir = SimPlugin::platformRoot();
+    if (!rootDir)
         return -ENODEV;
 
     SimPcm *p = new SimPcm;
