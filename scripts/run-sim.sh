@@ -31,4 +31,4 @@ fi
 ) &
 
 echo "Simulator on $root. Commands here or into $root/sim/control; 'help' lists them."
-exec build/bin/kx500-sim --root "$root" --end-program-on-poweroff
+exec build/bin/kx500-sim --root "$root" --end-program-on-poweroff --paired

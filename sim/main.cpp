@@ -55,10 +55,14 @@ int main(int argc, char *argv[])
                                        QStringLiteral("let the poweroff and reboot stand-ins end the program"));
     const QCommandLineOption createOption(QStringLiteral("create-only"),
                                           QStringLiteral("lay out the root and exit"));
+    const QCommandLineOption pairedOption(QStringLiteral("paired"),
+                                          QStringLiteral("when ROOT/home/root/settings.ini is missing, write one "
+                                                         "paired with the simulated sensor unit and headphones"));
     parser.addOption(rootOption);
     parser.addOption(scriptOption);
     parser.addOption(endOption);
     parser.addOption(createOption);
+    parser.addOption(pairedOption);
     const QCommandLineOption helpOption = parser.addHelpOption();
     if (!parser.parse(QCoreApplication::arguments())) {
         std::fprintf(stderr, "kx500-sim: %s\n", qPrintable(parser.errorText()));
@@ -82,6 +86,7 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "kx500-sim: %s\n", qPrintable(error));
         return 1;
     }
+    sim.setPairedSettings(parser.isSet(pairedOption));
     if (!sim.start(&error)) {
         std::fprintf(stderr, "kx500-sim: %s\n", qPrintable(error));
         return 1;

@@ -1,23 +1,37 @@
 #include "simulator.h"
+#include "btmodule.h"
+#include "headphones.h"
 #include "ptyline.h"
+#include "rm3.h"
 #include "simroot.h"
 
 #include <QDir>
+#include <QFileInfo>
+
+#include <cstdio>
 
 Simulator::Simulator(const QString &root, QObject *parent)
     : QObject(parent),
       m_root(QDir(root).absolutePath()),
       m_control(m_root + QStringLiteral("/sim/control.log")),
       m_board(m_root),
-      m_iio(m_root)
+      m_iio(m_root),
+      m_rm3(new Rm3(&m_btLog, this)),
+      m_headphones(new Headphones(&m_btLog, this))
 {
+    Q_INIT_RESOURCE(simfixtures);
     m_board.addCommands(m_control);
     m_iio.addCommands(m_control);
+    m_rm3->addCommands(m_control);
+    m_headphones->addCommands(m_control);
+    addBluetoothCommands();
 }
 
 bool Simulator::start(QString *error)
 {
     if (!SimRoot::create(m_root, error))
+        return false;
+    if (m_pairedSettings && !writePairedSettings(error))
         return false;
     for (int i = 0; i < 3; ++i) {
         const QString name = QStringLiteral("ttyO%1").arg(i + 1);
@@ -27,6 +41,13 @@ bool Simulator::start(QString *error)
             return false;
     }
     m_control.openLog();
+    m_btLog.open(m_root + QStringLiteral("/sim/bluetooth.log"));
+    m_modem = new ModemLines(m_root, this);
+    m_modem->start();
+    m_modules[0] = new BtModule(0, {"sink", "00:07:80:aa:10:02", "KXE500_MIC", "280438", "SINK"}, m_lines[1],
+                                m_modem, &m_btLog, m_rm3, m_headphones, m_rm3, this);
+    m_modules[1] = new BtModule(1, {"source", "00:07:80:aa:10:03", "KXE500_HP", "280428", "SOURCE"}, m_lines[2],
+                                m_modem, &m_btLog, m_rm3, m_headphones, m_headphones, this);
     m_iio.start();
     return m_control.listenFifo(m_root + QStringLiteral("/sim/control"), error);
 }
@@ -44,4 +65,59 @@ void Simulator::stop()
 PtyLine *Simulator::line(int number) const
 {
     return number >= 1 && number <= 3 ? m_lines[number - 1] : nullptr;
+}
+
+bool Simulator::writePairedSettings(QString *error)
+{
+    const QString target = m_root + QStringLiteral("/home/root/settings.ini");
+    if (QFileInfo::exists(target))
+        return true;
+    QFile fixture(QStringLiteral(":/fixtures/settings-paired.ini"));
+    QFile out(target);
+    // Written, not copied: a copy would carry the resource's read-only mode.
+    if (fixture.open(QIODevice::ReadOnly) && out.open(QIODevice::WriteOnly)) {
+        const QByteArray text = fixture.readAll();
+        if (out.write(text) == text.size())
+            return true;
+    }
+    if (error)
+        *error = QStringLiteral("cannot write %1: %2").arg(target, out.errorString());
+    return false;
+}
+
+void Simulator::addBluetoothCommands()
+{
+    m_control.add({QStringLiteral("link"), QStringLiteral("drop|restore [sensor|headphones]"),
+                   QStringLiteral("take the sensor unit, the headphones or both out of Bluetooth range "
+                                  "(their links close) or bring them back (the automatic call reconnects)"),
+                   [this](const QStringList &args) {
+                       const QString action = args.value(0).toLower();
+                       const QString which = args.value(1).toLower();
+                       if (args.isEmpty() || args.size() > 2
+                           || (action != QLatin1String("drop") && action != QLatin1String("restore"))
+                           || (args.size() == 2 && which != QLatin1String("sensor")
+                               && which != QLatin1String("headphones")))
+                           return QStringLiteral("usage: link drop|restore [sensor|headphones]");
+                       const bool inRange = action == QLatin1String("restore");
+                       if (which != QLatin1String("headphones"))
+                           m_rm3->setInRange(inRange);
+                       if (which != QLatin1String("sensor"))
+                           m_headphones->setInRange(inRange);
+                       return QString();
+                   }});
+    m_control.add({QStringLiteral("bt"), QStringLiteral("state"),
+                   QStringLiteral("print both Bluetooth modules (mode, links, autocall, pairing) and their peers"),
+                   [this](const QStringList &args) {
+                       if (args.size() != 1 || args.first().toLower() != QLatin1String("state"))
+                           return QStringLiteral("usage: bt state");
+                       QString text;
+                       for (const BtModule *m : m_modules) {
+                           if (m)
+                               text += m->stateText();
+                       }
+                       text += m_rm3->stateText() + m_headphones->stateText();
+                       std::fputs(text.toLocal8Bit().constData(), stdout);
+                       std::fflush(stdout);
+                       return QString();
+                   }});
 }

@@ -9,6 +9,12 @@
 
 #include <memory>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
+
 class TestSimulator : public QObject
 {
     Q_OBJECT
@@ -24,6 +30,10 @@ private slots:
     void controlCommands();
     void takesCommandsFromFifoAndScript();
     void endsCleanlyOnSignal();
+    void bluetoothExchanges_data();
+    void bluetoothExchanges();
+    void pairedSettings_data();
+    void pairedSettings();
 
 private:
     std::unique_ptr<TestRoot> m_root;
@@ -190,6 +200,215 @@ void TestSimulator::endsCleanlyOnSignal()
     QCOMPARE(m_root->read(QStringLiteral("/media/kx500/meas.txt")), QByteArray("stored"));
     QVERIFY(!QFileInfo(m_root->file(QStringLiteral("/dev/ttyO2"))).isSymLink());
     QVERIFY(QFileInfo::exists(m_root->file(QStringLiteral("/sim/commands.log"))));
+}
+
+namespace {
+
+// The program's side of a module's serial line, as plain file descriptors.
+class PtyPeer
+{
+public:
+    explicit PtyPeer(const QString &path) : m_fd(::open(path.toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK))
+    {
+        termios tio;
+        if (m_fd >= 0 && tcgetattr(m_fd, &tio) == 0) {
+            cfmakeraw(&tio);
+            tcsetattr(m_fd, TCSANOW, &tio);
+        }
+    }
+    ~PtyPeer()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    bool isOpen() const { return m_fd >= 0; }
+    bool send(const QByteArray &bytes)
+    {
+        for (int done = 0; done < bytes.size();) {
+            const ssize_t n = ::write(m_fd, bytes.constData() + done, size_t(bytes.size() - done));
+            pollfd p{m_fd, POLLOUT, 0};
+            if (n > 0)
+                done += int(n);
+            else if (errno != EAGAIN || ::poll(&p, 1, 2000) <= 0)
+                return false;
+        }
+        return true;
+    }
+    // The next line, without its "\r\n"; false on time-out.
+    bool line(QByteArray *out, int timeoutMs)
+    {
+        QElapsedTimer t;
+        t.start();
+        for (;;) {
+            const int at = m_buffer.indexOf("\r\n");
+            if (at >= 0) {
+                *out = m_buffer.left(at);
+                m_buffer.remove(0, at + 2);
+                return true;
+            }
+            pollfd p{m_fd, POLLIN, 0};
+            const int left = timeoutMs - int(t.elapsed());
+            if (left <= 0 || ::poll(&p, 1, left) <= 0)
+                return false;
+            char buffer[4096];
+            const ssize_t n = ::read(m_fd, buffer, sizeof buffer);
+            if (n > 0)
+                m_buffer.append(buffer, int(n));
+        }
+    }
+
+private:
+    int m_fd;
+    QByteArray m_buffer;
+};
+
+const QByteArray SensorAddr = "00:07:80:4d:33:01";
+const QByteArray HeadphoneAddr = "00:1b:66:0a:21:5c";
+const QByteArrayList SinkA2dp = {"> SET CONTROL AUTOCALL 19 500 A2DP", "< CONNECT 0 A2DP 19", "< CONNECT 1 A2DP 19",
+                                 "< A2DP STREAMING START"};
+// Carrier must already be high when CONNECT is read; RDY follows power-up.
+const QByteArrayList SensorLink = SinkA2dp
+    + QByteArrayList{"> CALL " + SensorAddr + " 1101 RFCOMM", "< CALL 2", "< CONNECT 2 RFCOMM 1", "cd! 1",
+                     "< BT_RX RDY 3950 1"};
+const QByteArrayList Dropped = {"< NO CARRIER 0 ERROR 0", "< NO CARRIER 1 ERROR 0", "< A2DP STREAMING STOP"};
+
+} // namespace
+
+// Steps: "> text" the program sends text and a line feed; "< text" the next
+// line from the module; "<~ text" one that begins so; "quiet MS" no line for
+// MS; "! cmd" a control command; "dtr V" the program writes DTR; "cd V" carrier
+// detect becomes V; "cd! V" carrier detect is V already.
+void TestSimulator::bluetoothExchanges_data()
+{
+    QTest::addColumn<QString>("tty");
+    QTest::addColumn<QByteArrayList>("steps");
+    const QString sink = QStringLiteral("/dev/ttyO2"), source = QStringLiteral("/dev/ttyO3");
+
+    QTest::newRow("autocall, list, autocall off") << sink << SinkA2dp + QByteArrayList{
+        "> LIST", "< LIST 2", "< LIST 0 CONNECTED A2DP " + SensorAddr, "< LIST 1 CONNECTED A2DP " + SensorAddr,
+        "> SET CONTROL AUTOCALL", "! link drop sensor"} + Dropped + QByteArrayList{"! link restore sensor", "quiet 1200"};
+    // DTR held high does nothing; only its rising edge ends data mode.
+    QTest::newRow("data mode and DTR edge") << sink << QByteArrayList{"dtr 1"} + SensorLink + QByteArrayList{
+        "> BT_TX P", ">", "< BT_RX SENSOR 1", "< BT_RX MIC-GAIN 0f", "< BT_RX BATT_VOLTAGE 3950",
+        "< BT_RX FW-VERSION 2.10", "< BT_RX HW-VERSION 1.3", "< BT_RX BUTTON SWITCH", "< BT_RX MUTE_STATE MUTE",
+        "< !$!", "dtr 0", "> BT_TX I 13 ACTIVE PUSHBUT", "< BT_RX OK", "dtr 1", "cd 0",
+        "> LIST", "< LIST 3", "< LIST 0 CONNECTED A2DP " + SensorAddr, "< LIST 1 CONNECTED A2DP " + SensorAddr,
+        "< LIST 2 CONNECTED RFCOMM " + SensorAddr, "! sensor key release", "quiet 300", "> SELECT 2", "cd 1",
+        "< BT_RX MUTE_STATE MUTE", "> BT_TX G 15", "< BT_RX OK", "! sensor key press", "< BT_RX MUTE_STATE ACTIVE"};
+    QTest::newRow("link drop in data mode") << sink << SensorLink + QByteArrayList{
+        "! link drop", "< NO CARRIER 2 ERROR 0", "cd! 0"} + Dropped + QByteArrayList{"! link restore"}
+        + SinkA2dp.mid(1) + QByteArrayList{"> CALL " + SensorAddr + " 1101 RFCOMM", "< CALL 2", "< CONNECT 2 RFCOMM 1",
+                                           "> BT_TX T", "< BT_RX SENSOR 1"};
+    QTest::newRow("slow, then silent") << sink << SensorLink + QByteArrayList{
+        "! sensor answers slow", "> BT_TX B", "quiet 1500", "< BT_RX BATT_VOLTAGE 3950",
+        "! sensor answers silent", "> BT_TX S", "quiet 1500", "! sensor answers normal", "> BT_TX Q",
+        "< BT_RX RCVOK ?"};
+    QTest::newRow("silent unit refuses the call") << sink << SinkA2dp + QByteArrayList{
+        "! sensor answers silent", "> CALL " + SensorAddr + " 1101 RFCOMM", "< CALL 2",
+        "< NO CARRIER 2 ERROR 406 RFC_CONNECTION_FAILED", "cd! 0"};
+    const QByteArray packet0 = "> BT_TX FD 000 064 " + QByteArray("a5").repeated(64);
+    QTest::newRow("firmware update and restart") << sink << SensorLink + QByteArrayList{
+        "> BT_TX FH 0 1.3.0", "< BT_RX FH FAIL", "> BT_TX FH 70 1.3.0", "< BT_RX FH OK",
+        "> BT_TX FD 001 006 0102030405ff", "< BT_RX FD 001 ERROR",
+        "> BT_TX FD 000 064 " + QByteArray("A5").repeated(64), "< BT_RX FD 000 ERROR",
+        packet0, "< BT_RX FD 000 OK", "> BT_TX FD 001 007 0102030405ff00", "< BT_RX FD 001 ERROR",
+        "> BT_TX FD 001 006 0102030405ff", "< BT_RX FD 001 OK", "> BT_TX FS", "< BT_RX FS OK",
+        "< NO CARRIER 2 ERROR 0"} + Dropped + SinkA2dp.mid(1) + QByteArrayList{
+        "> CALL " + SensorAddr + " 1101 RFCOMM", "< CALL 2", "< CONNECT 2 RFCOMM 1", "< BT_RX RDY 3950 1",
+        "> BT_TX P", "< BT_RX SENSOR 1", "< BT_RX MIC-GAIN 0f", "< BT_RX BATT_VOLTAGE 3950",
+        "< BT_RX FW-VERSION 1.3.0"};
+    QTest::newRow("incomplete firmware") << sink << SensorLink + QByteArrayList{
+        "> BT_TX FH 100 1.3.0", "< BT_RX FH OK", packet0, "< BT_RX FD 000 OK", "> BT_TX FS", "< BT_RX FS ERROR",
+        "> BT_TX B", "< BT_RX BATT_VOLTAGE 3950"};
+    QTest::newRow("garbage") << sink << QByteArrayList{
+        "> \x01\xff\x7f", "< SYNTAX ERROR", "> AT", "< OK", "> " + QByteArray(10000, 'x'), "> LIST", "< LIST 0"}
+        + SensorLink + QByteArrayList{"> BT_TX B " + QByteArray(300, 'y'), "> BT_TX \x01\xfe", "quiet 300",
+                                      "> BT_TX T", "< BT_RX SENSOR 1"};
+    QTest::newRow("headphones") << source << SinkA2dp + QByteArrayList{
+        "< RING 2 " + HeadphoneAddr + " 17 AVRCP", "> CALL " + HeadphoneAddr + " 111E HFP-AG", "< CALL 3", "< CONNECT 3 HFP-AG 111E",
+        "< HFP-AG 3 READY", "! headphones battery 47", "> @3 +CHLD=0", "< HFP-AG 3 UNKNOWN 0 AT+IPHONEACCEV=2,1,3,2,0",
+        "! headphones battery 5", "> @3 +CHLD=0", "< HFP-AG 3 UNKNOWN 0 AT+IPHONEACCEV=2,1,0,2,0",
+        "! headphones volume 30", "quiet 300", "> AVRCP PDU 31 D", "! headphones volume 40",
+        "< AVRCP 2 NOTIFY CHANGED VOLUME_CHANGED 40", "! link drop headphones", "< NO CARRIER 2 ERROR 0",
+        "< NO CARRIER 3 ERROR 0"} + Dropped;
+    QTest::newRow("inquiry and pairing") << source << QByteArrayList{
+        "> INQUIRY 4 NAME", "< INQUIRY_PARTIAL " + SensorAddr + " 280404", "< INQUIRY_PARTIAL " + HeadphoneAddr + " 240404",
+        "< INQUIRY 2", "< NAME " + SensorAddr + " \"RM-3 4D3301\"", "< NAME " + HeadphoneAddr + " \"Headset HS-1\"",
+        "> PAIR 11:22:33:44:55:66", "< PAIR 11:22:33:44:55:66 FAIL", "> SET BT PAIR *",
+        "> SET CONTROL AUTOCALL 19 500 A2DP", "quiet 1200", "> PAIR " + HeadphoneAddr, "< PAIR " + HeadphoneAddr + " OK",
+        "< CONNECT 0 A2DP 19", "< CONNECT 1 A2DP 19", "< A2DP STREAMING START", "<~ RING 2 " + HeadphoneAddr,
+        "! link drop sensor", "> INQUIRY 4", "< INQUIRY_PARTIAL " + HeadphoneAddr + " 240404", "< INQUIRY 1"};
+    QTest::newRow("settings and reset") << sink << SinkA2dp + QByteArrayList{
+        "> SET BT NAME KXE500_SIM_MIC", "> SET PROFILE A2DP SOURCE", "> RESET", "<~ WRAP THOR", "< READY.",
+        "> SET", "< SET BT BDADDR 00:07:80:aa:10:02", "< SET BT NAME KXE500_SIM_MIC", "< SET BT CLASS 280438",
+        "< SET PROFILE A2DP SOURCE", "< SET", "< CONNECT 0 A2DP 19"};
+}
+
+void TestSimulator::bluetoothExchanges()
+{
+    QFETCH(QString, tty);
+    QFETCH(QByteArrayList, steps);
+    SimProcess sim;
+    QVERIFY(sim.start(m_root->root()));
+    PtyPeer pty(m_root->file(tty));
+    QVERIFY(pty.isOpen());
+    auto carrier = [&] { return m_root->read(QStringLiteral("/sys/class/gpio/gpio59/value")); };
+    for (const QByteArray &step : steps) {
+        const int space = step.indexOf(' ');
+        const QByteArray op = step.left(space < 0 ? step.size() : space);
+        const QByteArray arg = space < 0 ? QByteArray() : step.mid(space + 1);
+        QByteArray got;
+        if (op == ">") {
+            QVERIFY(pty.send(arg + '\n'));
+        } else if (op == "<" || op == "<~") {
+            QVERIFY2(pty.line(&got, 5000), step.constData());
+            QVERIFY2(op == "<" ? got == arg : got.startsWith(arg), (step + " got " + got).constData());
+        } else if (op == "quiet") {
+            QVERIFY2(!pty.line(&got, arg.toInt()), got.constData());
+        } else if (op == "!") {
+            QCOMPARE(sim.command(QString::fromLatin1(arg)), QString::fromLatin1("ok " + arg));
+        } else if (op == "dtr") {
+            QVERIFY(m_root->write(QStringLiteral("/sys/class/gpio/gpio58/value"), arg));
+        } else if (op == "cd") {
+            QVERIFY2(waitFor([&] { return carrier() == arg + '\n'; }), step.constData());
+        } else {
+            QCOMPARE(op, QByteArray("cd!"));
+            QCOMPARE(carrier(), arg + '\n');
+        }
+    }
+}
+
+void TestSimulator::pairedSettings_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("existing");
+    QTest::addColumn<QString>("microphone");
+    QTest::newRow("written") << QStringList{"--paired"} << QByteArray() << "00:07:80:4d:33:01";
+    QTest::newRow("kept") << QStringList{"--paired"} << QByteArray("[Bluetooth]\nMicrophone_ID=aa\n") << "aa";
+    QTest::newRow("not asked") << QStringList() << QByteArray() << QString();
+}
+
+void TestSimulator::pairedSettings()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, existing);
+    QFETCH(QString, microphone);
+    if (!existing.isEmpty())
+        QVERIFY(m_root->write(QStringLiteral("/home/root/settings.ini"), existing));
+    SimProcess sim;
+    QVERIFY(sim.start(m_root->root(), arguments));
+    const QString file = m_root->file(QStringLiteral("/home/root/settings.ini"));
+    QCOMPARE(QFileInfo::exists(file), !microphone.isEmpty());
+    if (microphone.isEmpty())
+        return;
+    QSettings settings(file, QSettings::IniFormat);
+    QCOMPARE(settings.value(QStringLiteral("Bluetooth/Microphone_ID")).toString(), microphone);
+    QVERIFY(QFileInfo(file).isWritable());
+    if (existing.isEmpty()) {
+        QCOMPARE(settings.value(QStringLiteral("Bluetooth/Headphone_Name")).toString(), QStringLiteral("Headset HS-1"));
+        QCOMPARE(settings.value(QStringLiteral("Systemsettings/Switchmode")).toString(), QStringLiteral("Switch"));
+        QCOMPARE(settings.allKeys().size(), 42);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSimulator)

@@ -1,0 +1,345 @@
+#include "rm3.h"
+#include "control.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+// Longer lines are not messages; the unit's receive buffer drops them.
+constexpr int MaxLine = 255;
+constexpr int NormalAnswerMs = 20;
+constexpr int SlowAnswerMs = 2500;
+constexpr int ReadyDelayMs = 200;
+constexpr int RestartMs = 3000;
+constexpr int MaxPacket = 64;
+
+bool isThreeDigits(const QByteArray &text)
+{
+    return text.size() == 3 && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+bool isLowerHex(const QByteArray &text)
+{
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
+}
+
+bool parseGain(const QByteArray &text, int *gain)
+{
+    bool ok = false;
+    *gain = text.toInt(&ok, 16);
+    return ok && text.size() == 2;
+}
+
+} // namespace
+
+Rm3::Rm3(BtEventLog *log, QObject *parent)
+    : BtPeer("00:07:80:4d:33:01", "RM-3 4D3301", "280404", parent), m_log(log)
+{
+    m_clock.start();
+    m_probeOn.start();
+    m_queueTimer.setSingleShot(true);
+    m_queueTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_queueTimer, &QTimer::timeout, this, &Rm3::runDue);
+    m_restartTimer.setSingleShot(true);
+    connect(&m_restartTimer, &QTimer::timeout, this, [this]() {
+        const bool was = available();
+        m_restarting = false;
+        m_readyPending = true;
+        m_probeOn.restart();
+        m_log->add("sensor", "restarted with firmware " + m_firmware);
+        announce(was);
+    });
+}
+
+void Rm3::addCommands(Control &control)
+{
+    control.add(
+        {QStringLiteral("sensor"),
+         QStringLiteral("key press|release | type N | battery MV | alert CODE | value V | answers normal|slow|silent | state"),
+         QStringLiteral("the RM-3 sensor unit: its key, probe type code (1 GX-2, 2 NX-2, 3 H2), battery in mV, "
+                        "an ALERT report, the H2 reading, answers after 20 ms, 2.5 s or never; state prints it"),
+         [this](const QStringList &args) -> QString {
+             const QString what = args.value(0).toLower();
+             const QString arg = args.value(1);
+             bool ok = false;
+             if (what == QLatin1String("state") && args.size() == 1) {
+                 std::fputs(stateText().toLocal8Bit().constData(), stdout);
+                 std::fflush(stdout);
+                 return QString();
+             }
+             if (args.size() != 2)
+                 return QStringLiteral("usage: sensor key press|release, type N, battery MV, alert CODE, "
+                                       "value V, answers normal|slow|silent, state");
+             if (what == QLatin1String("key")) {
+                 if (arg != QLatin1String("press") && arg != QLatin1String("release"))
+                     return QStringLiteral("sensor key press|release");
+                 return keyCommand(arg == QLatin1String("press"));
+             }
+             if (what == QLatin1String("type")) {
+                 const int type = arg.toInt(&ok);
+                 if (!ok || type < 0 || type > 99)
+                     return QStringLiteral("sensor type takes a code 0..99");
+                 m_type = type;
+                 m_probeOn.restart();
+                 m_log->add("sensor", "probe type " + QByteArray::number(type));
+                 // A probe change is reported at once, as the unit does.
+                 report("BT_RX SENSOR " + QByteArray::number(type));
+                 return QString();
+             }
+             if (what == QLatin1String("battery")) {
+                 const int mv = arg.toInt(&ok);
+                 if (!ok || mv < 0 || mv > 10000)
+                     return QStringLiteral("sensor battery takes millivolts 0..10000");
+                 m_batteryMv = mv;
+                 return QString();
+             }
+             if (what == QLatin1String("alert")) {
+                 if (!m_linked)
+                     return QStringLiteral("the sensor link is down");
+                 report("BT_RX ALERT " + arg.toLatin1());
+                 return QString();
+             }
+             if (what == QLatin1String("value")) {
+                 const double v = arg.toDouble(&ok);
+                 if (!ok || !std::isfinite(v))
+                     return QStringLiteral("sensor value takes a decimal number");
+                 m_value = arg.toLatin1();
+                 return QString();
+             }
+             if (what == QLatin1String("answers")) {
+                 if (arg == QLatin1String("normal"))
+                     m_answers = Answers::Normal;
+                 else if (arg == QLatin1String("slow"))
+                     m_answers = Answers::Slow;
+                 else if (arg == QLatin1String("silent"))
+                     m_answers = Answers::Silent;
+                 else
+                     return QStringLiteral("sensor answers normal|slow|silent");
+                 m_log->add("sensor", "answers " + arg.toLatin1());
+                 return QString();
+             }
+             return QStringLiteral("unknown sensor command '%1'").arg(what);
+         }});
+}
+
+QString Rm3::keyCommand(bool press)
+{
+    if (m_pushButton)
+        m_muted = !press;
+    else if (press)
+        m_muted = !m_muted;
+    else
+        return QString(); // a latching switch acts on the press only
+    m_log->add("sensor", QByteArray("key ") + (press ? "press" : "release") + ": " + muteText());
+    report("BT_RX MUTE_STATE " + muteText());
+    return QString();
+}
+
+void Rm3::linkUp()
+{
+    m_linked = true;
+    m_log->add("sensor", "serial channel open");
+    if (m_readyPending) {
+        m_readyPending = false;
+        post(ReadyDelayMs, [this]() {
+            send("BT_RX RDY " + QByteArray::number(m_batteryMv) + ' ' + QByteArray::number(m_type));
+        });
+    }
+}
+
+void Rm3::linkDown()
+{
+    if (!m_linked)
+        return;
+    m_linked = false;
+    m_queue.clear(); // answers still on their way are lost with the channel
+    m_queueTimer.stop();
+    m_log->add("sensor", "serial channel closed");
+}
+
+void Rm3::receive(const QByteArray &line)
+{
+    if (line.size() > MaxLine) {
+        m_log->add("sensor", "ignored a line of " + QByteArray::number(line.size()) + " bytes");
+        return;
+    }
+    if (std::any_of(line.begin(), line.end(), [](char c) { return uchar(c) < 0x20 || uchar(c) > 0x7e; })) {
+        m_log->add("sensor", "ignored a line with binary bytes");
+        return;
+    }
+    const QByteArray text = line.simplified();
+    if (text.isEmpty())
+        return;
+    const QList<QByteArray> words = text.split(' ');
+    if (words.first() != "BT_TX") {
+        m_log->add("sensor", "ignored, not a sensor message: " + text);
+        return;
+    }
+    bool restartAfter = false;
+    const QList<QByteArray> lines = answer(words, &restartAfter);
+    m_log->add("sensor", text + " -> " + lines.join(" | ")
+                             + (m_answers == Answers::Silent ? " (not sent: silent)" : ""));
+    if (m_answers == Answers::Silent)
+        return;
+    post(m_answers == Answers::Slow ? SlowAnswerMs : NormalAnswerMs, [this, lines]() {
+        for (const QByteArray &l : lines)
+            send(l);
+    });
+    if (restartAfter)
+        post(100, [this]() { restart(); });
+}
+
+QList<QByteArray> Rm3::answer(const QList<QByteArray> &words, bool *restart)
+{
+    const QByteArray command = words.value(1);
+    const int args = words.size() - 2;
+    int gain = 0;
+    if (command == "I") {
+        const QByteArray mute = words.value(3), key = words.value(4);
+        if (args != 3 || !parseGain(words.value(2), &gain) || (mute != "MUTE" && mute != "ACTIVE")
+            || (key != "SWITCH" && key != "PUSHBUT"))
+            return {"BT_RX ERROR I"};
+        m_gain = gain;
+        m_muted = mute == "MUTE";
+        m_pushButton = key == "PUSHBUT";
+        return {"BT_RX OK"};
+    }
+    if (command == "G") {
+        if (args != 1 || !parseGain(words.value(2), &gain))
+            return {"BT_RX ERROR G"};
+        m_gain = gain;
+        return {"BT_RX OK"};
+    }
+    if (args == 0) {
+        if (command == "P")
+            return configuration();
+        if (command == "B")
+            return {"BT_RX BATT_VOLTAGE " + QByteArray::number(m_batteryMv)};
+        if (command == "T")
+            return {"BT_RX SENSOR " + QByteArray::number(m_type)};
+        if (command == "S")
+            return {"BT_RX SENSVAL " + m_value + ' ' + QByteArray::number(m_probeOn.elapsed() / 1000)};
+        if (command == "O" || command == "RS" || command == "RP")
+            return {"BT_RX OK"};
+    }
+    if (command == "X" && args == 1)
+        return {"BT_RX X " + words.value(2)};
+    if (command == "FH") {
+        bool ok = false;
+        const qint64 size = words.value(2).toLongLong(&ok);
+        m_fwReceived = 0;
+        m_fwNextPacket = 0;
+        m_fwSize = ok && size > 0 && args == 2 ? size : 0;
+        m_fwVersion = m_fwSize > 0 ? words.value(3) : QByteArray();
+        return {m_fwSize > 0 ? "BT_RX FH OK" : "BT_RX FH FAIL"};
+    }
+    if (command == "FD")
+        return firmwareData(words);
+    if (command == "FS" && args == 0) {
+        const bool complete = m_fwSize > 0 && m_fwReceived == m_fwSize;
+        if (!complete)
+            m_fwSize = 0; // the transfer is void; a new header starts over
+        *restart = complete;
+        return {complete ? "BT_RX FS OK" : "BT_RX FS ERROR"};
+    }
+    // Anything else still gets a line, so the handheld's queue moves on.
+    return {"BT_RX RCVOK ?"};
+}
+
+// "BT_TX FD nnn ccc hex": packets numbered from 000 in order, ccc bytes
+// (1..64) as 2 * ccc lower-case hex digits, never past the announced size.
+QList<QByteArray> Rm3::firmwareData(const QList<QByteArray> &words)
+{
+    const QByteArray number = words.value(2, "?"), count = words.value(3), data = words.value(4);
+    const int bytes = count.toInt();
+    const bool ok = words.size() == 5 && m_fwSize > 0 && isThreeDigits(number) && number.toInt() == m_fwNextPacket
+        && isThreeDigits(count) && bytes >= 1 && bytes <= MaxPacket && data.size() == 2 * bytes && isLowerHex(data)
+        && m_fwReceived + bytes <= m_fwSize;
+    if (!ok)
+        return {"BT_RX FD " + number + " ERROR"};
+    m_fwReceived += bytes;
+    ++m_fwNextPacket;
+    return {"BT_RX FD " + number + " OK"};
+}
+
+QList<QByteArray> Rm3::configuration() const
+{
+    return {"BT_RX SENSOR " + QByteArray::number(m_type),
+            "BT_RX MIC-GAIN " + gainText(),
+            "BT_RX BATT_VOLTAGE " + QByteArray::number(m_batteryMv),
+            "BT_RX FW-VERSION " + m_firmware,
+            "BT_RX HW-VERSION " + m_hardware,
+            "BT_RX BUTTON " + keyText(),
+            "BT_RX MUTE_STATE " + muteText(),
+            "!$!"};
+}
+
+void Rm3::restart()
+{
+    const bool was = available();
+    m_firmware = m_fwVersion;
+    m_fwSize = 0;
+    m_restarting = true;
+    m_log->add("sensor", "firmware " + m_firmware + " received, restarting");
+    announce(was); // the modules drop their links
+    m_restartTimer.start(RestartMs);
+}
+
+void Rm3::post(int delayMs, std::function<void()> action)
+{
+    qint64 due = m_clock.elapsed() + delayMs;
+    if (!m_queue.empty())
+        due = std::max(due, m_queue.back().due);
+    m_queue.push_back({due, std::move(action)});
+    if (!m_queueTimer.isActive())
+        m_queueTimer.start(int(std::max<qint64>(0, m_queue.front().due - m_clock.elapsed())));
+}
+
+void Rm3::runDue()
+{
+    while (!m_queue.empty() && m_queue.front().due <= m_clock.elapsed()) {
+        const std::function<void()> action = std::move(m_queue.front().action);
+        m_queue.pop_front();
+        action();
+    }
+    if (!m_queue.empty())
+        m_queueTimer.start(int(std::max<qint64>(0, m_queue.front().due - m_clock.elapsed())));
+}
+
+void Rm3::send(const QByteArray &line)
+{
+    if (m_linked)
+        emit output(line + "\r\n");
+}
+
+void Rm3::report(const QByteArray &line)
+{
+    if (!m_linked || m_answers == Answers::Silent) {
+        m_log->add("sensor", "not reported (" + QByteArray(m_linked ? "silent" : "no link") + "): " + line);
+        return;
+    }
+    post(NormalAnswerMs, [this, line]() { send(line); });
+}
+
+QByteArray Rm3::gainText() const
+{
+    return QByteArray::number(m_gain, 16).rightJustified(2, '0');
+}
+
+QString Rm3::stateText() const
+{
+    static const char *const answers[] = {"normal", "slow", "silent"};
+    return QStringLiteral("sensor gain %1 %2 key %3 fw %4 hw %5 type %6 battery %7 mV value %8 answers %9 "
+                          "link %10 %11\n")
+        .arg(QString::fromLatin1(gainText()), QString::fromLatin1(muteText()), QString::fromLatin1(keyText()),
+             QString::fromLatin1(m_firmware), QString::fromLatin1(m_hardware))
+        .arg(m_type)
+        .arg(m_batteryMv)
+        .arg(QString::fromLatin1(m_value), QLatin1String(answers[int(m_answers)]),
+             m_linked ? QStringLiteral("up") : QStringLiteral("down"),
+             m_restarting ? QStringLiteral("restarting")
+                          : (inRange() ? QStringLiteral("in range") : QStringLiteral("out of range")));
+}

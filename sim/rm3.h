@@ -1,0 +1,89 @@
+#ifndef RM3_H
+#define RM3_H
+
+#include "btpeer.h"
+
+#include <QElapsedTimer>
+#include <QList>
+#include <QTimer>
+
+#include <deque>
+#include <functional>
+
+class Control;
+
+// The RM-3 sensor unit behind the sink module's serial channel: answers the
+// handheld's "BT_TX" lines with "BT_RX" lines, reports its key and alerts,
+// takes new firmware and restarts with it.
+class Rm3 : public BtPeer
+{
+    Q_OBJECT
+public:
+    enum class Answers { Normal, Slow, Silent };
+
+    explicit Rm3(BtEventLog *log, QObject *parent = nullptr);
+    void addCommands(Control &control);
+
+    bool available() const override { return BtPeer::available() && !m_restarting; }
+    bool answers() const { return m_answers != Answers::Silent; }
+    bool linked() const { return m_linked; }
+
+    // The serial channel to the handheld opened or closed.
+    void linkUp();
+    void linkDown();
+    // One line from the handheld, without its terminator.
+    void receive(const QByteArray &line);
+
+    QString stateText() const;
+
+signals:
+    // One line to the handheld, terminator included.
+    void output(const QByteArray &bytes);
+
+private:
+    struct Pending
+    {
+        qint64 due;
+        std::function<void()> action;
+    };
+    QList<QByteArray> answer(const QList<QByteArray> &words, bool *restart);
+    QList<QByteArray> firmwareData(const QList<QByteArray> &words);
+    QList<QByteArray> configuration() const;
+    // Runs actions in order, each no earlier than its delay: a serial line
+    // delivers in order even when the answer time changes in between.
+    void post(int delayMs, std::function<void()> action);
+    void runDue();
+    void send(const QByteArray &line);
+    void report(const QByteArray &line);
+    void restart();
+    QString keyCommand(bool press);
+    QByteArray gainText() const;
+    QByteArray muteText() const { return m_muted ? "MUTE" : "ACTIVE"; }
+    QByteArray keyText() const { return m_pushButton ? "PUSHBUT" : "SWITCH"; }
+
+    BtEventLog *m_log;
+    std::deque<Pending> m_queue;
+    QTimer m_queueTimer;
+    QTimer m_restartTimer;
+    QElapsedTimer m_clock;
+    QElapsedTimer m_probeOn;
+    Answers m_answers = Answers::Normal;
+    bool m_linked = false;
+    bool m_restarting = false;
+    bool m_readyPending = true; // "RDY" goes out once after power-up
+    int m_gain = 0x0f;
+    bool m_muted = true;
+    bool m_pushButton = false;
+    int m_type = 1;
+    int m_batteryMv = 3950;
+    QByteArray m_value = "0";
+    QByteArray m_firmware = "2.10";
+    QByteArray m_hardware = "1.3";
+    // Firmware transfer: announced size and version, bytes and packets so far.
+    qint64 m_fwSize = 0;
+    QByteArray m_fwVersion;
+    qint64 m_fwReceived = 0;
+    int m_fwNextPacket = 0;
+};
+
+#endif // RM3_H
