@@ -79,6 +79,7 @@ MainMenu::MainMenu(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainMenu)
 
     m_btSource = new Bluetooth(this);
     m_btSink = new Bluetooth(this);
+    connect(m_btSink, &Bluetooth::microphoneParameterRequested, this, &MainMenu::updateMicrophoneParameter);
     m_systemsettings = new Systemsettings(this);
     m_systemsettings->hide();
     m_micParameterGain = 15;
@@ -540,6 +541,11 @@ void MainMenu::getMicInitParameter(int *gain, int *mute, int *button) const
     *gain = m_micParameterGain;
     *mute = m_micParameterMute;
     *button = m_micParameterButton;
+}
+
+int MainMenu::sensorGainOfStep(int step)
+{
+    return step >= 1 && step <= MicGainSteps ? gainSteps[step - 1].sensorGain : 0;
 }
 
 void MainMenu::setMicGainStep(int step)

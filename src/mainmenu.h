@@ -64,6 +64,9 @@ public:
     void updateMicrophoneParameter();
     // The sensor-link command that carries the microphone parameters.
     static QString micInitCommand(int gain, int mute, bool switchMode);
+    // The gain value the sensor gets for step 1..6; 0 for any other step.
+    static int sensorGainOfStep(int step);
+    static constexpr int MicGainSteps = 6;
 
     void setMicGainStep(int step);
     int getMicGainStep() const { return m_micGainStep; }
