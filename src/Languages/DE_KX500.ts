@@ -435,4 +435,59 @@
         <translation>Übernehmen</translation>
     </message>
 </context>
+<context>
+    <name>Configuration</name>
+    <message>
+        <source>noSensor</source>
+        <translation>Kein Sensor</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>RM-3</translation>
+    </message>
+    <message>
+        <source>FirmwareVersion</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>BatteryState</source>
+        <translation>Akku</translation>
+    </message>
+    <message>
+        <source>Gain</source>
+        <translation>Verstärkung</translation>
+    </message>
+    <message>
+        <source>SensorType</source>
+        <translation>Sensor</translation>
+    </message>
+    <message>
+        <source>ButtonMode</source>
+        <translation>Tastenmodus</translation>
+    </message>
+    <message>
+        <source>HardwareVersion</source>
+        <translation>Hardware</translation>
+    </message>
+    <message>
+        <source>BluetoothName</source>
+        <translation>BT-Name</translation>
+    </message>
+    <message>
+        <source>BluetoothId</source>
+        <translation>BT-Adresse</translation>
+    </message>
+    <message>
+        <source>ReadAgain</source>
+        <translation>Neu lesen</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+</context>
 </TS>

@@ -435,4 +435,59 @@
         <translation>Accept</translation>
     </message>
 </context>
+<context>
+    <name>Configuration</name>
+    <message>
+        <source>noSensor</source>
+        <translation>No sensor</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>RM-3</translation>
+    </message>
+    <message>
+        <source>FirmwareVersion</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>BatteryState</source>
+        <translation>Battery</translation>
+    </message>
+    <message>
+        <source>Gain</source>
+        <translation>Gain</translation>
+    </message>
+    <message>
+        <source>SensorType</source>
+        <translation>Sensor</translation>
+    </message>
+    <message>
+        <source>ButtonMode</source>
+        <translation>Key mode</translation>
+    </message>
+    <message>
+        <source>HardwareVersion</source>
+        <translation>Hardware</translation>
+    </message>
+    <message>
+        <source>BluetoothName</source>
+        <translation>BT name</translation>
+    </message>
+    <message>
+        <source>BluetoothId</source>
+        <translation>BT address</translation>
+    </message>
+    <message>
+        <source>ReadAgain</source>
+        <translation>Read again</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+</context>
 </TS>

@@ -435,4 +435,59 @@
         <translation type="unfinished">Accept</translation>
     </message>
 </context>
+<context>
+    <name>Configuration</name>
+    <message>
+        <source>noSensor</source>
+        <translation type="unfinished">No sensor</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation type="unfinished">unknown</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation type="unfinished">RM-3</translation>
+    </message>
+    <message>
+        <source>FirmwareVersion</source>
+        <translation type="unfinished">Firmware</translation>
+    </message>
+    <message>
+        <source>BatteryState</source>
+        <translation type="unfinished">Battery</translation>
+    </message>
+    <message>
+        <source>Gain</source>
+        <translation type="unfinished">Gain</translation>
+    </message>
+    <message>
+        <source>SensorType</source>
+        <translation type="unfinished">Sensor</translation>
+    </message>
+    <message>
+        <source>ButtonMode</source>
+        <translation type="unfinished">Key mode</translation>
+    </message>
+    <message>
+        <source>HardwareVersion</source>
+        <translation type="unfinished">Hardware</translation>
+    </message>
+    <message>
+        <source>BluetoothName</source>
+        <translation type="unfinished">BT name</translation>
+    </message>
+    <message>
+        <source>BluetoothId</source>
+        <translation type="unfinished">BT address</translation>
+    </message>
+    <message>
+        <source>ReadAgain</source>
+        <translation type="unfinished">Read again</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation type="unfinished">Back</translation>
+    </message>
+</context>
 </TS>

@@ -2,6 +2,7 @@
 #include "ui_management.h"
 
 #include "buttonstyle.h"
+#include "configuration.h"
 
 namespace {
 struct MenuIcon
@@ -54,4 +55,13 @@ void Management::on_butSystemsettings_clicked()
 void Management::on_butGps_clicked()
 {
     emit gotoWidget(10, -1, 0);
+}
+
+void Management::on_butDeviceConfig_clicked()
+{
+    m_configuration = new Configuration(this);
+    m_configuration->exec();
+    delete m_configuration;
+    m_configuration = nullptr;
+    emit gotoWidget(0, -1, 0);
 }

@@ -6,6 +6,7 @@
 namespace Ui {
 class Management;
 }
+class Configuration;
 
 // The management sub-menu: measurements, data transfer, sensor unit,
 // firmware update, GPS and settings.
@@ -25,9 +26,11 @@ private slots:
     void on_butMeasurements_clicked();
     void on_butSystemsettings_clicked();
     void on_butGps_clicked();
+    void on_butDeviceConfig_clicked();
 
 private:
     Ui::Management *ui;
+    Configuration *m_configuration = nullptr;
 };
 
 #endif // MANAGEMENT_H
