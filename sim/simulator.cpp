@@ -1,5 +1,6 @@
 #include "simulator.h"
 #include "btmodule.h"
+#include "gnss.h"
 #include "headphones.h"
 #include "ptyline.h"
 #include "rm3.h"
@@ -17,13 +18,15 @@ Simulator::Simulator(const QString &root, QObject *parent)
       m_board(m_root),
       m_iio(m_root),
       m_rm3(new Rm3(&m_btLog, this)),
-      m_headphones(new Headphones(&m_btLog, this))
+      m_headphones(new Headphones(&m_btLog, this)),
+      m_gnss(new Gnss(m_root, this))
 {
     Q_INIT_RESOURCE(simfixtures);
     m_board.addCommands(m_control);
     m_iio.addCommands(m_control);
     m_rm3->addCommands(m_control);
     m_headphones->addCommands(m_control);
+    m_gnss->addCommands(m_control);
     addBluetoothCommands();
 }
 
@@ -48,6 +51,7 @@ bool Simulator::start(QString *error)
                                 m_modem, &m_btLog, m_rm3, m_headphones, m_rm3, this);
     m_modules[1] = new BtModule(1, {"source", "00:07:80:aa:10:03", "KXE500_HP", "280428", "SOURCE"}, m_lines[2],
                                 m_modem, &m_btLog, m_rm3, m_headphones, m_headphones, this);
+    m_gnss->start(m_lines[0]);
     m_iio.start();
     return m_control.listenFifo(m_root + QStringLiteral("/sim/control"), error);
 }

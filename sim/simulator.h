@@ -10,6 +10,7 @@
 #include <QString>
 
 class BtModule;
+class Gnss;
 class Headphones;
 class ModemLines;
 class PtyLine;
@@ -45,6 +46,7 @@ private:
     BtEventLog m_btLog;
     Rm3 *m_rm3;
     Headphones *m_headphones;
+    Gnss *m_gnss;
     ModemLines *m_modem = nullptr;
     BtModule *m_modules[2] = {nullptr, nullptr}; // sink on ttyO2, source on ttyO3
     bool m_pairedSettings = false;

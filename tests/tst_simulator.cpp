@@ -34,6 +34,8 @@ private slots:
     void bluetoothExchanges();
     void pairedSettings_data();
     void pairedSettings();
+    void gnssReceiver_data();
+    void gnssReceiver();
 
 private:
     std::unique_ptr<TestRoot> m_root;
@@ -408,6 +410,163 @@ void TestSimulator::pairedSettings()
         QCOMPARE(settings.value(QStringLiteral("Bluetooth/Headphone_Name")).toString(), QStringLiteral("Headset HS-1"));
         QCOMPARE(settings.value(QStringLiteral("Systemsettings/Switchmode")).toString(), QStringLiteral("Switch"));
         QCOMPARE(settings.allKeys().size(), 42);
+    }
+}
+
+namespace {
+
+quint8 nmeaSum(const QByteArray &body)
+{
+    quint8 sum = 0;
+    for (char c : body)
+        sum ^= quint8(c);
+    return sum;
+}
+
+QByteArray nmea(const QByteArray &body)
+{
+    return '$' + body + '*' + QByteArray::number(nmeaSum(body), 16).toUpper().rightJustified(2, '0');
+}
+
+// CFG-RST with navBbrMask 0; "bad" spoils the checksum.
+QByteArray cfgRst(int resetMode, bool bad)
+{
+    QByteArray frame = QByteArray::fromHex("b562060404000000") + char(resetMode) + '\0';
+    quint8 a = 0, b = 0;
+    for (int i = 2; i < frame.size(); ++i) {
+        a = quint8(a + quint8(frame[i]));
+        b = quint8(b + a);
+    }
+    return frame + char(a) + char(bad ? b ^ 1 : b);
+}
+
+const QByteArray Gga = R"(^\$GPGGA,\d{6}\.00,\d{4}\.\d{5},[NS],\d{5}\.\d{5},[EW],1,\d\d,)";
+const QByteArray NoFixGga = R"(^\$GPGGA,\d{6}\.00,,,,,0,00,99\.99,,,,,,\*)";
+const QByteArray Sat = R"(,\d\d,\d\d,\d{3},\d*)";
+
+} // namespace
+
+// Steps: "! cmd" / "!? cmd" a control command that is taken / refused (ROOT
+// is the root); "power V" GPIO 16; "ubx MODE [bad|split]" a CFG-RST; "raw HEX"
+// bytes to the receiver; "< RE" lines until one matches RE; "drain MS" lines
+// for MS, "quiet MS" none; "file TEXT" writes ROOT/sim/rec.txt; "log TEXT"
+// sim/gnss.log gets TEXT. Every line read must carry a valid checksum.
+void TestSimulator::gnssReceiver_data()
+{
+    QTest::addColumn<QByteArrayList>("steps");
+
+    QTest::newRow("power") << QByteArrayList{
+        "quiet 1500", "power 1", "< " + Gga, R"(< ^\$GPGSA,A,3,)", R"(< ^\$GPRMC,\d{6}\.00,A,)", R"(< ^\$GPGSV,)",
+        R"(< ^\$GPVTG,)", "power 0", "drain 300", "quiet 1500", "log power off"};
+    QTest::newRow("position, satellites, dilution") << QByteArrayList{
+        "power 1", "! gps position -33.8567844 151.2152967 58", "! gps satellites 10 6", "! gps hdop 2.5",
+        R"(< ^\$GPGGA,\d{6}\.00,3351\.40706,S,15112\.91780,E,1,06,2\.50,58\.0,M,)",
+        R"(< ^\$GPGSA,A,3,(\d\d,){6},{6}\d+\.\d\d,2\.50,\d+\.\d\d\*)",
+        R"(< ^\$GPRMC,\d{6}\.00,A,3351\.40706,S,15112\.91780,E,)",
+        R"(< ^\$GPGSV,3,1,10()" + Sat + "){4}\\*", R"(< ^\$GPGSV,3,2,10()" + Sat + "){4}\\*",
+        R"(< ^\$GPGSV,3,3,10()" + Sat + "){2}\\*", "! gps satellites 4 4", "! gps position 0.99999999 -179.99999999",
+        R"(< ^\$GPGGA,\d{6}\.00,0100\.00000,N,18000\.00000,W,1,04,)", R"(< ^\$GPGSV,1,1,04()" + Sat + "){4}\\*"};
+    QTest::newRow("fix off and on") << QByteArrayList{
+        "power 1", "! gps fix off", "< " + NoFixGga, R"(< ^\$GPGSA,A,1,,,,,,,,,,,,,99\.99,99\.99,99\.99\*)",
+        R"(< ^\$GPRMC,\d{6}\.00,V,,,,,,,\d{6},,,N\*)", R"(< ^\$GPVTG,,T,,M,,N,,K,N\*)", "! gps fix on",
+        R"(< ^\$GPRMC,\d{6}\.00,A,)"};
+    QTest::newRow("moving north") << QByteArrayList{
+        "power 1", "! gps position 0 0", "! gps move 360 0",
+        R"(< ^\$GPRMC,[^,]*,A,[^,]*,N,00000\.00000,E,194\.384,0\.00,)",
+        R"(< ^\$GPVTG,0\.00,T,,M,194\.384,N,360\.000,K,A\*)",
+        R"(< ^\$GPGGA,\d{6}\.00,0000\.[1-9]\d{4},N,00000\.00000,E,)"};
+    QTest::newRow("clock over new year") << QByteArrayList{
+        "power 1", "! gps time 2015-12-31 23:59:58", R"(< ^\$GPRMC,235959\.00,A,[^*]*,311215,)",
+        R"(< ^\$GPGGA,000000\.00,)", R"(< ^\$GPRMC,000000\.00,A,[^*]*,010116,)", "! gps time now"};
+    QTest::newRow("talkers") << QByteArrayList{
+        "power 1", "! gps talker GN", "! gps satellites 10 6", R"(< ^\$GNGGA,[^*]*,1,06,)",
+        R"(< ^\$GNGSA,A,3,(\d\d,){6},{6})", R"(< ^\$GNRMC,)", R"(< ^\$GPGSV,2,1,05()" + Sat + "){4}\\*",
+        R"(< ^\$GPGSV,2,2,05()" + Sat + R"()\*)", R"(< ^\$GLGSV,2,1,05,(6[5-9]|[7-9]\d),)",
+        R"(< ^\$GLGSV,2,2,05()" + Sat + R"()\*)", R"(< ^\$GNVTG,)", "! gps talker gl", R"(< ^\$GLGGA,)",
+        R"(< ^\$GLGSV,3,1,10,(6[5-9]|[7-9]\d),)"};
+    // Noise with false sync bytes, a frame with a bad checksum, then a good
+    // frame that arrives in two pieces.
+    QTest::newRow("UBX stop and start") << QByteArrayList{
+        "power 1", "< " + Gga, "raw 2447500d0ab562b562", "ubx 08 bad", "log checksum error", "drain 300",
+        "< " + Gga, "ubx 08 split", "log resetMode 0x08 (controlled GNSS stop)", "drain 300", "quiet 1500",
+        "ubx 09", "< " + Gga};
+    QTest::newRow("UBX reset") << QByteArrayList{
+        "power 1", "< " + Gga, "ubx 01", "drain 200", "quiet 600", "< " + NoFixGga, "< " + Gga};
+    QTest::newRow("replay") << QByteArrayList{
+        "file " + nmea("GPTXT,01,01,02,one") + "\r\n" + nmea("GPTXT,01,01,02,one more") + "\n\n"
+            + nmea("GPTXT,01,01,02,two") + "\n",
+        "power 1", "! gps replay ROOT/sim/rec.txt", "log 3 lines in 2 seconds", R"(< ^\$GPTXT,01,01,02,one\*)",
+        R"(< ^\$GPTXT,01,01,02,one more\*)", R"(< ^\$GPTXT,01,01,02,two\*)", "< " + Gga};
+    QByteArrayList sample = {"power 1", "! gps replay :/fixtures/nmea-sample.txt", "log 80 lines in 10 seconds"};
+    QFile recording(QFINDTESTDATA("../sim/fixtures/nmea-sample.txt"));
+    QVERIFY(recording.open(QIODevice::ReadOnly));
+    for (const QByteArray &line : recording.readAll().split('\n').mid(0, 16))
+        sample << "< ^" + QRegularExpression::escape(QString::fromLatin1(line)).toLatin1() + '$';
+    QTest::newRow("recorded drive") << sample + QByteArrayList{"! gps replay stop", "< " + Gga};
+    QTest::newRow("refused") << QByteArrayList{
+        "!? gps position 90.1 0", "!? gps position 0 180.5", "!? gps position x 0", "!? gps satellites 5 6",
+        "!? gps satellites 33 4", "!? gps satellites 20 13", "!? gps hdop 0", "!? gps move -1 0",
+        "!? gps move 10 361", "!? gps talker GX", "!? gps time 2026-13-01 00:00:00", "!? gps time 1979-12-31 23:59:59",
+        "!? gps replay ROOT/sim/missing.txt", "!? gps fix maybe", "!? gps"};
+}
+
+void TestSimulator::gnssReceiver()
+{
+    QFETCH(QByteArrayList, steps);
+    SimProcess sim;
+    QVERIFY(sim.start(m_root->root()));
+    PtyPeer gnss(m_root->file(QStringLiteral("/dev/ttyO1")));
+    QVERIFY(gnss.isOpen());
+    const QRegularExpression sentence(QStringLiteral("^\\$([^*]*)\\*([0-9A-F]{2})$"));
+    QByteArray bad;
+    // The next line; false on time-out.
+    auto next = [&](QByteArray *line, int ms) {
+        if (!gnss.line(line, ms))
+            return false;
+        const QRegularExpressionMatch m = sentence.match(QString::fromLatin1(*line));
+        if (!m.hasMatch() || nmeaSum(m.captured(1).toLatin1()) != m.captured(2).toInt(nullptr, 16))
+            bad = *line;
+        return true;
+    };
+    for (const QByteArray &step : steps) {
+        const int space = step.indexOf(' ');
+        const QByteArray op = step.left(space);
+        QByteArray arg = step.mid(space + 1);
+        arg.replace("ROOT", m_root->root().toLocal8Bit());
+        QByteArray got;
+        QElapsedTimer t;
+        t.start();
+        if (op == "!" || op == "!?") {
+            const QString answer = sim.command(QString::fromLocal8Bit(arg));
+            QVERIFY2(answer.startsWith(op == "!" ? QLatin1String("ok ") : QLatin1String("error ")), qPrintable(answer));
+        } else if (op == "power") {
+            QVERIFY(m_root->write(QStringLiteral("/sys/class/gpio/gpio16/value"), arg));
+        } else if (op == "ubx") {
+            const QByteArray frame = cfgRst(arg.left(2).toInt(nullptr, 16), arg.endsWith("bad"));
+            const int cut = arg.endsWith("split") ? 5 : frame.size();
+            QVERIFY(gnss.send(frame.left(cut)));
+            QTest::qWait(100);
+            QVERIFY(gnss.send(frame.mid(cut)));
+        } else if (op == "raw") {
+            QVERIFY(gnss.send(QByteArray::fromHex(arg)));
+        } else if (op == "<") {
+            const QRegularExpression want(QString::fromLatin1(arg));
+            do
+                QVERIFY2(next(&got, 6000 - int(t.elapsed())), step.constData());
+            while (!want.match(QString::fromLatin1(got)).hasMatch());
+        } else if (op == "drain") {
+            while (next(&got, arg.toInt() - int(t.elapsed()))) {
+            }
+        } else if (op == "quiet") {
+            QVERIFY2(!next(&got, arg.toInt()), got.constData());
+        } else if (op == "file") {
+            QVERIFY(m_root->write(QStringLiteral("/sim/rec.txt"), arg));
+        } else {
+            QCOMPARE(op, QByteArray("log"));
+            QVERIFY2(waitFor([&] { return m_root->read(QStringLiteral("/sim/gnss.log")).contains(arg); }),
+                     step.constData());
+        }
+        QVERIFY2(bad.isEmpty(), bad.constData());
     }
 }
 

@@ -1,0 +1,534 @@
+#include "gnss.h"
+#include "control.h"
+#include "ptyline.h"
+#include "simroot.h"
+
+#include <QDateTime>
+#include <QtMath>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+const QString PowerPath = QStringLiteral("/sys/class/gpio/gpio16/value");
+constexpr int PowerPollMs = 200;
+// Larger than any configuration message; a bogus length from noise is
+// dropped instead of swallowing the frames behind it.
+constexpr int MaxUbxPayload = 512;
+constexpr int RestartMs = 1000;
+constexpr int AcquireMs = 3000;
+constexpr qint64 MaxReplayBytes = 4 * 1024 * 1024;
+constexpr double EarthRadius = 6371000.0;
+constexpr double KmhPerKnot = 1.852;
+constexpr double GeoidSeparation = 47.0;
+constexpr int MaxInView = 32;
+constexpr int GsaSlots = 12;
+
+QByteArray fixed(double value, int decimals)
+{
+    return QByteArray::number(value, 'f', decimals);
+}
+
+QByteArray padded(int value, int digits)
+{
+    return QByteArray::number(value).rightJustified(digits, '0');
+}
+
+// ddmm.mmmmm,N or dddmm.mmmmm,E, rounded in whole units of the last digit so
+// that 59.999996 minutes carries into the degrees.
+QByteArray coordinate(double degrees, int degreeDigits, char positive, char negative)
+{
+    constexpr qint64 PerMinute = 100000;
+    constexpr qint64 PerDegree = 60 * PerMinute;
+    const qint64 units = qRound64(std::fabs(degrees) * double(PerDegree));
+    const qint64 rest = units % PerDegree;
+    return padded(int(units / PerDegree), degreeDigits) + padded(int(rest / PerMinute), 2) + '.'
+        + padded(int(rest % PerMinute), 5) + ',' + (degrees < 0 ? negative : positive);
+}
+
+QByteArray gsv(const QByteArray &talker, const QList<QByteArray> &satellites)
+{
+    const int count = int(satellites.size());
+    const int messages = std::max(1, (count + 3) / 4);
+    QByteArray out;
+    for (int m = 0; m < messages; ++m) {
+        QByteArray body = talker + "GSV," + QByteArray::number(messages) + ',' + QByteArray::number(m + 1) + ','
+            + padded(count, 2);
+        for (int k = 4 * m; k < std::min(count, 4 * m + 4); ++k)
+            body += ',' + satellites[k];
+        out += Gnss::sentence(body);
+    }
+    return out;
+}
+
+const char *resetName(int mode)
+{
+    switch (mode) {
+    case 0x00:
+        return "hardware reset";
+    case 0x01:
+        return "controlled software reset";
+    case 0x02:
+        return "controlled software reset (GNSS only)";
+    case 0x04:
+        return "hardware reset after shutdown";
+    case 0x08:
+        return "controlled GNSS stop";
+    case 0x09:
+        return "controlled GNSS start";
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace
+
+Gnss::Gnss(const QString &root, QObject *parent) : QObject(parent), m_root(root)
+{
+    m_clock.start();
+    m_tick.setSingleShot(true);
+    m_tick.setTimerType(Qt::PreciseTimer);
+    connect(&m_tick, &QTimer::timeout, this, &Gnss::tick);
+    connect(&m_powerPoll, &QTimer::timeout, this, &Gnss::checkPower);
+}
+
+void Gnss::addCommands(Control &control)
+{
+    control.add({QStringLiteral("gps"),
+                 QStringLiteral("fix on|off | position LAT LON [ALT] | move KMH COURSE | satellites VIEW USED | "
+                                "hdop X | talker GP|GL|GN | time YYYY-MM-DD HH:MM:SS|now|offset SECONDS | "
+                                "replay FILE|stop | state"),
+                 QStringLiteral("the GNSS receiver on ttyO1 (powered by GPIO 16): fix, position in decimal degrees "
+                                "(negative: S, W) and altitude in m, motion (0 stops), satellites in view and used, "
+                                "HDOP, talker (GPS, GLONASS, combined), its UTC clock (set, back to the host's, "
+                                "or shifted), replay of recorded sentences (a new second at each GGA or blank line; "
+                                ":/fixtures/nmea-sample.txt is built in), state prints it"),
+                 [this](const QStringList &args) { return command(args); }});
+}
+
+QString Gnss::command(const QStringList &a)
+{
+    const QString what = a.value(0).toLower();
+    const QString arg = a.value(1).toLower();
+    const int n = int(a.size());
+    bool ok1 = false, ok2 = false, ok3 = true;
+    if (what == QLatin1String("state") && n == 1) {
+        std::fputs(stateText().toLocal8Bit().constData(), stdout);
+        std::fflush(stdout);
+        return QString();
+    }
+    if (what == QLatin1String("fix") && n == 2 && (arg == QLatin1String("on") || arg == QLatin1String("off"))) {
+        m_fix = arg == QLatin1String("on");
+        note(QStringLiteral("fix %1").arg(arg));
+        return QString();
+    }
+    if (what == QLatin1String("position") && (n == 3 || n == 4)) {
+        const double lat = a[1].toDouble(&ok1), lon = a[2].toDouble(&ok2);
+        const double alt = n == 4 ? a[3].toDouble(&ok3) : m_altitude;
+        if (!ok1 || !ok2 || !ok3 || !(lat >= -90 && lat <= 90) || !(lon >= -180 && lon <= 180)
+            || !(alt >= -1000 && alt <= 20000))
+            return QStringLiteral("gps position LAT LON [ALT]: -90..90, -180..180, -1000..20000 m");
+        m_latitude = lat;
+        m_longitude = lon;
+        m_altitude = alt;
+        return QString();
+    }
+    if (what == QLatin1String("move") && n == 3) {
+        const double speed = a[1].toDouble(&ok1), course = a[2].toDouble(&ok2);
+        if (!ok1 || !ok2 || !(speed >= 0 && speed <= 2000) || !(course >= 0 && course <= 360))
+            return QStringLiteral("gps move KMH COURSE: 0..2000 km/h, 0..360 degrees");
+        m_speedKmh = speed;
+        m_course = std::fmod(course, 360.0);
+        return QString();
+    }
+    if (what == QLatin1String("satellites") && n == 3) {
+        const int view = a[1].toInt(&ok1), used = a[2].toInt(&ok2);
+        if (!ok1 || !ok2 || view < 0 || view > MaxInView || used < 0 || used > std::min(view, GsaSlots))
+            return QStringLiteral("gps satellites VIEW USED: VIEW 0..32, USED 0..12 and at most VIEW");
+        m_inView = view;
+        m_used = used;
+        return QString();
+    }
+    if (what == QLatin1String("hdop") && n == 2) {
+        const double hdop = a[1].toDouble(&ok1);
+        if (!ok1 || !(hdop >= 0.5 && hdop <= 99.99))
+            return QStringLiteral("gps hdop X: 0.5..99.99");
+        m_hdop = hdop;
+        return QString();
+    }
+    if (what == QLatin1String("talker") && n == 2) {
+        const QString t = arg.toUpper();
+        if (t != QLatin1String("GP") && t != QLatin1String("GL") && t != QLatin1String("GN"))
+            return QStringLiteral("gps talker GP|GL|GN");
+        m_talker = t == QLatin1String("GP") ? Talker::Gps : t == QLatin1String("GL") ? Talker::Glonass
+                                                                                       : Talker::Combined;
+        return QString();
+    }
+    if (what == QLatin1String("time"))
+        return setTime(a.mid(1));
+    if (what == QLatin1String("replay") && n == 2) {
+        if (arg != QLatin1String("stop"))
+            return startReplay(a[1]);
+        if (!m_replay.isEmpty())
+            note(QStringLiteral("replay stopped"));
+        m_replay.clear();
+        return QString();
+    }
+    return QStringLiteral("usage: gps fix on|off, position LAT LON [ALT], move KMH COURSE, satellites VIEW USED, "
+                          "hdop X, talker GP|GL|GN, time YYYY-MM-DD HH:MM:SS|now|offset SECONDS, "
+                          "replay FILE|stop, state");
+}
+
+QString Gnss::setTime(const QStringList &a)
+{
+    const QString usage = QStringLiteral("gps time YYYY-MM-DD HH:MM:SS (1980..2079), now, or offset SECONDS");
+    if (a.size() == 1 && a[0].toLower() == QLatin1String("now")) {
+        m_offsetMs = 0;
+    } else if (a.size() == 2 && a[0].toLower() == QLatin1String("offset")) {
+        bool ok = false;
+        const qint64 seconds = a[1].toLongLong(&ok);
+        if (!ok || std::llabs(seconds) > 3153600000LL) // a hundred years
+            return usage;
+        m_offsetMs = seconds * 1000;
+    } else if (a.size() == 2) {
+        const QDateTime target(QDate::fromString(a[0], QStringLiteral("yyyy-MM-dd")),
+                               QTime::fromString(a[1], QStringLiteral("HH:mm:ss")), Qt::UTC);
+        // Two-digit years in RMC: the receiver's window is 1980..2079.
+        if (!target.isValid() || target.date().year() < 1980 || target.date().year() > 2079)
+            return usage;
+        m_offsetMs = target.toMSecsSinceEpoch() - QDateTime::currentMSecsSinceEpoch();
+    } else {
+        return usage;
+    }
+    note(QStringLiteral("clock offset %1 s").arg(double(m_offsetMs) / 1000.0, 0, 'f', 3));
+    if (m_line)
+        scheduleTick(); // the top of the new second
+    return QString();
+}
+
+QString Gnss::startReplay(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
+    if (file.size() > MaxReplayBytes)
+        return QStringLiteral("%1 is larger than 4 MiB").arg(path);
+    QList<QByteArrayList> groups;
+    QByteArrayList group;
+    int lines = 0;
+    for (const QByteArray &raw : file.readAll().split('\n')) {
+        const QByteArray line = raw.trimmed();
+        const bool gga = line.startsWith('$') && line.mid(3, 4) == "GGA,";
+        if ((line.isEmpty() || gga) && !group.isEmpty()) {
+            groups << group;
+            group.clear();
+        }
+        if (!line.isEmpty()) {
+            group << line;
+            ++lines;
+        }
+    }
+    if (!group.isEmpty())
+        groups << group;
+    if (groups.isEmpty())
+        return QStringLiteral("%1 holds no lines").arg(path);
+    m_replay = groups;
+    m_replayAt = 0;
+    m_replayName = path;
+    note(QStringLiteral("replay %1: %2 lines in %3 seconds").arg(path).arg(lines).arg(groups.size()));
+    return QString();
+}
+
+void Gnss::start(PtyLine *line)
+{
+    m_line = line;
+    m_log.setFileName(m_root + QStringLiteral("/sim/gnss.log"));
+    m_log.open(QIODevice::WriteOnly | QIODevice::Append);
+    connect(m_line, &PtyLine::received, this, &Gnss::received);
+    checkPower();
+    m_powerPoll.start(PowerPollMs);
+    scheduleTick();
+}
+
+void Gnss::checkPower()
+{
+    const QByteArray value = SimRoot::readState(m_root, PowerPath).trimmed();
+    if (value.isEmpty())
+        return; // caught between truncation and write
+    const bool on = value.startsWith('1');
+    if (on == m_powered)
+        return;
+    // Power brings the receiver up running; what the last UBX said is gone.
+    m_powered = on;
+    m_stopped = false;
+    m_silentUntil = m_noFixUntil = 0;
+    m_ubx.clear();
+    note(on ? QStringLiteral("power on") : QStringLiteral("power off"));
+}
+
+void Gnss::received(const QByteArray &bytes)
+{
+    // The program powers the receiver just before it writes to it.
+    checkPower();
+    if (!m_powered) {
+        note(QStringLiteral("unpowered, %1 bytes lost").arg(bytes.size()));
+        return;
+    }
+    m_ubx += bytes;
+    for (;;) {
+        const int at = m_ubx.indexOf("\xb5\x62");
+        if (at < 0) {
+            m_ubx = m_ubx.endsWith('\xb5') ? QByteArray("\xb5") : QByteArray();
+            return;
+        }
+        m_ubx.remove(0, at);
+        if (m_ubx.size() < 6)
+            return;
+        const auto byte = [this](int i) { return int(quint8(m_ubx.at(i))); };
+        const int length = byte(4) | byte(5) << 8;
+        if (length > MaxUbxPayload) {
+            note(QStringLiteral("UBX sync bytes with length %1, skipped").arg(length));
+            m_ubx.remove(0, 1);
+            continue;
+        }
+        if (m_ubx.size() < 8 + length)
+            return;
+        quint8 a = 0, b = 0;
+        for (int i = 2; i < 6 + length; ++i) {
+            a = quint8(a + byte(i));
+            b = quint8(b + a);
+        }
+        if (a != byte(6 + length) || b != byte(7 + length)) {
+            note(QStringLiteral("UBX class 0x%1 id 0x%2: checksum error, dropped")
+                     .arg(byte(2), 2, 16, QLatin1Char('0'))
+                     .arg(byte(3), 2, 16, QLatin1Char('0')));
+            m_ubx.remove(0, 1); // a real frame may start inside this one
+            continue;
+        }
+        const int messageClass = byte(2), id = byte(3);
+        const QByteArray payload = m_ubx.mid(6, length);
+        m_ubx.remove(0, 8 + length);
+        takeUbx(messageClass, id, payload);
+    }
+}
+
+void Gnss::takeUbx(int messageClass, int id, const QByteArray &payload)
+{
+    const QString head = QStringLiteral("UBX class 0x%1 id 0x%2")
+                             .arg(messageClass, 2, 16, QLatin1Char('0'))
+                             .arg(id, 2, 16, QLatin1Char('0'));
+    if (messageClass != 0x06 || id != 0x04) {
+        note(head + QStringLiteral(", %1 payload bytes: not handled").arg(payload.size()));
+        return;
+    }
+    if (payload.size() != 4) {
+        note(QStringLiteral("UBX CFG-RST with %1 payload bytes, ignored").arg(payload.size()));
+        return;
+    }
+    const int mask = quint8(payload[0]) | quint8(payload[1]) << 8;
+    const int mode = quint8(payload[2]);
+    const char *name = resetName(mode);
+    QString effect;
+    if (!name) {
+        effect = QStringLiteral("unknown reset mode, ignored");
+    } else if (mode == 0x08) {
+        m_stopped = true;
+        effect = QStringLiteral("output stops");
+    } else if (mode == 0x09) {
+        m_stopped = false;
+        effect = QStringLiteral("output runs");
+    } else {
+        m_stopped = false;
+        m_silentUntil = m_clock.elapsed() + RestartMs;
+        m_noFixUntil = m_silentUntil + AcquireMs;
+        effect = QStringLiteral("silent for %1 ms, then no fix for %2 ms").arg(RestartMs).arg(AcquireMs);
+    }
+    note(QStringLiteral("UBX CFG-RST navBbrMask 0x%1 resetMode 0x%2 (%3): %4")
+             .arg(mask, 4, 16, QLatin1Char('0'))
+             .arg(mode, 2, 16, QLatin1Char('0'))
+             .arg(QLatin1String(name ? name : "?"), effect));
+}
+
+qint64 Gnss::receiverMs() const
+{
+    return QDateTime::currentMSecsSinceEpoch() + m_offsetMs;
+}
+
+void Gnss::scheduleTick()
+{
+    const qint64 intoSecond = receiverMs() % 1000;
+    m_tick.start(int(1000 - intoSecond));
+}
+
+void Gnss::tick()
+{
+    // The timer may fire a little early or late: name the nearest second.
+    const qint64 second = (receiverMs() + 500) / 1000 * 1000;
+    checkPower();
+    if (m_powered && !m_stopped && m_clock.elapsed() >= m_silentUntil) {
+        if (!m_replay.isEmpty()) {
+            m_line->send(m_replay.at(m_replayAt).join("\r\n") + "\r\n");
+            if (++m_replayAt == m_replay.size()) {
+                m_replay.clear();
+                note(QStringLiteral("replay %1 finished").arg(m_replayName));
+            }
+        } else {
+            m_line->send(epoch(QDateTime::fromMSecsSinceEpoch(second, Qt::UTC)));
+        }
+    }
+    advance();
+    m_tick.start(int(std::max<qint64>(1, second + 1000 - receiverMs())));
+}
+
+bool Gnss::hasFix() const
+{
+    return m_fix && m_clock.elapsed() >= m_noFixUntil;
+}
+
+QList<Gnss::Satellite> Gnss::satellites() const
+{
+    QList<Satellite> list;
+    int gps = 0, glonass = 0;
+    // Generated highest first; the receiver uses the highest ones.
+    for (int i = 0; i < m_inView; ++i) {
+        Satellite s;
+        s.glonass = m_talker == Talker::Glonass || (m_talker == Talker::Combined && i % 2 == 1);
+        const int k = s.glonass ? glonass++ : gps++;
+        // 7 and 32 share no factor: distinct numbers for up to 32 satellites.
+        s.prn = (s.glonass ? 65 : 1) + (k * 7) % 32;
+        s.elevation = 80 - i * 70 / std::max(1, m_inView - 1);
+        s.azimuth = (40 + i * 137) % 360;
+        s.used = i < m_used;
+        s.snr = s.used ? 46 - (i * 5) % 12 : (i % 3 == 2 ? 0 : 28 - (i * 5) % 12);
+        list << s;
+    }
+    std::sort(list.begin(), list.end(), [](const Satellite &a, const Satellite &b) {
+        return a.glonass != b.glonass ? b.glonass : a.prn < b.prn;
+    });
+    return list;
+}
+
+QByteArray Gnss::epoch(const QDateTime &utc) const
+{
+    const QByteArray talker = m_talker == Talker::Gps ? "GP" : m_talker == Talker::Glonass ? "GL" : "GN";
+    const QByteArray time = utc.toString(QStringLiteral("hhmmss")).toLatin1() + ".00";
+    const QByteArray date = utc.toString(QStringLiteral("ddMMyy")).toLatin1();
+    const QByteArray position = coordinate(m_latitude, 2, 'N', 'S') + ',' + coordinate(m_longitude, 3, 'E', 'W');
+    const QByteArray knots = fixed(m_speedKmh / KmhPerKnot, 3);
+    const QByteArray course = fixed(m_course, 2);
+    const double vdop = std::min(99.99, m_hdop * 1.5);
+    const double pdop = std::min(99.99, std::hypot(m_hdop, vdop));
+    const QList<Satellite> sats = satellites();
+    const bool fix = hasFix();
+
+    QByteArray out;
+    if (fix)
+        out += sentence(talker + "GGA," + time + ',' + position + ",1," + padded(m_used, 2) + ',' + fixed(m_hdop, 2)
+                        + ',' + fixed(m_altitude, 1) + ",M," + fixed(GeoidSeparation, 1) + ",M,,");
+    else
+        out += sentence(talker + "GGA," + time + ",,,,,0,00,99.99,,,,,,");
+
+    if (fix) {
+        QByteArray used;
+        int listed = 0;
+        for (const Satellite &s : sats) {
+            if (s.used) {
+                used += padded(s.prn, 2) + ',';
+                ++listed;
+            }
+        }
+        out += sentence(talker + "GSA,A,3," + used + QByteArray(GsaSlots - listed, ',') + fixed(pdop, 2) + ','
+                        + fixed(m_hdop, 2) + ',' + fixed(vdop, 2));
+    } else {
+        out += sentence(talker + "GSA,A,1," + QByteArray(GsaSlots, ',') + "99.99,99.99,99.99");
+    }
+
+    if (fix)
+        out += sentence(talker + "RMC," + time + ",A," + position + ',' + knots + ',' + course + ',' + date + ",,,A");
+    else
+        out += sentence(talker + "RMC," + time + ",V,,,,,,," + date + ",,,N");
+
+    // Combined output lists each system's satellites under its own talker.
+    QList<QByteArray> gpsSats, glonassSats;
+    for (const Satellite &s : sats) {
+        (s.glonass ? glonassSats : gpsSats)
+            << padded(s.prn, 2) + ',' + padded(s.elevation, 2) + ',' + padded(s.azimuth, 3) + ','
+                + (s.snr > 0 ? padded(s.snr, 2) : QByteArray());
+    }
+    if (m_talker == Talker::Combined)
+        out += gsv("GP", gpsSats) + gsv("GL", glonassSats);
+    else
+        out += gsv(talker, m_talker == Talker::Gps ? gpsSats : glonassSats);
+
+    if (fix)
+        out += sentence(talker + "VTG," + course + ",T,,M," + knots + ",N," + fixed(m_speedKmh, 3) + ",K,A");
+    else
+        out += sentence(talker + "VTG,,T,,M,,N,,K,N");
+    return out;
+}
+
+void Gnss::advance()
+{
+    if (m_speedKmh <= 0.0)
+        return;
+    // One second along the course on a sphere; good enough for a drive.
+    const double distance = m_speedKmh / 3.6 / EarthRadius;
+    const double course = qDegreesToRadians(m_course);
+    const double cosLat = std::max(1e-9, std::cos(qDegreesToRadians(m_latitude)));
+    m_latitude = qBound(-90.0, m_latitude + qRadiansToDegrees(distance * std::cos(course)), 90.0);
+    m_longitude += qRadiansToDegrees(distance * std::sin(course) / cosLat);
+    if (m_longitude > 180.0)
+        m_longitude -= 360.0;
+    else if (m_longitude < -180.0)
+        m_longitude += 360.0;
+}
+
+QByteArray Gnss::sentence(const QByteArray &body)
+{
+    quint8 sum = 0;
+    for (char c : body)
+        sum ^= quint8(c);
+    return '$' + body + '*' + QByteArray::number(sum, 16).toUpper().rightJustified(2, '0') + "\r\n";
+}
+
+void Gnss::note(const QString &text)
+{
+    if (!m_log.isOpen())
+        return;
+    m_log.write(QDateTime::currentDateTime().toString(QStringLiteral("hh:mm:ss.zzz ")).toLatin1() + text.toUtf8()
+                + '\n');
+    m_log.flush();
+}
+
+QString Gnss::stateText() const
+{
+    const char *talker = m_talker == Talker::Gps ? "GP" : m_talker == Talker::Glonass ? "GL" : "GN";
+    const qint64 now = m_clock.elapsed();
+    QString output = !m_powered                ? QStringLiteral("off")
+                     : m_stopped               ? QStringLiteral("stopped by UBX")
+                     : now < m_silentUntil     ? QStringLiteral("restarting")
+                     : !m_replay.isEmpty()     ? QStringLiteral("replaying %1, second %2 of %3")
+                                                 .arg(m_replayName)
+                                                 .arg(m_replayAt + 1)
+                                                 .arg(m_replay.size())
+                                               : QStringLiteral("NMEA every second");
+    return QStringLiteral("gps power %1, output %2, fix %3%4, talker %5\n"
+                          "gps position %6 %7, %8 m, moving %9 km/h course %10\n"
+                          "gps satellites %11 in view, %12 used, hdop %13, time %14 UTC\n")
+        .arg(m_powered ? QStringLiteral("on") : QStringLiteral("off"), output,
+             m_fix ? QStringLiteral("on") : QStringLiteral("off"),
+             m_fix && now < m_noFixUntil ? QStringLiteral(" (acquiring after reset)") : QString(),
+             QLatin1String(talker))
+        .arg(m_latitude, 0, 'f', 7)
+        .arg(m_longitude, 0, 'f', 7)
+        .arg(m_altitude, 0, 'f', 1)
+        .arg(m_speedKmh, 0, 'f', 1)
+        .arg(m_course, 0, 'f', 1)
+        .arg(m_inView)
+        .arg(m_used)
+        .arg(m_hdop, 0, 'f', 2)
+        .arg(QDateTime::fromMSecsSinceEpoch(receiverMs(), Qt::UTC).toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")));
+}
