@@ -7,8 +7,13 @@
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
+
+namespace {
+constexpr int MaxUnreadBytes = 2048;
+} // namespace
 
 PtyLine::PtyLine(const QString &linkPath, const QString &logPath, QObject *parent)
     : QObject(parent), m_linkPath(linkPath), m_log(logPath)
@@ -77,6 +82,14 @@ void PtyLine::send(const QByteArray &data)
 {
     if (m_master < 0)
         return;
+    // A board's serial line keeps nothing for a program that is not
+    // listening; without this a program started later would first read a
+    // backlog of old output (stale GNSS times, for one).
+    int unread = 0;
+    if (ioctl(m_slaveHold, FIONREAD, &unread) == 0 && unread > MaxUnreadBytes) {
+        tcflush(m_slaveHold, TCIFLUSH);
+        log("DISCARD", QByteArray::number(unread) + " unread bytes");
+    }
     log("TX", data);
     qint64 done = 0;
     while (done < data.size()) {
