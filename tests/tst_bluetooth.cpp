@@ -3,89 +3,13 @@
 
 #include "bluetooth.h"
 #include "logcapture.h"
+#include "ptypeer.h"
 #include "testroot.h"
 
 #include <QSignalSpy>
 #include <QtTest>
 
-#include <cerrno>
-#include <cstdlib>
-#include <fcntl.h>
 #include <memory>
-#include <termios.h>
-#include <unistd.h>
-
-namespace {
-
-// The far end of /dev/ttyO2 inside the test's root.
-class FakeModule
-{
-public:
-    explicit FakeModule(const TestRoot &root)
-    {
-        m_master = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
-        if (m_master < 0 || grantpt(m_master) != 0 || unlockpt(m_master) != 0)
-            return;
-        const char *slave = ptsname(m_master);
-        // Raw, so that the line discipline neither echoes nor translates.
-        const int fd = ::open(slave, O_RDWR | O_NOCTTY);
-        termios tio;
-        if (fd >= 0 && tcgetattr(fd, &tio) == 0) {
-            cfmakeraw(&tio);
-            tcsetattr(fd, TCSANOW, &tio);
-        }
-        m_hold = fd;
-        QFile::remove(root.file(QStringLiteral("/dev/ttyO2")));
-        m_ok = QFile::link(QString::fromLocal8Bit(slave), root.file(QStringLiteral("/dev/ttyO2")));
-    }
-    ~FakeModule()
-    {
-        if (m_hold >= 0)
-            ::close(m_hold);
-        if (m_master >= 0)
-            ::close(m_master);
-    }
-    bool isValid() const { return m_ok; }
-
-    void send(const QByteArray &lines)
-    {
-        QCOMPARE(::write(m_master, lines.constData(), size_t(lines.size())), ssize_t(lines.size()));
-        settle(30);
-    }
-    // Everything the driver wrote since the last call, after letting the
-    // event loop run for ms.
-    QByteArray take(int ms = 30)
-    {
-        settle(ms);
-        char buffer[4096];
-        for (;;) {
-            const ssize_t n = ::read(m_master, buffer, sizeof buffer);
-            if (n <= 0)
-                break;
-            m_written.append(buffer, int(n));
-        }
-        QByteArray out;
-        out.swap(m_written);
-        return out;
-    }
-    static void settle(int ms)
-    {
-        QElapsedTimer t;
-        t.start();
-        while (t.elapsed() < ms) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-            QThread::msleep(2);
-        }
-    }
-
-private:
-    int m_master = -1;
-    int m_hold = -1;
-    bool m_ok = false;
-    QByteArray m_written;
-};
-
-} // namespace
 
 class TestBluetooth : public QObject
 {
@@ -121,7 +45,7 @@ private:
     QByteArray dtr() const { return m_root->read(QStringLiteral("/sys/class/gpio/gpio58/value")).trimmed(); }
 
     std::unique_ptr<TestRoot> m_root;
-    std::unique_ptr<FakeModule> m_module;
+    std::unique_ptr<PtyPeer> m_module;
     std::unique_ptr<Bluetooth> m_bt;
     std::unique_ptr<LogCapture> m_log;
 };
@@ -130,7 +54,7 @@ void TestBluetooth::init()
 {
     m_root = std::make_unique<TestRoot>();
     QVERIFY(m_root->isValid());
-    m_module = std::make_unique<FakeModule>(*m_root);
+    m_module = std::make_unique<PtyPeer>(*m_root, QStringLiteral("/dev/ttyO2"));
     QVERIFY(m_module->isValid());
     m_log = std::make_unique<LogCapture>();
 }

@@ -1,26 +1,167 @@
 #ifndef GPS_H
 #define GPS_H
 
+#include <QByteArray>
+#include <QDateTime>
+#include <QGeoPositionInfo>
+#include <QGeoPositionInfoSource>
 #include <QObject>
+#include <QString>
 
-// The GNSS receiver on /dev/ttyO1. So far only its power line: the NMEA
-// reader arrives with the positioning work.
+#include <memory>
+
+class GpsLineFeed;
+class NmeaPositionInfoSourceRaw;
+class QSerialPort;
+
+// The GNSS receiver on /dev/ttyO1 (9600 baud, NMEA 0183 out, UBX reset in),
+// powered through GPIO 16. Qt's NMEA source decodes position and time; the
+// raw GGA, GSA, RMC and GSV sentences are parsed here for the GPS monitor.
+// When asked to, the first fix with a plausible date sets the system clock.
 class Gps : public QObject
 {
     Q_OBJECT
 public:
-    explicit Gps(QObject *parent = nullptr);
+    static constexpr int MaxSatellites = 20;
+    // Longest sentence handed on, and the most kept while waiting for a
+    // line end, in bytes.
+    static constexpr int MaxSentence = 160;
+    static constexpr int UpdateIntervalMs = 1200;
+    static constexpr int FirstClockYear = 2016;
+    static constexpr int LastClockYear = 2050;
 
-    void initGps();
+    struct GgaFields {
+        QString utcTime, latitude, northSouth, longitude, eastWest;
+        int fixQuality = 0;
+        int numSatellites = 0;
+        double hdop = 0.0;
+        double heightOverSea = 0.0;
+        QString heightUnit;
+        double geoidalSeparation = 0.0;
+        QString geoidalUnit, dgpsAge, dgpsStation;
+    };
+    struct GsaFields {
+        QString mode1;
+        int mode2 = 0;
+        int satellites[12] = {};
+        float pdop = 0.0f, hdop = 0.0f, vdop = 0.0f;
+    };
+    struct RmcFields {
+        QString utcTime, status, latitude, northSouth, longitude, eastWest;
+        double speedOverGround = 0.0;
+        double courseOverGround = 0.0;
+        QString date;
+        double magneticVariation = 0.0;
+        QString magneticDirection, mode;
+    };
+    struct GsvSatellite {
+        int number = 0, elevation = 0, azimuth = 0, snr = 0;
+    };
+
+    explicit Gps(QObject *parent = nullptr);
+    ~Gps() override;
+
+    // Position updates come at most once per interval; 0 hands over every
+    // fix sentence at once (no time-outs then).
+    void initGps(int updateIntervalMs = UpdateIntervalMs);
     void switchOnGpsModul();
     void switchOffGpsModul();
-    bool isSwitchedOn() const { return m_switchedOn; }
-    // No receiver yet: never a valid fix.
+    // The NMEA-enabled flag: updates are ignored while it is false.
+    bool isSwitchedOn() const { return m_nmeaEnabled; }
+
+    // Degrees; outside -90..90 (-180..180) or unknown reads as 0.0.
+    double getLatitude() const;
+    double getLongitude() const;
+    QDateTime getDateTime() const { return m_dateTime; }
+    QGeoPositionInfo getGpsInfo() const { return m_posInfo; }
     bool isGpsDataValid() const { return m_valid; }
 
+    void enableSystemTimeSettingViaGps(bool enable) { m_setSystemTime = enable; }
+    bool isSystemTimeSettingPending() const { return m_setSystemTime; }
+
+    int getNumSatellitesInView() const { return m_gsvSatellitesInView; }
+    int getNumSatellitesUsed() const { return m_numSatellitesUsed; }
+    float getGpsInfoPdop() const { return m_pdop; }
+    float getGpsInfoHdop() const { return m_hdop; }
+    float getGpsInfoVdop() const { return m_vdop; }
+    // As received: degrees and knots.
+    double getGpsCourseOverGround() const { return m_rmc.courseOverGround; }
+    double getGpsSpeedOverGround() const { return m_rmc.speedOverGround; }
+    double getGpsHeightOverSea() const { return m_gga.heightOverSea; }
+
+    // "hh:mm:ss" of the stored RMC sentence, "..." without a time, "NO GPS"
+    // without a sentence.
+    QString getRmcUtcTime() const;
+    // Reception figure 0..100 for the GPS monitor.
+    int getGpsQuality() const;
+    // RMC, GSA and the first four GSV sentences; empty while switched off.
+    QString getNmeaString() const;
+    void clearLastGpsData();
+    void closePort();
+
+    // Read-only views of the parsed sentences.
+    const GgaFields &ggaFields() const { return m_gga; }
+    const GsaFields &gsaFields() const { return m_gsa; }
+    const RmcFields &rmcFields() const { return m_rmc; }
+    int gsvNumMessages() const { return m_gsvNumMessages; }
+    int gsvMessageNumber() const { return m_gsvMessageNumber; }
+    // A zeroed satellite outside 0..MaxSatellites-1.
+    GsvSatellite gsvSatellite(int index) const;
+    const NmeaPositionInfoSourceRaw *nmeaSource() const { return m_nmeaSource.get(); }
+
+    // The receive path without the port: what the port's read notification
+    // does with each chunk. Public so the parser can be fed directly.
+    void receiveData(const QByteArray &chunk);
+    int receiveBufferSize() const { return int(m_lineBuffer.size()); }
+
+    // The 12-byte UBX CFG-RST: controlled GNSS start or stop.
+    static QByteArray ubxResetMessage(bool start);
+    // Sets the system and hardware clock to utc + offsetSeconds; false
+    // (nothing run) for an invalid time or a year outside the window.
+    static bool setSystemClock(const QDateTime &utc, int offsetSeconds);
+
+public slots:
+    void updatePosition();
+    void updateError(QGeoPositionInfoSource::Error positioningError);
+    void updateTimeout();
+
+private slots:
+    void readPort();
+
 private:
-    bool m_switchedOn = false;
+    void switchModule(bool on);
+    void readGpsData();
+    bool setSystemTime();
+    void clearPosition();
+    void parseGga();
+    void parseGsa();
+    void parseRmc();
+    void analyseGsvString();
+
+    std::unique_ptr<QSerialPort> uartPort1;
+    std::unique_ptr<GpsLineFeed> m_feed;
+    std::unique_ptr<NmeaPositionInfoSourceRaw> m_nmeaSource;
+    QByteArray m_lineBuffer;
+
+    QGeoPositionInfo m_posInfo;
+    double m_latitude = 0.0;
+    double m_longitude = 0.0;
+    QDateTime m_dateTime;
     bool m_valid = false;
+    bool m_setSystemTime = false;
+    bool m_nmeaEnabled = false;
+
+    GgaFields m_gga;
+    GsaFields m_gsa;
+    RmcFields m_rmc;
+    int m_gsvNumMessages = 0;
+    int m_gsvMessageNumber = 0;
+    int m_gsvSatellitesInView = 0;
+    GsvSatellite m_gsvSatellites[MaxSatellites];
+    int m_numSatellitesUsed = 0;
+    float m_pdop = 0.0f;
+    float m_hdop = 0.0f;
+    float m_vdop = 0.0f;
 };
 
 #endif // GPS_H

@@ -490,4 +490,23 @@
         <translation type="unfinished">Back</translation>
     </message>
 </context>
+<context>
+    <name>Measurements</name>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished">Error</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished">Warning</translation>
+    </message>
+    <message>
+        <source>NoMoreMeasurementsCanBeStored</source>
+        <translation type="unfinished">Max number of measurements reached. Measurement will not be stored. Please delete old measurements.</translation>
+    </message>
+    <message>
+        <source>OnlyAfewMeasurementsCanBeStored</source>
+        <translation type="unfinished">Number of measurements near limit. Please delete old measurements.</translation>
+    </message>
+</context>
 </TS>

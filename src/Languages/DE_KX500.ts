@@ -490,4 +490,23 @@
         <translation>Zurück</translation>
     </message>
 </context>
+<context>
+    <name>Measurements</name>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>NoMoreMeasurementsCanBeStored</source>
+        <translation>Maximale Anzahl an Messungen erreicht. Die Messung wird nicht gespeichert. Bitte alte Messungen löschen.</translation>
+    </message>
+    <message>
+        <source>OnlyAfewMeasurementsCanBeStored</source>
+        <translation>Anzahl der Messungen nahe am Limit. Bitte alte Messungen löschen.</translation>
+    </message>
+</context>
 </TS>

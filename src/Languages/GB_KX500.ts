@@ -490,4 +490,23 @@
         <translation>Back</translation>
     </message>
 </context>
+<context>
+    <name>Measurements</name>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>NoMoreMeasurementsCanBeStored</source>
+        <translation>Max number of measurements reached. Measurement will not be stored. Please delete old measurements.</translation>
+    </message>
+    <message>
+        <source>OnlyAfewMeasurementsCanBeStored</source>
+        <translation>Number of measurements near limit. Please delete old measurements.</translation>
+    </message>
+</context>
 </TS>

@@ -1,0 +1,148 @@
+#ifndef MEASUREMENTS_H
+#define MEASUREMENTS_H
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+class Gps;
+class QSettings;
+
+// What a measurement screen hands to the store. Index 0 of level and
+// frequency is the single value of a level measurement, 1..10 the points of
+// pinpointing, pipe locating and H2.
+struct MeasInfoStructure
+{
+    int val = 0;
+    float level[20] = {};
+    int frequency[20] = {};
+    double posLat[20] = {};
+    double posLong[20] = {};
+    float array[2048] = {};
+    int arrayCnt = 0;
+    int arrayInfoParameter_1 = 0; // H2: reference level; long-term: time setting
+    int arrayInfoParameter_2 = 0; // H2: display range; long-term: visible points
+    int filterType = 0;
+    quint32 filterHighCutOff = 0;
+    quint32 filterLowCutOff = 0;
+    int sampleRate = 0;
+    int fftSize = 0;
+    float fft[1024] = {};
+};
+
+// The measurement store below /media/kx500/meas/: one directory per saved
+// measurement with its info.ini and, for level measurement and pinpointing,
+// copies of the WAV recordings.
+class Measurements : public QObject
+{
+    Q_OBJECT
+public:
+    enum Type { LevelMeasurement = 0, Pinpointing = 1, PipeLocating = 2, H2Sensor = 3, LongTerm = 4 };
+    static constexpr int MaxMeasurements = 100;
+    static constexpr int WarningMeasurements = 85;
+    static constexpr int Points = 10;
+
+    explicit Measurements(QObject *parent = nullptr);
+
+    // Device path of the root, with the trailing slash.
+    static QString rootPath();
+    // 0 when saved or for an unknown type; -1 when the store is full.
+    int storeMeasurement(int type, QString name, const MeasInfoStructure &info);
+    // Counts and lists the LE_, PP_, PL_, H2_ and LT_ entries of the root,
+    // which becomes the current directory; the list is newest first.
+    int getNumMeasurements();
+    QStringList getMeasurementList();
+
+    int storeInfoFileLevelmeasurement(const QString &infoPath, const QString &name, const MeasInfoStructure &info);
+    int storeInfoFilePinpointing(const QString &infoPath, const QString &name, const MeasInfoStructure &info);
+    int storeInfoFilePipelocating(const QString &infoPath, const QString &name, const MeasInfoStructure &info);
+    int storeInfoFileH2Sensor(const QString &infoPath, const QString &name, const MeasInfoStructure &info);
+    int storeInfoFileLongtermmeasurement(const QString &infoPath, const QString &name, const MeasInfoStructure &info);
+
+    static QString convertFilterTypeToText(int type);
+    // The type a directory name stands for (its first two characters), -1 for none.
+    static int typeOfDirectory(const QString &dirName);
+    // A name made safe as part of one directory name (see the definition).
+    static QString safeName(const QString &name);
+
+private:
+    void writeHeader(QSettings &ini, const char *typeText, const QString &name);
+    void writePosition(QSettings &ini);
+    void writeGains(QSettings &ini);
+    static void writeFilter(QSettings &ini, const MeasInfoStructure &info);
+    void writePoints(QSettings &ini, const MeasInfoStructure &info, bool withFrequency);
+    static void writePointPositions(QSettings &ini, const MeasInfoStructure &info);
+    int storePointsFile(const QString &infoPath, const char *typeText, const QString &name,
+                        const MeasInfoStructure &info);
+    bool showLimitDialog(int num);
+
+    Gps *m_gpsModul = nullptr;
+    QString m_date;
+    QString m_time;
+};
+
+// The one measurement store, created on first use.
+Measurements *MeasurementData();
+
+// A stored measurement's info.ini read back the same way by every screen.
+// A missing or damaged file reads as empty values: "", 0 and empty lists.
+class StoredMeasurement
+{
+public:
+    static constexpr int MaxLevelsData = 2048;
+    static constexpr int MaxFftValues = 1024;
+
+    // dirName is one directory name directly below the measurement root;
+    // false when it names no info.ini there.
+    bool load(const QString &dirName);
+    // Reads an info.ini at a host path; the type stays unknown.
+    bool loadFile(const QString &hostPath);
+
+    int type() const { return m_type; }
+    QString name() const { return m_name; }
+    // Level measurement.
+    float level() const { return m_level; }
+    int frequency() const { return m_frequency; }
+    int sampleRate() const { return m_sampleRate; }
+    QVector<float> fftValues() const { return m_fft; }
+    // Points 1..10 of pinpointing, pipe locating and H2; 0 outside.
+    float pointLevel(int point) const;
+    int pointFrequency(int point) const;
+    // H2 and long-term series.
+    QVector<float> levelsData() const { return m_levelsData; }
+    int h2ReferenceLevel() const { return m_h2ReferenceLevel; }
+    int h2MaxRange() const { return m_h2MaxRange; }
+    int selectedTime() const { return m_selectedTime; }
+    int maxVisibleData() const { return m_maxVisibleData; }
+    // 0 no filter, 1 band-pass, 2 band-stop; cut-offs are 0 without a filter.
+    int filterType() const { return m_filterType; }
+    quint32 lowCutOff() const { return m_lowCutOff; }
+    quint32 highCutOff() const { return m_highCutOff; }
+
+    // A stored list ("10.0; 12.3; ") as at most count floats.
+    static QVector<float> splitList(const QString &text, int count, int max);
+
+private:
+    void clear();
+    void read(QSettings &ini);
+
+    int m_type = -1;
+    QString m_name;
+    float m_level = 0;
+    int m_frequency = 0;
+    int m_sampleRate = 0;
+    QVector<float> m_fft;
+    float m_pointLevel[Measurements::Points] = {};
+    int m_pointFrequency[Measurements::Points] = {};
+    QVector<float> m_levelsData;
+    int m_h2ReferenceLevel = 0;
+    int m_h2MaxRange = 0;
+    int m_selectedTime = 0;
+    int m_maxVisibleData = 0;
+    int m_filterType = 0;
+    quint32 m_lowCutOff = 0;
+    quint32 m_highCutOff = 0;
+};
+
+#endif // MEASUREMENTS_H

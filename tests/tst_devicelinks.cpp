@@ -1,0 +1,158 @@
+// The whole program against the simulated serial peers over real
+// pseudo-terminals: the Bluetooth links come up by themselves, survive a
+// drop, and the sensor's key reaches the program; the GNSS receiver's fix
+// and position reach the status bar and the driver.
+
+#include "appsetup.h"
+#include "bluetooth.h"
+#include "gps.h"
+#include "configuration.h"
+#include "shellfixture.h"
+#include "statusbar.h"
+
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+
+// One sentence with its checksum and line end.
+QByteArray nmea(const QString &body)
+{
+    quint8 sum = 0;
+    for (char c : body.toLatin1())
+        sum ^= quint8(c);
+    return "$" + body.toLatin1() + "*" + QByteArray::number(sum, 16).toUpper().rightJustified(2, '0') + "\r\n";
+}
+
+} // namespace
+
+class TestDeviceLinks : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        setupApplication();
+        QVERIFY(installEnglish(m_english));
+    }
+    void init();
+    void cleanup();
+
+    void sensorLinkComesUpAndRecovers();
+    void configurationShowsTheSensor();
+    void gpsFixAndPositionFromTheReceiver();
+
+private:
+    QByteArray sensorLog() const { return m_shell->root.read(QStringLiteral("/sim/ttyO2.log")); }
+    Bluetooth *sink() const { return m_shell->main->getBtSinkInstance(); }
+    Bluetooth *source() const { return m_shell->main->getBtSourceInstance(); }
+    bool allUp() const
+    {
+        return sink()->isConnectedRFCOMM() && source()->isConnectedA2DP() && source()->isConnectedAVRCP();
+    }
+
+    std::unique_ptr<SimProcess> m_sim;
+    std::unique_ptr<ShellFixture> m_shell;
+    QTranslator m_english;
+};
+
+void TestDeviceLinks::init()
+{
+    m_sim = std::make_unique<SimProcess>();
+    m_shell = std::make_unique<ShellFixture>([&](TestRoot &root) {
+        QVERIFY(m_sim->start(root.root(), {QStringLiteral("--paired")}));
+    });
+}
+
+void TestDeviceLinks::cleanup()
+{
+    m_shell.reset();
+    if (m_sim)
+        m_sim->terminate();
+    m_sim.reset();
+}
+
+void TestDeviceLinks::sensorLinkComesUpAndRecovers()
+{
+    QVERIFY(waitFor([&] { return allUp(); }, 15000));
+    // The sensor gets the handheld's microphone parameters on the new channel.
+    QVERIFY(waitFor([&] { return sensorLog().contains("BT_TX I 0f MUTE SWITCH"); }, 5000));
+    QVERIFY(waitFor([&] { return StatusbarData().stateMicrophone() && StatusbarData().sensorType() == 1
+                                 && StatusbarData().batteryMicrophone() >= 0 && StatusbarData().stateHeadphone(); },
+                    10000));
+
+    const QString shots = qEnvironmentVariable("KX500_SCREENSHOT_DIR");
+    if (!shots.isEmpty()) {
+        m_shell->main->show();
+        QTest::qWait(1500); // one status bar tick
+        m_shell->main->grab().save(shots + QStringLiteral("/mainmenu-connected.png"));
+    }
+
+    // The sensor's key: the sensor reports its microphone open.
+    QSignalSpy mute(sink(), &Bluetooth::stateActiveMuteChanged);
+    QVERIFY(m_sim->command(QStringLiteral("sensor key press")).startsWith(QLatin1String("ok")));
+    QVERIFY(waitFor([&] { return !mute.isEmpty(); }, 5000));
+    QCOMPARE(mute.last().at(0).toBool(), false);
+
+    QVERIFY(m_sim->command(QStringLiteral("link drop")).startsWith(QLatin1String("ok")));
+    QVERIFY(waitFor([&] { return !sink()->isConnectedRFCOMM() && !source()->isConnectedA2DP(); }, 5000));
+    QVERIFY(waitFor([&] { return !StatusbarData().stateMicrophone() && !StatusbarData().stateHeadphone(); }, 5000));
+    QVERIFY(m_sim->command(QStringLiteral("link restore")).startsWith(QLatin1String("ok")));
+    QVERIFY(waitFor([&] { return allUp(); }, 20000));
+    // Sensor messages flow again through the restored channel.
+    const int before = sensorLog().count("BT_RX BATT_VOLTAGE");
+    sink()->sendData(QStringLiteral("BT_TX B"));
+    QVERIFY(waitFor([&] { return sensorLog().count("BT_RX BATT_VOLTAGE") > before; }, 5000));
+}
+
+void TestDeviceLinks::configurationShowsTheSensor()
+{
+    QVERIFY(waitFor([&] { return sink()->isConnectedRFCOMM(); }, 15000));
+    Configuration dialog;
+    const auto filled = [&] {
+        for (QLineEdit *edit : dialog.findChildren<QLineEdit *>()) {
+            if (edit->text().isEmpty())
+                return false;
+        }
+        return true;
+    };
+    QVERIFY(waitFor(filled, 8000));
+    QCOMPARE(dialog.findChild<QLineEdit *>(QStringLiteral("editSensorType"))->text(), QStringLiteral("GX-2"));
+    QCOMPARE(dialog.findChild<QLineEdit *>(QStringLiteral("editGain"))->text(), QStringLiteral("0f (3 / 18dB)"));
+    QCOMPARE(dialog.findChild<QLineEdit *>(QStringLiteral("editBtId"))->text(), QStringLiteral("00:07:80:4d:33:01"));
+}
+
+void TestDeviceLinks::gpsFixAndPositionFromTheReceiver()
+{
+    Gps *gps = m_shell->main->getGpsInstance();
+    QVERIFY(m_sim->command(QStringLiteral("gps position 52.516275 13.377704")).startsWith(QLatin1String("ok")));
+    QVERIFY(waitFor([&] { return StatusbarData().stateGps(); }, 10000));
+    QVERIFY(waitFor([&] { return qAbs(gps->getLatitude() - 52.516275) < 1e-5; }, 5000));
+    QVERIFY(qAbs(gps->getLongitude() - 13.377704) < 1e-5);
+
+    QVERIFY(m_sim->command(QStringLiteral("gps fix off")).startsWith(QLatin1String("ok")));
+    QVERIFY(waitFor([&] { return !StatusbarData().stateGps(); }, 10000));
+
+    // A recorded drive eastwards, stamped from now on (a receiver's time
+    // never goes back): the position follows the stream.
+    QFile recording(m_shell->root.file(QStringLiteral("/sim/drive.nmea")));
+    QVERIFY(recording.open(QIODevice::WriteOnly));
+    const QDateTime start = QDateTime::currentDateTimeUtc().addSecs(2);
+    for (int second = 0; second < 8; ++second) {
+        const QDateTime t = start.addSecs(second);
+        const QString time = t.toString(QStringLiteral("hhmmss.00"));
+        const QString lon = QStringLiteral("00840.%1").arg(92762 + 100 * second, 5, 10, QLatin1Char('0'));
+        recording.write(nmea(QStringLiteral("GNGGA,%1,5006.65544,N,%2,E,1,09,0.80,112.0,M,47.0,M,,").arg(time, lon)));
+        recording.write(nmea(QStringLiteral("GNRMC,%1,A,5006.65544,N,%2,E,26.998,90.00,%3,,,A")
+                                 .arg(time, lon, t.toString(QStringLiteral("ddMMyy")))));
+    }
+    recording.close();
+    QVERIFY(m_sim->command(QStringLiteral("gps replay ") + recording.fileName()).startsWith(QLatin1String("ok")));
+    QVERIFY(waitFor([&] { return StatusbarData().stateGps() && gps->getLongitude() > 8.6822; }, 15000));
+    QVERIFY(qAbs(gps->getLatitude() - 50.110924) < 1e-5);
+}
+
+QTEST_MAIN(TestDeviceLinks)
+#include "tst_devicelinks.moc"
