@@ -86,6 +86,7 @@ void TestDeviceLinks::sensorLinkComesUpAndRecovers()
     const QString shots = qEnvironmentVariable("KX500_SCREENSHOT_DIR");
     if (!shots.isEmpty()) {
         m_shell->main->show();
+        waitFor([&] { return StatusbarData().stateGps(); }, 5000);
         QTest::qWait(1500); // one status bar tick
         m_shell->main->grab().save(shots + QStringLiteral("/mainmenu-connected.png"));
     }
