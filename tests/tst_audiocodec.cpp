@@ -8,6 +8,8 @@
 #include "logcapture.h"
 #include "testroot.h"
 
+#include "recordingregisters.h"
+
 #include <QtTest>
 
 #include <cmath>
@@ -15,21 +17,7 @@
 
 namespace {
 
-using Write = QPair<int, int>;
-
-class RecordingRegisters : public CodecRegisters
-{
-public:
-    explicit RecordingRegisters(QVector<Write> *writes) : m_writes(writes) {}
-    int write(int reg, int value) override
-    {
-        m_writes->append({reg, value});
-        return 0;
-    }
-
-private:
-    QVector<Write> *m_writes;
-};
+using Write = RecordingRegisters::Write;
 
 struct Fixture
 {

@@ -509,4 +509,86 @@
         <translation>Anzahl der Messungen nahe am Limit. Bitte alte Messungen löschen.</translation>
     </message>
 </context>
+<context>
+    <name>Filtersettings</name>
+    <message>
+        <source>BandFilterOn</source>
+        <translation>Bandfilter an</translation>
+    </message>
+    <message>
+        <source>FilterOff</source>
+        <translation>Filter aus</translation>
+    </message>
+    <message>
+        <source>LowCutOff</source>
+        <translation>Untere Grenze</translation>
+    </message>
+    <message>
+        <source>HighCutOff</source>
+        <translation>Obere Grenze</translation>
+    </message>
+    <message>
+        <source>AutoFilter</source>
+        <translation>Auto-Filter</translation>
+    </message>
+    <message>
+        <source>NoFilter</source>
+        <translation>Kein Filter</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>HeadphoneVolume</source>
+        <translation>Kopfhörerlautstärke</translation>
+    </message>
+    <message>
+        <source>MicrophoneGain</source>
+        <translation>Mikrofonverstärkung</translation>
+    </message>
+</context>
+<context>
+    <name>Headphonesettings</name>
+    <message>
+        <source>HeadphoneVolume</source>
+        <translation>Kopfhörerlautstärke</translation>
+    </message>
+    <message>
+        <source>VolumeDown</source>
+        <translation>Leiser</translation>
+    </message>
+    <message>
+        <source>VolumeUp</source>
+        <translation>Lauter</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>WarningHighVolumesCanLeadToHearingDamage</source>
+        <translation>Achtung! Hohe Lautstärken können
+zu Gehörschäden führen.</translation>
+    </message>
+</context>
+<context>
+    <name>Micsettings</name>
+    <message>
+        <source>MicrophoneGain</source>
+        <translation>Mikrofonverstärkung</translation>
+    </message>
+    <message>
+        <source>GainOfWiredInput</source>
+        <translation>Verstärkung des Kabeleingangs</translation>
+    </message>
+    <message>
+        <source>GainOfSensor</source>
+        <translation>Verstärkung des Sensors</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
 </TS>

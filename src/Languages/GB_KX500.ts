@@ -509,4 +509,86 @@
         <translation>Number of measurements near limit. Please delete old measurements.</translation>
     </message>
 </context>
+<context>
+    <name>Filtersettings</name>
+    <message>
+        <source>BandFilterOn</source>
+        <translation>Band filter on</translation>
+    </message>
+    <message>
+        <source>FilterOff</source>
+        <translation>Filter off</translation>
+    </message>
+    <message>
+        <source>LowCutOff</source>
+        <translation>Low cut-off</translation>
+    </message>
+    <message>
+        <source>HighCutOff</source>
+        <translation>High cut-off</translation>
+    </message>
+    <message>
+        <source>AutoFilter</source>
+        <translation>Auto filter</translation>
+    </message>
+    <message>
+        <source>NoFilter</source>
+        <translation>No filter</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>HeadphoneVolume</source>
+        <translation>Headphone volume</translation>
+    </message>
+    <message>
+        <source>MicrophoneGain</source>
+        <translation>Microphone gain</translation>
+    </message>
+</context>
+<context>
+    <name>Headphonesettings</name>
+    <message>
+        <source>HeadphoneVolume</source>
+        <translation>Headphone volume</translation>
+    </message>
+    <message>
+        <source>VolumeDown</source>
+        <translation>Quieter</translation>
+    </message>
+    <message>
+        <source>VolumeUp</source>
+        <translation>Louder</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>WarningHighVolumesCanLeadToHearingDamage</source>
+        <translation>Warning! High volumes can lead
+to hearing damage.</translation>
+    </message>
+</context>
+<context>
+    <name>Micsettings</name>
+    <message>
+        <source>MicrophoneGain</source>
+        <translation>Microphone gain</translation>
+    </message>
+    <message>
+        <source>GainOfWiredInput</source>
+        <translation>Gain of the wired input</translation>
+    </message>
+    <message>
+        <source>GainOfSensor</source>
+        <translation>Gain of the sensor</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
 </TS>

@@ -509,4 +509,86 @@
         <translation type="unfinished">Number of measurements near limit. Please delete old measurements.</translation>
     </message>
 </context>
+<context>
+    <name>Filtersettings</name>
+    <message>
+        <source>BandFilterOn</source>
+        <translation type="unfinished">Band filter on</translation>
+    </message>
+    <message>
+        <source>FilterOff</source>
+        <translation type="unfinished">Filter off</translation>
+    </message>
+    <message>
+        <source>LowCutOff</source>
+        <translation type="unfinished">Low cut-off</translation>
+    </message>
+    <message>
+        <source>HighCutOff</source>
+        <translation type="unfinished">High cut-off</translation>
+    </message>
+    <message>
+        <source>AutoFilter</source>
+        <translation type="unfinished">Auto filter</translation>
+    </message>
+    <message>
+        <source>NoFilter</source>
+        <translation type="unfinished">No filter</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Close</translation>
+    </message>
+    <message>
+        <source>HeadphoneVolume</source>
+        <translation type="unfinished">Headphone volume</translation>
+    </message>
+    <message>
+        <source>MicrophoneGain</source>
+        <translation type="unfinished">Microphone gain</translation>
+    </message>
+</context>
+<context>
+    <name>Headphonesettings</name>
+    <message>
+        <source>HeadphoneVolume</source>
+        <translation type="unfinished">Headphone volume</translation>
+    </message>
+    <message>
+        <source>VolumeDown</source>
+        <translation type="unfinished">Quieter</translation>
+    </message>
+    <message>
+        <source>VolumeUp</source>
+        <translation type="unfinished">Louder</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Close</translation>
+    </message>
+    <message>
+        <source>WarningHighVolumesCanLeadToHearingDamage</source>
+        <translation type="unfinished">Warning! High volumes can lead
+to hearing damage.</translation>
+    </message>
+</context>
+<context>
+    <name>Micsettings</name>
+    <message>
+        <source>MicrophoneGain</source>
+        <translation type="unfinished">Microphone gain</translation>
+    </message>
+    <message>
+        <source>GainOfWiredInput</source>
+        <translation type="unfinished">Gain of the wired input</translation>
+    </message>
+    <message>
+        <source>GainOfSensor</source>
+        <translation type="unfinished">Gain of the sensor</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Close</translation>
+    </message>
+</context>
 </TS>

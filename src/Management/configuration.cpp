@@ -3,6 +3,7 @@
 
 #include "bluetooth.h"
 #include "buttonstyle.h"
+#include "screenfont.h"
 #include "mainmenu.h"
 #include "statusbar.h"
 #include "systemsettings.h"
@@ -43,21 +44,13 @@ Configuration::Configuration(QWidget *parent)
     ui->setupUi(this);
     ui->widgetStatusbar->init(ui->widgetStatusbar->width(), ui->widgetStatusbar->height());
 
-    QFont titleFont = font();
-    titleFont.setPixelSize(kTitlePixelSize);
-    titleFont.setBold(true);
-    ui->labelTitle->setFont(titleFont);
-    QFont rowFont = font();
-    rowFont.setPixelSize(kRowPixelSize);
+    setScreenFont({ui->labelTitle}, kTitlePixelSize, true);
     for (QLabel *label : ui->formArea->findChildren<QLabel *>())
-        label->setFont(rowFont);
+        setScreenFont({label}, kRowPixelSize);
     // Values in bold: they are what the operator looks for.
-    rowFont.setBold(true);
     for (QLineEdit *edit : ui->formArea->findChildren<QLineEdit *>())
-        edit->setFont(rowFont);
-    QFont buttonFont = font();
-    buttonFont.setPixelSize(kButtonPixelSize);
-    ui->butReadAgain->setFont(buttonFont);
+        setScreenFont({edit}, kRowPixelSize, true);
+    setScreenFont({ui->butReadAgain}, kButtonPixelSize);
     ui->butMenuBack->setStyleSheet(ButtonStyle::iconButton(QStringLiteral("Allgemein"), QStringLiteral("Back"), 44));
 
     if (MainMenu *main = MainMenu::getInstanceMainMenu()) {
