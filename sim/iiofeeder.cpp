@@ -43,7 +43,6 @@ void IioFeeder::addCommands(Control &control)
 
 QString IioFeeder::setLeak(const QStringList &args)
 {
-    // Other commands (the sensor's mute) keep their part of the same file.
     SoundModel::Settings s = SoundModel::load(m_root.toStdString());
     if (args.size() % 2 != 0)
         return QStringLiteral("usage: leak [level L] [freq F]");
@@ -64,14 +63,26 @@ QString IioFeeder::setLeak(const QStringList &args)
         }
     }
     s.mode = SoundModel::Mode::Leak;
-    return SoundModel::save(m_root.toStdString(), s) ? QString() : QStringLiteral("cannot write sim/sound.state");
+    return saveChanged(s);
+}
+
+QString IioFeeder::saveChanged(const SoundModel::Settings &settings)
+{
+    return SoundModel::save(m_root.toStdString(), settings) ? QString() : QStringLiteral("cannot write sim/sound.state");
+}
+
+QString IioFeeder::setSensorMuted(bool muted)
+{
+    SoundModel::Settings s = SoundModel::load(m_root.toStdString());
+    s.muted = muted;
+    return saveChanged(s);
 }
 
 QString IioFeeder::setMode(SoundModel::Mode mode)
 {
     SoundModel::Settings s = SoundModel::load(m_root.toStdString());
     s.mode = mode;
-    return SoundModel::save(m_root.toStdString(), s) ? QString() : QStringLiteral("cannot write sim/sound.state");
+    return saveChanged(s);
 }
 
 void IioFeeder::start()

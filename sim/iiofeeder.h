@@ -36,8 +36,12 @@ public:
 
     QString setLeak(const QStringList &args);
     QString setMode(SoundModel::Mode mode);
+    // The sensor's microphone muted: silence whatever the sound setting.
+    QString setSensorMuted(bool muted);
 
 private:
+    // Other commands keep their part of the same state file.
+    QString saveChanged(const SoundModel::Settings &settings);
     void refresh();
     bool enabled() const;
     bool publish(const QByteArray &bytes);

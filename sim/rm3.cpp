@@ -134,6 +134,7 @@ QString Rm3::keyCommand(bool press)
     else
         return QString(); // a latching switch acts on the press only
     m_log->add("sensor", QByteArray("key ") + (press ? "press" : "release") + ": " + muteText());
+    emit microphoneMuted(m_muted);
     report("BT_RX MUTE_STATE " + muteText());
     return QString();
 }
@@ -205,6 +206,7 @@ QList<QByteArray> Rm3::answer(const QList<QByteArray> &words, bool *restart)
         m_gain = gain;
         m_muted = mute == "MUTE";
         m_pushButton = key == "PUSHBUT";
+        emit microphoneMuted(m_muted);
         return {"BT_RX OK"};
     }
     if (command == "G") {

@@ -39,6 +39,9 @@ public:
 signals:
     // One line to the handheld, terminator included.
     void output(const QByteArray &bytes);
+    // The unit's microphone was opened or muted (its key, or the handheld's
+    // "I" command): what it streams follows.
+    void microphoneMuted(bool muted);
 
 private:
     struct Pending

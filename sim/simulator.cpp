@@ -25,6 +25,7 @@ Simulator::Simulator(const QString &root, QObject *parent)
     m_board.addCommands(m_control);
     m_iio.addCommands(m_control);
     m_rm3->addCommands(m_control);
+    connect(m_rm3, &Rm3::microphoneMuted, this, [this](bool muted) { m_iio.setSensorMuted(muted); });
     m_headphones->addCommands(m_control);
     m_gnss->addCommands(m_control);
     addBluetoothCommands();

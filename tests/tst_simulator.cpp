@@ -279,7 +279,8 @@ const QByteArrayList Dropped = {"< NO CARRIER 0 ERROR 0", "< NO CARRIER 1 ERROR 
 // Steps: "> text" the program sends text and a line feed; "< text" the next
 // line from the module; "<~ text" one that begins so; "quiet MS" no line for
 // MS; "! cmd" a control command; "dtr V" the program writes DTR; "cd V" carrier
-// detect becomes V; "cd! V" carrier detect is V already.
+// detect becomes V; "cd! V" carrier detect is V already; "sound V" the sound
+// model's muted flag becomes V.
 void TestSimulator::bluetoothExchanges_data()
 {
     QTest::addColumn<QString>("tty");
@@ -293,10 +294,11 @@ void TestSimulator::bluetoothExchanges_data()
     QTest::newRow("data mode and DTR edge") << sink << QByteArrayList{"dtr 1"} + SensorLink + QByteArrayList{
         "> BT_TX P", ">", "< BT_RX SENSOR 1", "< BT_RX MIC-GAIN 0f", "< BT_RX BATT_VOLTAGE 3950",
         "< BT_RX FW-VERSION 2.10", "< BT_RX HW-VERSION 1.3", "< BT_RX BUTTON SWITCH", "< BT_RX MUTE_STATE MUTE",
-        "< !$!", "dtr 0", "> BT_TX I 13 ACTIVE PUSHBUT", "< BT_RX OK", "dtr 1", "cd 0",
+        "< !$!", "dtr 0", "> BT_TX I 13 ACTIVE PUSHBUT", "< BT_RX OK", "sound 0", "dtr 1", "cd 0",
         "> LIST", "< LIST 3", "< LIST 0 CONNECTED A2DP " + SensorAddr, "< LIST 1 CONNECTED A2DP " + SensorAddr,
         "< LIST 2 CONNECTED RFCOMM " + SensorAddr, "! sensor key release", "quiet 300", "> SELECT 2", "cd 1",
-        "< BT_RX MUTE_STATE MUTE", "> BT_TX G 15", "< BT_RX OK", "! sensor key press", "< BT_RX MUTE_STATE ACTIVE"};
+        "< BT_RX MUTE_STATE MUTE", "sound 1", "> BT_TX G 15", "< BT_RX OK", "! sensor key press",
+        "< BT_RX MUTE_STATE ACTIVE", "sound 0"};
     QTest::newRow("link drop in data mode") << sink << SensorLink + QByteArrayList{
         "! link drop", "< NO CARRIER 2 ERROR 0", "cd! 0"} + Dropped + QByteArrayList{"! link restore"}
         + SinkA2dp.mid(1) + QByteArrayList{"> CALL " + SensorAddr + " 1101 RFCOMM", "< CALL 2", "< CONNECT 2 RFCOMM 1",
@@ -371,6 +373,10 @@ void TestSimulator::bluetoothExchanges()
             QCOMPARE(sim.command(QString::fromLatin1(arg)), QString::fromLatin1("ok " + arg));
         } else if (op == "dtr") {
             QVERIFY(m_root->write(QStringLiteral("/sys/class/gpio/gpio58/value"), arg));
+        } else if (op == "sound") {
+            // What the unit streams follows its microphone.
+            QVERIFY2(waitFor([&] { return m_root->read(QStringLiteral("/sim/sound.state")).contains("muted " + arg); }),
+                     step.constData());
         } else if (op == "cd") {
             QVERIFY2(waitFor([&] { return carrier() == arg + '\n'; }), step.constData());
         } else {
