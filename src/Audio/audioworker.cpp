@@ -20,7 +20,10 @@ AudioWorker::AudioWorker(QObject *parent) : QObject(parent)
     connect(this, &AudioWorker::startBackgroundRecording, r, &BackgroundRecording::startAudioRecording, queued);
     connect(this, &AudioWorker::stopBackgroundRecording, r, &BackgroundRecording::stopAudioRecording, queued);
     connect(this, &AudioWorker::pauseBackgroundRecording, r, &BackgroundRecording::pauseAudioRecording, queued);
-    connect(this, &AudioWorker::storeRecordedAudioData, r, &BackgroundRecording::storeAudioData, queued);
+    // The store copies the WAV file right after asking for it: wait until
+    // the audio thread has written it, or an old recording would be saved.
+    connect(this, &AudioWorker::storeRecordedAudioData, r, &BackgroundRecording::storeAudioData,
+            Qt::ConnectionType(Qt::BlockingQueuedConnection | Qt::UniqueConnection));
     connect(this, &AudioWorker::startBackgroundPlayback, r, &BackgroundRecording::startAudioPlayback, queued);
     connect(this, &AudioWorker::stopBackgroundPlayback, r, &BackgroundRecording::stopAudioPlayback, queued);
 
@@ -69,6 +72,11 @@ int AudioWorker::pauseAudioRecording(bool pause)
 
 int AudioWorker::storeAudioData(const QString &name)
 {
+    // A blocking hand-over to a stopped thread would never return.
+    if (!m_audioWorkerThread.isRunning()) {
+        qDebug() << "AudioWorker: audio thread not running, not stored:" << name;
+        return -1;
+    }
     emit storeRecordedAudioData(name);
     return 0;
 }

@@ -591,4 +591,72 @@ zu Gehörschäden führen.</translation>
         <translation>Schließen</translation>
     </message>
 </context>
+<context>
+    <name>Levelmeasurement</name>
+    <message>
+        <source>Store</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>AdjustFilter</source>
+        <translation>Filter einstellen</translation>
+    </message>
+    <message>
+        <source>MicrophoneGain</source>
+        <translation>Mikrofonverstärkung</translation>
+    </message>
+    <message>
+        <source>HeadphoneVolume</source>
+        <translation>Kopfhörerlautstärke</translation>
+    </message>
+    <message>
+        <source>Mainmenu</source>
+        <translation>Hauptmenü</translation>
+    </message>
+    <message>
+        <source>PlayRecordedSound</source>
+        <translation>Aufnahme abspielen</translation>
+    </message>
+    <message>
+        <source>StopPlaying</source>
+        <translation>Wiedergabe stoppen</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>HeadphoneGain</source>
+        <translation>Kopfhörerverstärkung</translation>
+    </message>
+    <message>
+        <source>CurrentLevel</source>
+        <translation>Pegel</translation>
+    </message>
+    <message>
+        <source>MinimumLevel</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>PeakLevel</source>
+        <translation>Spitze</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>YouMustConnectAnAcousticalSensorToUseThisMeasurement.</source>
+        <translation>Für diese Messung muss ein
+akustischer Sensor angeschlossen sein.</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>NoBluetoothConnectionPleaseCheckYourRM3</source>
+        <translation>Keine Bluetooth-Verbindung. Bitte RM-3 prüfen.</translation>
+    </message>
+</context>
 </TS>

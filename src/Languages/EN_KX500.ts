@@ -591,4 +591,72 @@ to hearing damage.</translation>
         <translation>Close</translation>
     </message>
 </context>
+<context>
+    <name>Levelmeasurement</name>
+    <message>
+        <source>Store</source>
+        <translation>Store</translation>
+    </message>
+    <message>
+        <source>AdjustFilter</source>
+        <translation>Adjust filter</translation>
+    </message>
+    <message>
+        <source>MicrophoneGain</source>
+        <translation>Microphone gain</translation>
+    </message>
+    <message>
+        <source>HeadphoneVolume</source>
+        <translation>Headphone volume</translation>
+    </message>
+    <message>
+        <source>Mainmenu</source>
+        <translation>Main menu</translation>
+    </message>
+    <message>
+        <source>PlayRecordedSound</source>
+        <translation>Play recorded sound</translation>
+    </message>
+    <message>
+        <source>StopPlaying</source>
+        <translation>Stop playing</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>HeadphoneGain</source>
+        <translation>Headphone gain</translation>
+    </message>
+    <message>
+        <source>CurrentLevel</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>MinimumLevel</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>PeakLevel</source>
+        <translation>Peak</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>YouMustConnectAnAcousticalSensorToUseThisMeasurement.</source>
+        <translation>You must connect an acoustical sensor
+to use this measurement.</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>NoBluetoothConnectionPleaseCheckYourRM3</source>
+        <translation>No bluetooth connection. Please check your RM-3.</translation>
+    </message>
+</context>
 </TS>

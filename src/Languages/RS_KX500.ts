@@ -591,4 +591,72 @@ to hearing damage.</translation>
         <translation type="unfinished">Close</translation>
     </message>
 </context>
+<context>
+    <name>Levelmeasurement</name>
+    <message>
+        <source>Store</source>
+        <translation type="unfinished">Store</translation>
+    </message>
+    <message>
+        <source>AdjustFilter</source>
+        <translation type="unfinished">Adjust filter</translation>
+    </message>
+    <message>
+        <source>MicrophoneGain</source>
+        <translation type="unfinished">Microphone gain</translation>
+    </message>
+    <message>
+        <source>HeadphoneVolume</source>
+        <translation type="unfinished">Headphone volume</translation>
+    </message>
+    <message>
+        <source>Mainmenu</source>
+        <translation type="unfinished">Main menu</translation>
+    </message>
+    <message>
+        <source>PlayRecordedSound</source>
+        <translation type="unfinished">Play recorded sound</translation>
+    </message>
+    <message>
+        <source>StopPlaying</source>
+        <translation type="unfinished">Stop playing</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation type="unfinished">Back</translation>
+    </message>
+    <message>
+        <source>HeadphoneGain</source>
+        <translation type="unfinished">Headphone gain</translation>
+    </message>
+    <message>
+        <source>CurrentLevel</source>
+        <translation type="unfinished">Level</translation>
+    </message>
+    <message>
+        <source>MinimumLevel</source>
+        <translation type="unfinished">Minimum</translation>
+    </message>
+    <message>
+        <source>PeakLevel</source>
+        <translation type="unfinished">Peak</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation type="unfinished">Note</translation>
+    </message>
+    <message>
+        <source>YouMustConnectAnAcousticalSensorToUseThisMeasurement.</source>
+        <translation type="unfinished">You must connect an acoustical sensor
+to use this measurement.</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished">Warning</translation>
+    </message>
+    <message>
+        <source>NoBluetoothConnectionPleaseCheckYourRM3</source>
+        <translation type="unfinished">No bluetooth connection. Please check your RM-3.</translation>
+    </message>
+</context>
 </TS>

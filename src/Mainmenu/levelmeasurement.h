@@ -1,14 +1,103 @@
 #ifndef LEVELMEASUREMENT_H
 #define LEVELMEASUREMENT_H
 
-#include "pendingscreen.h"
+#include <QString>
+#include <QWidget>
 
-// The level measurement screen; not in this build yet.
-class Levelmeasurement : public PendingScreen
+namespace Ui {
+class Levelmeasurement;
+}
+class AudioCodecSetup;
+class Bluetooth;
+class FreqSpectrum;
+class MeasManagement;
+class QMediaPlayer;
+class QTimer;
+
+// The basic listening mode: current, minimum and (service) peak level,
+// the frequency at the minimum and a live spectrum while the audio path
+// is open; stores a measurement with its sound and shows a stored one.
+class Levelmeasurement : public QWidget
 {
     Q_OBJECT
 public:
-    explicit Levelmeasurement(QWidget *parent = nullptr) : PendingScreen(QT_TRANSLATE_NOOP3("MainMenu", "Level", "Level"), parent) {}
+    explicit Levelmeasurement(QWidget *parent = nullptr);
+    ~Levelmeasurement() override;
+
+    // 0 live, 1 the stored measurement chosen with setSelectedMeasurement.
+    void init(int variant = 0);
+    // One directory name below the measurement root.
+    void setSelectedMeasurement(const QString &dirName) { m_selectedMeasurementDir = dirName; }
+    void muteAudioPath(bool mute, bool withMic);
+    bool isMuted() const { return m_muted; }
+
+    static constexpr int LevelIntervalMs = 300;
+    static constexpr int LinkCheckIntervalMs = 1700;
+    static constexpr int MaxHoldBlocks = 6;
+    // The peak bar's chunk colour for a linear peak level.
+    static QString peakBarStyle(float peak);
+
+signals:
+    void exit();
+    void gotoWidget(int widget, int dir, int variant);
+
+public slots:
+    void updateLevel();
+    void checkBtConnection();
+    void switchActiveMute(bool active);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+
+private slots:
+    void on_butMenuSave_clicked();
+    void on_butMenuFilter_clicked();
+    void on_butMenuMic_clicked();
+    void on_butMenuHeadphone_clicked();
+    void on_butMenuMainmenu_clicked();
+    void on_butMenuStoredPlay_clicked();
+    void on_butMenuStoredStop_clicked();
+    void on_butMenuStoredBack_clicked();
+    void on_butDbgStartRec_clicked();
+    void on_butDbgStopRec_clicked();
+
+private:
+    void retranslate();
+    void initStored();
+    void analyseInfoFile();
+    void showLevels(float current, float minimum);
+    void colourBars(unsigned currentFrequency, unsigned minimumFrequency);
+    void setFrequencyText(int hz);
+
+    Ui::Levelmeasurement *ui;
+    FreqSpectrum *freqSpectrum = nullptr;
+    Bluetooth *m_btSource = nullptr;
+    Bluetooth *m_btSink = nullptr;
+    QTimer *m_timerCheckBtConnection;
+    QTimer *m_timerLevel;
+    AudioCodecSetup *m_audioCodec = nullptr;
+    QMediaPlayer *m_player = nullptr;
+    MeasManagement *m_measManagement = nullptr;
+    bool m_muted = true;
+    QString m_selectedMeasurementDir;
+    QString m_storedMeasurementName;
+    float m_storedLevel = 0;
+    bool m_storedMeasurement = false;
+    float m_minimumLevel = 0;
+    float m_minimumLevelAbs = 0;
+    float m_peakLevel = 0;
+    float m_currentLevel = 0;
+    int m_significandFrequency = 0;
+    int m_significandFrequencyAtMin = 0;
+    float m_fft[1024] = {};
+    int m_storedFilterType = 0;
+    int m_storedFilterLowCutOff = 0;
+    int m_storedFilterHighCutOff = 0;
+    bool m_enableWarningBtConnection = true;
+    float m_maxHoldValue = 0;
+    int m_cntMaxVal = 0;
+    float m_lastMaxValues[MaxHoldBlocks] = {};
 };
 
 #endif // LEVELMEASUREMENT_H
