@@ -5,14 +5,22 @@
 
 #include "appsetup.h"
 #include "bluetooth.h"
+#include "eventhandler.h"
 #include "gps.h"
+#include "levelmeasurement.h"
+#include "virtualkeyboard.h"
 #include "configuration.h"
 #include "shellfixture.h"
+#include "soundmodel.h"
 #include "statusbar.h"
 
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest>
+
+#include <cmath>
 
 namespace {
 
@@ -43,6 +51,7 @@ private slots:
     void sensorLinkComesUpAndRecovers();
     void configurationShowsTheSensor();
     void gpsFixAndPositionFromTheReceiver();
+    void levelMeasurementOfASimulatedLeak();
 
 private:
     QByteArray sensorLog() const { return m_shell->root.read(QStringLiteral("/sim/ttyO2.log")); }
@@ -153,6 +162,62 @@ void TestDeviceLinks::gpsFixAndPositionFromTheReceiver()
     QVERIFY(m_sim->command(QStringLiteral("gps replay ") + recording.fileName()).startsWith(QLatin1String("ok")));
     QVERIFY(waitFor([&] { return StatusbarData().stateGps() && gps->getLongitude() > 8.6822; }, 15000));
     QVERIFY(qAbs(gps->getLatitude() - 50.110924) < 1e-5);
+}
+
+void TestDeviceLinks::levelMeasurementOfASimulatedLeak()
+{
+    QVERIFY(waitFor([&] { return sink()->isConnectedRFCOMM(); }, 15000));
+    QVERIFY(m_sim->command(QStringLiteral("leak level 40 freq 500")).startsWith(QLatin1String("ok")));
+    m_shell->main->displayWidget(1, 1, 0);
+    auto *screen = m_shell->main->findChild<Levelmeasurement *>();
+    QVERIFY(screen && screen->isMuted());
+    const auto text = [&](const char *name) { return screen->findChild<QLabel *>(QLatin1String(name))->text(); };
+
+    // The mute key (switch mode) opens the path and the sensor's microphone.
+    EventHandler filter;
+    qApp->installEventFilter(&filter);
+    for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+        QKeyEvent key(type, Qt::Key_F6, Qt::NoModifier);
+        QApplication::sendEvent(screen, &key);
+        QCoreApplication::sendPostedEvents();
+    }
+    QVERIFY(!screen->isMuted());
+    QVERIFY(waitFor([&] { return m_shell->root.read(QStringLiteral("/sim/sound.state")).contains("muted 0"); }, 5000));
+    QVERIFY(waitFor([&] {
+        return qAbs(text("labelMinimumLevel").toInt() - 40) <= 4 && qAbs(text("labelFrequency").section(' ', 0, 0).toInt() - 500) <= 50;
+    }, 30000));
+    QTest::qWait(1500); // more of the leak in the recording
+
+    QTimer::singleShot(100, [] {
+        auto *keyboard = qobject_cast<VirtualKeyboard *>(QApplication::activeModalWidget());
+        QVERIFY(keyboard);
+        keyboard->setText(QStringLiteral("Hydrant 3"));
+        QTest::mouseClick(keyboard->findChild<QPushButton *>(QStringLiteral("but_Accept")), Qt::LeftButton);
+    });
+    QTest::mouseClick(screen->findChild<QPushButton *>(QStringLiteral("butMenuSave")), Qt::LeftButton);
+    const QStringList stored = QDir(m_shell->root.file(QStringLiteral("/media/kx500/meas")))
+                                   .entryList(QStringList{QStringLiteral("LE_*_Hydrant 3")}, QDir::Dirs);
+    QCOMPARE(stored.size(), 1);
+    const QString dir = m_shell->root.file(QStringLiteral("/media/kx500/meas/")) + stored[0];
+    QVERIFY(QFileInfo::exists(dir + QStringLiteral("/info.ini")));
+    // The recording's last second is the leak as the simulator plays it
+    // (earlier parts may be from before the path was opened).
+    QFile wav(dir + QStringLiteral("/LE_sound.wav"));
+    QVERIFY(wav.open(QIODevice::ReadOnly) && wav.size() > 44 + 32000);
+    const QByteArray tail = wav.readAll().right(32000);
+    const auto *pcm = reinterpret_cast<const qint16 *>(tail.constData());
+    double sum = 0;
+    for (int i = 0; i < tail.size() / 2; ++i)
+        sum += double(pcm[i]) * pcm[i];
+    const double rms = std::sqrt(sum / (tail.size() / 2)) / 32768.0;
+    const double expected = SoundModel::rmsForLevel(40);
+    QVERIFY2(rms > expected / 2 && rms < expected * 2, qPrintable(QStringLiteral("%1 vs %2").arg(rms).arg(expected)));
+
+    const QString minimum = text("labelMinimumLevel");
+    screen->setSelectedMeasurement(stored[0]);
+    screen->init(1);
+    QCOMPARE(text("labelMinimumLevel"), minimum);
+    QCOMPARE(text("labelName"), QStringLiteral("Hydrant 3"));
 }
 
 QTEST_MAIN(TestDeviceLinks)
