@@ -59,6 +59,10 @@ public:
     void muteAudioPath(bool mute, bool withMic);
     bool isAudioPathMuted() const { return m_muted; }
     bool isMuteKeySwitchmode() const;
+    // The mute key on every screen: in switch mode a press toggles the path;
+    // as a push button a press opens it and the release mutes it again.
+    static bool muteKeyPressMutes(bool switchMode, bool muted) { return switchMode && !muted; }
+    static bool muteKeyReleaseMutes(bool switchMode) { return !switchMode; }
 
     int initRm3(int gain, int mute, int button);
     void updateMicrophoneParameter();

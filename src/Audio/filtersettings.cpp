@@ -308,7 +308,7 @@ void Filtersettings::keyPressEvent(QKeyEvent *event)
     case Qt::Key_F10:
         qDebug() << "Filtersettings Mute-Key pressed";
         if (main)
-            main->muteAudioPath(muteKeyPressMutes(main->isMuteKeySwitchmode(), main->isAudioPathMuted()), true);
+            main->muteAudioPath(MainMenu::muteKeyPressMutes(main->isMuteKeySwitchmode(), main->isAudioPathMuted()), true);
         return;
     case Qt::Key_Up:
     case Qt::Key_Down:
@@ -324,7 +324,7 @@ void Filtersettings::keyReleaseEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_F10) {
         MainMenu *main = MainMenu::getInstanceMainMenu();
-        if (main && muteKeyReleaseMutes(main->isMuteKeySwitchmode()))
+        if (main && MainMenu::muteKeyReleaseMutes(main->isMuteKeySwitchmode()))
             main->muteAudioPath(true, true);
         return;
     }

@@ -37,10 +37,6 @@ public:
     // The automatic band for a sensor type of the status data.
     static Corners autoFilterCorners(int sensorType);
 
-    // The mute key, shared by every screen that opens the audio path: in
-    // switch mode a press toggles, as a push button it listens while held.
-    static bool muteKeyPressMutes(bool switchMode, bool muted) { return switchMode && !muted; }
-    static bool muteKeyReleaseMutes(bool switchMode) { return !switchMode; }
 
 public slots:
     void updateLevel();

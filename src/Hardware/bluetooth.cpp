@@ -704,10 +704,16 @@ int Bluetooth::volumeStep(int percent)
     return int(std::lower_bound(std::begin(upper), std::end(upper), percent) - std::begin(upper));
 }
 
+// Both gains travel in one command, ADC first.
+void Bluetooth::sendGains()
+{
+    sendData(QStringLiteral("SET CONTROL GAIN %1 %2\n").arg(m_btAdcGain, 0, 16).arg(m_btDacGain, 0, 16));
+}
+
 void Bluetooth::setBtDacGain(int gain)
 {
     m_btDacGain = gain;
-    sendData(QStringLiteral("SET CONTROL GAIN %1 %2\n").arg(m_btAdcGain, 0, 16).arg(m_btDacGain, 0, 16));
+    sendGains();
 }
 
 void Bluetooth::setBtAdcGain(int gain)
@@ -715,7 +721,7 @@ void Bluetooth::setBtAdcGain(int gain)
     m_btAdcGain = gain;
     if (gain > 0)
         m_btLastAdcGain = gain;
-    sendData(QStringLiteral("SET CONTROL GAIN %1 %2\n").arg(m_btAdcGain, 0, 16).arg(m_btDacGain, 0, 16));
+    sendGains();
 }
 
 void Bluetooth::setBtLastAdcGain()

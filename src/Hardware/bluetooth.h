@@ -133,6 +133,7 @@ private:
     void linkLost(const char *why);
     void killLinks();
     void writePort(const QString &text);
+    void sendGains();
     void writeRaw(const QByteArray &bytes);
     void leaveDataModeNow();
     void addToTransmitBuffer(const QString &text);

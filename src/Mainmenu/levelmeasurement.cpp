@@ -409,7 +409,7 @@ void Levelmeasurement::keyPressEvent(QKeyEvent *event)
     MainMenu *main = MainMenu::getInstanceMainMenu();
     if (event->key() == Qt::Key_F10) {
         qDebug() << "Levelmeas Mute-Key pressed";
-        muteAudioPath(Filtersettings::muteKeyPressMutes(main && main->isMuteKeySwitchmode(), m_muted), true);
+        muteAudioPath(MainMenu::muteKeyPressMutes(main && main->isMuteKeySwitchmode(), m_muted), true);
         return;
     }
     qDebug() << "Levelmeas Any-Key pressed";
@@ -422,7 +422,7 @@ void Levelmeasurement::keyReleaseEvent(QKeyEvent *event)
     switch (event->key()) {
     case Qt::Key_F10:
         qDebug() << "Levelmeas Mute-Key released";
-        if (Filtersettings::muteKeyReleaseMutes(main && main->isMuteKeySwitchmode()))
+        if (MainMenu::muteKeyReleaseMutes(main && main->isMuteKeySwitchmode()))
             muteAudioPath(true, true);
         return;
     case Qt::Key_Escape:
