@@ -69,7 +69,7 @@ const char *const PointFrequencies = "[Levels]\nFrequency_1=100\nFrequency_10=0\
 
 bool put(const TestRoot &root, const QString &devicePath, const QByteArray &text)
 {
-    return QDir().mkpath(QFileInfo(root.file(devicePath)).path()) && root.write(devicePath, text);
+    return root.write(devicePath, text);
 }
 
 QStringList entries(const QString &hostDir)

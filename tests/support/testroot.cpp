@@ -1,7 +1,9 @@
 #include "testroot.h"
 #include "simroot.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <csignal>
 
@@ -28,12 +30,14 @@ TestRoot::~TestRoot()
 QByteArray TestRoot::read(const QString &devicePath) const
 {
     QFile f(file(devicePath));
+    QDir().mkpath(QFileInfo(f).absolutePath());
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 bool TestRoot::write(const QString &devicePath, const QByteArray &text) const
 {
     QFile f(file(devicePath));
+    QDir().mkpath(QFileInfo(f).absolutePath());
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(text) == text.size();
 }
 
