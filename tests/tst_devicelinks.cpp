@@ -214,8 +214,9 @@ void TestDeviceLinks::levelMeasurementOfASimulatedLeak()
     QVERIFY2(rms > expected / 2 && rms < expected * 2, qPrintable(QStringLiteral("%1 vs %2").arg(rms).arg(expected)));
 
     const QString minimum = text("labelMinimumLevel");
-    screen->setSelectedMeasurement(stored[0]);
-    screen->init(1);
+    QVERIFY(m_shell->openStoredMeasurement(stored[0]));
+    QCOMPARE(m_shell->main->currentWidget(), 1);
+    QVERIFY(screen->isVisibleTo(m_shell->main.get()));
     QCOMPARE(text("labelMinimumLevel"), minimum);
     QCOMPARE(text("labelName"), QStringLiteral("Hydrant 3"));
 }

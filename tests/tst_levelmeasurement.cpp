@@ -289,8 +289,7 @@ void TestLevelmeasurement::storeAndView()
     // The recording is written before the store copies it.
     const QFileInfo wav(m_shell->root.file(QStringLiteral("/media/kx500/meas/")) + stored[0] + QStringLiteral("/LE_sound.wav"));
     QVERIFY2(wav.exists() && wav.size() > 44, qPrintable(wav.filePath()));
-    screen->setSelectedMeasurement(stored[0]);
-    screen->init(1);
+    QVERIFY(m_shell->openStoredMeasurement(stored[0]));
     QCOMPARE(child(screen, "labelName")->text(), QStringLiteral("PIPE1"));
     QCOMPARE(child(screen, "labelMinimumLevel")->text(), minimum);
     QVERIFY(child<QWidget>(screen, "butMenuStoredPlay")->isVisible());
@@ -300,10 +299,15 @@ void TestLevelmeasurement::storeAndView()
 void TestLevelmeasurement::storedWithoutValuesShowsZeros()
 {
     Levelmeasurement *screen = open();
-    m_shell->root.write(QStringLiteral("/media/kx500/meas/LE_20260101_120000_X/info.ini"),
-                        "[Measurementinfo]\nMeasurementname=X\n");
-    screen->setSelectedMeasurement(QStringLiteral("LE_20260101_120000_X"));
-    screen->init(1);
+    QVERIFY(m_shell->root.write(QStringLiteral("/media/kx500/meas/LE_20260101_110000_Full/info.ini"),
+                                "[Measurementinfo]\nMeasurementname=Full\n[Levels]\nLevel=40.0\nFrequency=500\n"));
+    QVERIFY(m_shell->root.write(QStringLiteral("/media/kx500/meas/LE_20260101_120000_X/info.ini"),
+                                "[Measurementinfo]\nMeasurementname=X\n"));
+    // The values of the one viewed before must not stay on the screen.
+    QVERIFY(m_shell->openStoredMeasurement(QStringLiteral("LE_20260101_110000_Full")));
+    QCOMPARE(child(screen, "labelMinimumLevel")->text(), QStringLiteral("40"));
+    QVERIFY(m_shell->openStoredMeasurement(QStringLiteral("LE_20260101_120000_X")));
+    QCOMPARE(child(screen, "labelName")->text(), QStringLiteral("X"));
     QCOMPARE(child(screen, "labelCurrentLevel")->text(), QStringLiteral("0"));
     QCOMPARE(child(screen, "labelMinimumLevel")->text(), QStringLiteral("0"));
     QCOMPARE(child(screen, "labelFrequency")->text(), QStringLiteral("0 Hz"));

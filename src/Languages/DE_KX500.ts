@@ -659,4 +659,102 @@ akustischer Sensor angeschlossen sein.</translation>
         <translation>Keine Bluetooth-Verbindung. Bitte RM-3 prüfen.</translation>
     </message>
 </context>
+<context>
+    <name>MeasManagement</name>
+    <message>
+        <source>PreviousPage</source>
+        <translation>Vorherige Seite</translation>
+    </message>
+    <message>
+        <source>EditMeasurement</source>
+        <translation>Messung bearbeiten</translation>
+    </message>
+    <message>
+        <source>FilterMeasurements</source>
+        <translation>Messungen filtern</translation>
+    </message>
+    <message>
+        <source>NextPage</source>
+        <translation>Nächste Seite</translation>
+    </message>
+    <message>
+        <source>Mainmenu</source>
+        <translation>Hauptmenü</translation>
+    </message>
+    <message>
+        <source>NoMeasurementsStored</source>
+        <translation>Keine Messungen gespeichert</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>MeasurementNotDeleted</source>
+        <translation>Die Messung konnte nicht gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>MeasurementNotRenamed</source>
+        <translation>Die Messung konnte nicht umbenannt werden. Vielleicht hat eine andere Messung diesen Namen.</translation>
+    </message>
+</context>
+<context>
+    <name>MeasManagementEdit</name>
+    <message>
+        <source>EditMeasurement</source>
+        <translation>Messung bearbeiten</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>DateTime</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>ChangeName</source>
+        <translation>Namen ändern</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Histogram</source>
+        <translation>Punktortung</translation>
+    </message>
+    <message>
+        <source>Levelmeasurement</source>
+        <translation>Pegelmessung</translation>
+    </message>
+    <message>
+        <source>Pipelocating</source>
+        <translation>Rohrortung</translation>
+    </message>
+    <message>
+        <source>H2-Measurement</source>
+        <translation>H2-Messung</translation>
+    </message>
+    <message>
+        <source>Longtermmeasurement</source>
+        <translation>Langzeitmessung</translation>
+    </message>
+    <message>
+        <source>DeleteMeasurementQuestion</source>
+        <translation>Diese Messung mit ihren Aufnahmen löschen?</translation>
+    </message>
+</context>
 </TS>

@@ -659,4 +659,102 @@ to use this measurement.</translation>
         <translation>No bluetooth connection. Please check your RM-3.</translation>
     </message>
 </context>
+<context>
+    <name>MeasManagement</name>
+    <message>
+        <source>PreviousPage</source>
+        <translation>Previous page</translation>
+    </message>
+    <message>
+        <source>EditMeasurement</source>
+        <translation>Edit measurement</translation>
+    </message>
+    <message>
+        <source>FilterMeasurements</source>
+        <translation>Filter measurements</translation>
+    </message>
+    <message>
+        <source>NextPage</source>
+        <translation>Next page</translation>
+    </message>
+    <message>
+        <source>Mainmenu</source>
+        <translation>Main menu</translation>
+    </message>
+    <message>
+        <source>NoMeasurementsStored</source>
+        <translation>No measurements stored</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>MeasurementNotDeleted</source>
+        <translation>The measurement could not be deleted.</translation>
+    </message>
+    <message>
+        <source>MeasurementNotRenamed</source>
+        <translation>The measurement could not be renamed. Another measurement may have this name.</translation>
+    </message>
+</context>
+<context>
+    <name>MeasManagementEdit</name>
+    <message>
+        <source>EditMeasurement</source>
+        <translation>Edit measurement</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>DateTime</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>ChangeName</source>
+        <translation>Change name</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Histogram</source>
+        <translation>Pinpointing</translation>
+    </message>
+    <message>
+        <source>Levelmeasurement</source>
+        <translation>Level measurement</translation>
+    </message>
+    <message>
+        <source>Pipelocating</source>
+        <translation>Pipe locating</translation>
+    </message>
+    <message>
+        <source>H2-Measurement</source>
+        <translation>H2 measurement</translation>
+    </message>
+    <message>
+        <source>Longtermmeasurement</source>
+        <translation>Long-term measurement</translation>
+    </message>
+    <message>
+        <source>DeleteMeasurementQuestion</source>
+        <translation>Delete this measurement with its recordings?</translation>
+    </message>
+</context>
 </TS>

@@ -659,4 +659,102 @@ to use this measurement.</translation>
         <translation type="unfinished">No bluetooth connection. Please check your RM-3.</translation>
     </message>
 </context>
+<context>
+    <name>MeasManagement</name>
+    <message>
+        <source>PreviousPage</source>
+        <translation type="unfinished">Previous page</translation>
+    </message>
+    <message>
+        <source>EditMeasurement</source>
+        <translation type="unfinished">Edit measurement</translation>
+    </message>
+    <message>
+        <source>FilterMeasurements</source>
+        <translation type="unfinished">Filter measurements</translation>
+    </message>
+    <message>
+        <source>NextPage</source>
+        <translation type="unfinished">Next page</translation>
+    </message>
+    <message>
+        <source>Mainmenu</source>
+        <translation type="unfinished">Main menu</translation>
+    </message>
+    <message>
+        <source>NoMeasurementsStored</source>
+        <translation type="unfinished">No measurements stored</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished">Error</translation>
+    </message>
+    <message>
+        <source>MeasurementNotDeleted</source>
+        <translation type="unfinished">The measurement could not be deleted.</translation>
+    </message>
+    <message>
+        <source>MeasurementNotRenamed</source>
+        <translation type="unfinished">The measurement could not be renamed. Another measurement may have this name.</translation>
+    </message>
+</context>
+<context>
+    <name>MeasManagementEdit</name>
+    <message>
+        <source>EditMeasurement</source>
+        <translation type="unfinished">Edit measurement</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished">Type</translation>
+    </message>
+    <message>
+        <source>DateTime</source>
+        <translation type="unfinished">Date</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished">Name</translation>
+    </message>
+    <message>
+        <source>ChangeName</source>
+        <translation type="unfinished">Change name</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation type="unfinished">Save</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished">Delete</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Cancel</translation>
+    </message>
+    <message>
+        <source>Histogram</source>
+        <translation type="unfinished">Pinpointing</translation>
+    </message>
+    <message>
+        <source>Levelmeasurement</source>
+        <translation type="unfinished">Level measurement</translation>
+    </message>
+    <message>
+        <source>Pipelocating</source>
+        <translation type="unfinished">Pipe locating</translation>
+    </message>
+    <message>
+        <source>H2-Measurement</source>
+        <translation type="unfinished">H2 measurement</translation>
+    </message>
+    <message>
+        <source>Longtermmeasurement</source>
+        <translation type="unfinished">Long-term measurement</translation>
+    </message>
+    <message>
+        <source>DeleteMeasurementQuestion</source>
+        <translation type="unfinished">Delete this measurement with its recordings?</translation>
+    </message>
+</context>
 </TS>

@@ -11,6 +11,7 @@
 #include "globals.h"
 #include "headphonesettings.h"
 #include "mainmenu.h"
+#include "measmanagement.h"
 #include "measurements.h"
 #include "messagedialog.h"
 #include "micsettings.h"
@@ -233,6 +234,8 @@ void Levelmeasurement::initStored()
     m_timerLevel->stop();
     m_timerCheckBtConnection->stop();
     ui->stackedButtons->setCurrentWidget(ui->pageStored);
+    m_selectedMeasurementDir = m_measManagement ? m_measManagement->getSelectedMeasurementDir() : QString();
+    qDebug() << "Display stored measurement" << m_selectedMeasurementDir;
     analyseInfoFile();
 
     m_minimumLevelAbs = m_currentLevel = m_storedLevel;

@@ -24,10 +24,8 @@ public:
     explicit Levelmeasurement(QWidget *parent = nullptr);
     ~Levelmeasurement() override;
 
-    // 0 live, 1 the stored measurement chosen with setSelectedMeasurement.
+    // 0 live, 1 the stored measurement chosen in measurement management.
     void init(int variant = 0);
-    // One directory name below the measurement root.
-    void setSelectedMeasurement(const QString &dirName) { m_selectedMeasurementDir = dirName; }
     void muteAudioPath(bool mute, bool withMic);
     bool isMuted() const { return m_muted; }
 

@@ -131,6 +131,45 @@ QString Measurements::safeName(const QString &name)
     return safe;
 }
 
+bool Measurements::isEntryName(const QString &dirName)
+{
+    return !dirName.isEmpty() && !dirName.contains(QLatin1Char('/')) && dirName != QLatin1String(".")
+           && dirName != QLatin1String("..");
+}
+
+bool Measurements::renameMeasurement(const QString &dirName, const QString &newDirName)
+{
+    const QString root = Platform::path(rootPath());
+    if (!isEntryName(dirName) || !isEntryName(newDirName) || !QFileInfo(root + dirName).isDir()) {
+        qDebug() << "Rename refused:" << dirName << "to" << newDirName;
+        return false;
+    }
+    // A rename over an existing (empty) directory would succeed on Linux and
+    // hide that measurement's name; the same name is just the info.ini update.
+    if (newDirName != dirName) {
+        if (QFileInfo::exists(root + newDirName) || !QDir(root).rename(dirName, newDirName)) {
+            qDebug() << "Rename failed:" << dirName << "to" << newDirName;
+            return false;
+        }
+    }
+    QSettings ini(root + newDirName + QStringLiteral("/info.ini"), QSettings::IniFormat);
+    ini.setValue(QStringLiteral("Measurementinfo/Measurementname"), newDirName.mid(19).trimmed());
+    ini.sync();
+    qDebug() << "Rename" << dirName << "to" << newDirName;
+    return ini.status() == QSettings::NoError;
+}
+
+bool Measurements::deleteMeasurement(const QString &dirName)
+{
+    const QString dir = Platform::path(rootPath()) + dirName;
+    if (!isEntryName(dirName) || !QFileInfo(dir).isDir()) {
+        qDebug() << "Delete refused:" << dirName;
+        return false;
+    }
+    qDebug() << "Delete:" << dirName;
+    return QDir(dir).removeRecursively();
+}
+
 int Measurements::getNumMeasurements()
 {
     const int num = listRoot().size();
@@ -393,9 +432,7 @@ void StoredMeasurement::clear()
 bool StoredMeasurement::load(const QString &dirName)
 {
     clear();
-    // One name directly below the root, never a way out of it.
-    if (dirName.isEmpty() || dirName.contains(QLatin1Char('/')) || dirName == QLatin1String(".")
-        || dirName == QLatin1String(".."))
+    if (!Measurements::isEntryName(dirName))
         return false;
     const bool found = loadFile(Platform::path(Measurements::rootPath() + dirName + QStringLiteral("/info.ini")));
     m_type = Measurements::typeOfDirectory(dirName);

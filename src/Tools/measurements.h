@@ -65,6 +65,16 @@ public:
     static int typeOfDirectory(const QString &dirName);
     // A name made safe as part of one directory name (see the definition).
     static QString safeName(const QString &name);
+    // One plain name directly below the root: no way out of it.
+    static bool isEntryName(const QString &dirName);
+
+    // Renames a measurement directory and sets the info.ini's name to the
+    // new directory name from position 19 on. False, with nothing changed,
+    // when either name is not a plain entry name, the directory is missing
+    // or another measurement already has the new name.
+    bool renameMeasurement(const QString &dirName, const QString &newDirName);
+    // Removes a measurement directory with its contents.
+    bool deleteMeasurement(const QString &dirName);
 
 private:
     void writeHeader(QSettings &ini, const char *typeText, const QString &name);

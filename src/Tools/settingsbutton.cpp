@@ -22,11 +22,18 @@ void SettingsButton::paintEvent(QPaintEvent *)
     QStyleOptionButton option;
     initStyleOption(&option);
     option.text.clear();
+    option.icon = QIcon(); // drawn below, left of the texts
     painter.drawControl(QStyle::CE_PushButton, option);
 
     // Pressed buttons turn light grey: their text turns black to stay readable.
     const QColor ink = isDown() ? Qt::black : Qt::white;
-    const QRect area = rect().adjusted(12, 1, -12, -1);
+    QRect area = rect().adjusted(12, 1, -12, -1);
+    if (!icon().isNull()) {
+        const QSize size = iconSize();
+        const QRect picture(QPoint(area.left(), rect().center().y() - size.height() / 2), size);
+        icon().paint(&painter, picture, Qt::AlignCenter, isDown() ? QIcon::Selected : QIcon::Normal);
+        area.setLeft(picture.right() + 12);
+    }
     QFont titleFont = font();
     titleFont.setPixelSize(14);
     QFont valueFont = font();

@@ -3,9 +3,12 @@
 
 #include "logcapture.h"
 #include "mainmenu.h"
+#include "measmanagement.h"
+#include "settingsbutton.h"
 #include "testroot.h"
 
 #include <QCoreApplication>
+#include <QTest>
 #include <QTranslator>
 
 #include <memory>
@@ -28,6 +31,28 @@ public:
                   r.write(QStringLiteral("/home/root/settings.ini"), settings);
           })
     {
+    }
+
+    // Opens measurement management from the management menu and taps the
+    // list entry of dirName, paging down to it as the operator would; false
+    // when the list does not show it.
+    bool openStoredMeasurement(const QString &dirName)
+    {
+        main->displayWidget(4, 1, 0);
+        main->displayWidget(7, 1, 0);
+        auto *list = main->findChild<MeasManagement *>();
+        if (!list)
+            return false;
+        for (int page = 0; page < qMax(1, list->pageCount()); ++page) {
+            for (SettingsButton *button : list->findChildren<SettingsButton *>()) {
+                if (button->isVisibleTo(list) && button->additionalInfo() == dirName) {
+                    QTest::mouseClick(button, Qt::LeftButton);
+                    return true;
+                }
+            }
+            QTest::mouseClick(list->findChild<QWidget *>(QStringLiteral("butMenuPageDown")), Qt::LeftButton);
+        }
+        return false;
     }
 
     TestRoot root;
