@@ -312,6 +312,12 @@ void TestLevelmeasurement::storedWithoutValuesShowsZeros()
     QCOMPARE(child(screen, "labelMinimumLevel")->text(), QStringLiteral("0"));
     QCOMPARE(child(screen, "labelFrequency")->text(), QStringLiteral("0 Hz"));
     QCOMPARE(child<ProgressBarMinMaxMarker>(screen, "barMinimumLevel")->value(), 0);
+
+    // It has no recording either: play says so instead of playing silence.
+    DialogCloser closer;
+    QTest::mouseClick(child<QPushButton>(screen, "butMenuStoredPlay"), Qt::LeftButton);
+    QCOMPARE(closer.count, 1);
+    QCOMPARE(closer.text, QStringLiteral("MessageDialog"));
 }
 
 QTEST_MAIN(TestLevelmeasurement)

@@ -658,6 +658,10 @@ akustischer Sensor angeschlossen sein.</translation>
         <source>NoBluetoothConnectionPleaseCheckYourRM3</source>
         <translation>Keine Bluetooth-Verbindung. Bitte RM-3 prüfen.</translation>
     </message>
+    <message>
+        <source>NoRecordingStored</source>
+        <translation>Diese Messung hat keine Aufnahme.</translation>
+    </message>
 </context>
 <context>
     <name>MeasManagement</name>

@@ -658,6 +658,10 @@ to use this measurement.</translation>
         <source>NoBluetoothConnectionPleaseCheckYourRM3</source>
         <translation>No bluetooth connection. Please check your RM-3.</translation>
     </message>
+    <message>
+        <source>NoRecordingStored</source>
+        <translation>This measurement has no recording.</translation>
+    </message>
 </context>
 <context>
     <name>MeasManagement</name>

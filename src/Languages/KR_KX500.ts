@@ -658,6 +658,10 @@ to use this measurement.</translation>
         <source>NoBluetoothConnectionPleaseCheckYourRM3</source>
         <translation type="unfinished">No bluetooth connection. Please check your RM-3.</translation>
     </message>
+    <message>
+        <source>NoRecordingStored</source>
+        <translation type="unfinished">This measurement has no recording.</translation>
+    </message>
 </context>
 <context>
     <name>MeasManagement</name>

@@ -22,6 +22,7 @@
 #include "virtualkeyboard.h"
 
 #include <QDebug>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMediaPlayer>
 #include <QTimer>
@@ -99,6 +100,10 @@ Levelmeasurement::Levelmeasurement(QWidget *parent)
     connect(m_timerLevel, &QTimer::timeout, this, &Levelmeasurement::updateLevel, Qt::UniqueConnection);
     connect(m_timerCheckBtConnection, &QTimer::timeout, this, &Levelmeasurement::checkBtConnection,
             Qt::UniqueConnection);
+    // Kept in the form for the layout of the row, but they have nothing to do
+    // in the stored view: a dead button there would only puzzle.
+    ui->butMenuStoredHeadphone->hide();
+    ui->butMenuMainmenu_2->hide();
     retranslate();
 }
 
@@ -500,6 +505,17 @@ void Levelmeasurement::on_butMenuMainmenu_clicked()
 void Levelmeasurement::on_butMenuStoredPlay_clicked()
 {
     const QString file = Platform::path(Measurements::rootPath()) + m_selectedMeasurementDir + QStringLiteral("/LE_sound.wav");
+    // A measurement copied back without its recording would play silence.
+    if (!QFileInfo(file).isFile()) {
+        qDebug() << "Levelmeasurement: no recording" << file;
+        MessageDialog msg(this);
+        msg.setIcon(1);
+        msg.setHeadline(tr("Note", "Note"));
+        msg.setInfotext(tr("NoRecordingStored", "This measurement has no recording."));
+        msg.setDialogType(0);
+        msg.exec();
+        return;
+    }
     if (MainMenu *main = MainMenu::getInstanceMainMenu())
         main->muteAudioPath(false, false);
     Analoginputworker().stopCapture();
