@@ -41,7 +41,6 @@ namespace {
 constexpr unsigned AudioPathLine = 17;
 constexpr unsigned UartRoutingLine50 = 50;
 constexpr unsigned UartRoutingLine65 = 65;
-constexpr int WiredSensorType = 4;
 
 struct GainStep
 {
@@ -554,7 +553,7 @@ void MainMenu::setMicGainStep(int step)
         step = DefaultGainStep;
     m_micGainStep = step;
     const GainStep &entry = gainSteps[step - 1];
-    if (StatusbarData().sensorType() == WiredSensorType) {
+    if (StatusbarData().isWiredSensor()) {
         // A wired sensor has no gain of its own: the codec amplifies.
         m_micPgaGain = float(entry.pgaCentiDb) / 100.0f;
         m_audioCodec->setMicPgaGain(entry.pgaCentiDb);

@@ -5,6 +5,7 @@
 #include "headphonesettings.h"
 #include "micsettings.h"
 #include "progressbarminmaxmarker.h"
+#include "screenshot.h"
 #include "shellfixture.h"
 #include "statusbar.h"
 
@@ -34,13 +35,6 @@ void click(QWidget &dialog, const QString &name)
 QString text(const QWidget &dialog, const char *label)
 {
     return dialog.findChild<QLabel *>(QLatin1String(label))->text();
-}
-
-void screenshot(QWidget &dialog, const char *file)
-{
-    const QString dir = qEnvironmentVariable("KX500_SCREENSHOT_DIR");
-    if (!dir.isEmpty())
-        dialog.grab().save(dir + QLatin1Char('/') + QLatin1String(file));
 }
 
 // Columns of one pixel row holding pure red and pure blue.
@@ -129,7 +123,7 @@ void TestAudioDialogs::micSteps()
     const QString inits = m_shell->log.matching(QStringLiteral("MicInit")).join(QLatin1Char('|'));
     QVERIFY2(inits.contains(sent) && inits.count(QLatin1String("MicInit")) == (sent.isEmpty() ? 0 : 1), qPrintable(inits));
     if (step == 4 && !wired)
-        screenshot(dialog, "micsettings.png");
+        saveScreenshot(&dialog, QStringLiteral("micsettings.png"));
 }
 
 void TestAudioDialogs::headphoneVolume_data()
@@ -190,7 +184,7 @@ void TestAudioDialogs::headphoneVolume()
         QVERIFY2(chunk.red() > 200 && chunk.blue() < 60, qPrintable(chunk.name()));
     }
     if (warning && reported < 0)
-        screenshot(dialog, "headphonesettings.png");
+        saveScreenshot(&dialog, QStringLiteral("headphonesettings.png"));
 }
 
 void TestAudioDialogs::markers_data()

@@ -3,6 +3,7 @@
 #include "appsetup.h"
 #include "bluetooth.h"
 #include "configuration.h"
+#include "screenshot.h"
 #include "shellfixture.h"
 
 #include <QLineEdit>
@@ -129,9 +130,7 @@ void TestConfiguration::managementRunsTheDialog()
         }
         size = shown->size();
         play(kFullBlock);
-        const QString dir = qEnvironmentVariable("KX500_SCREENSHOT_DIR");
-        if (!dir.isEmpty())
-            shown->grab().save(dir + QStringLiteral("/configuration.png"));
+        saveScreenshot(shown, QStringLiteral("configuration.png"));
         QTest::mouseClick(shown->findChild<QPushButton *>(QStringLiteral("butReadAgain")), Qt::LeftButton);
         again = shownFields(*shown);
         timing = answerTimer(*shown)->isActive();

@@ -9,6 +9,7 @@
 #include "gps.h"
 #include "levelmeasurement.h"
 #include "virtualkeyboard.h"
+#include "screenshot.h"
 #include "configuration.h"
 #include "shellfixture.h"
 #include "soundmodel.h"
@@ -92,12 +93,11 @@ void TestDeviceLinks::sensorLinkComesUpAndRecovers()
                                  && StatusbarData().batteryMicrophone() >= 0 && StatusbarData().stateHeadphone(); },
                     10000));
 
-    const QString shots = qEnvironmentVariable("KX500_SCREENSHOT_DIR");
-    if (!shots.isEmpty()) {
+    if (!screenshotDir().isEmpty()) {
         m_shell->main->show();
         waitFor([&] { return StatusbarData().stateGps(); }, 5000);
         QTest::qWait(1500); // one status bar tick
-        m_shell->main->grab().save(shots + QStringLiteral("/mainmenu-connected.png"));
+        saveScreenshot(m_shell->main.get(), QStringLiteral("mainmenu-connected.png"));
     }
 
     // The sensor's key: the sensor reports its microphone open.

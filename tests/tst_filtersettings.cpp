@@ -7,6 +7,7 @@
 #include "filtersettings.h"
 #include "freqspectrum.h"
 #include "globals.h"
+#include "screenshot.h"
 #include "shellfixture.h"
 #include "statusbar.h"
 
@@ -214,10 +215,9 @@ void TestFiltersettings::spectrumTouchSetsFilter()
     QCOMPARE(shown(dialog, "labelLowCutOff"), QStringLiteral("400 Hz"));
     QCOMPARE(codecFilter(), QStringLiteral("400/1000/1"));
 
-    const QString dir = qEnvironmentVariable("KX500_SCREENSHOT_DIR");
-    if (!dir.isEmpty()) {
+    if (!screenshotDir().isEmpty()) {
         QVERIFY(QMetaObject::invokeMethod(timer, "timeout"));
-        dialog.grab().save(dir + QStringLiteral("/filtersettings.png"));
+        saveScreenshot(&dialog, QStringLiteral("filtersettings.png"));
     }
     press(dialog, QStringLiteral("close"));
     QCOMPARE(sharedFilter(), QStringLiteral("400/1000/1"));

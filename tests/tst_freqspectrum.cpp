@@ -4,6 +4,7 @@
 #include "audiocodecsetup.h"
 #include "freqspectrum.h"
 #include "logcapture.h"
+#include "screenshot.h"
 #include "spectrummath.h"
 
 #include <QPainter>
@@ -213,9 +214,7 @@ void TestFreqSpectrum::leakPicture()
         QVERIFY(qAbs(int(m_spectrum->significandFrequency()) - 600) < 60);
         QPainter(&both).drawImage(0, gradient ? 0 : H + 6, m_spectrum->grab().toImage());
     }
-    const QString dir = qEnvironmentVariable("KX500_SCREENSHOT_DIR");
-    if (!dir.isEmpty())
-        both.save(dir + QStringLiteral("/spectrum.png"));
+    saveScreenshot(both, QStringLiteral("spectrum.png"));
 }
 
 QTEST_MAIN(TestFreqSpectrum)

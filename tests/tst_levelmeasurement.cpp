@@ -8,6 +8,7 @@
 #include "levelmeasurement.h"
 #include "messagedialog.h"
 #include "progressbarminmaxmarker.h"
+#include "screenshot.h"
 #include "shellfixture.h"
 #include "statusbar.h"
 #include "virtualkeyboard.h"
@@ -103,12 +104,7 @@ private:
         Analoginputworker().analyseBlock(toneBlock(amplitude));
         screen->updateLevel();
     }
-    void screenshot(const QString &name)
-    {
-        const QString dir = qEnvironmentVariable("KX500_SCREENSHOT_DIR");
-        if (!dir.isEmpty())
-            m_shell->main->grab().save(dir + QLatin1Char('/') + name);
-    }
+    void screenshot(const QString &name) { saveScreenshot(m_shell->main.get(), name); }
 
     std::unique_ptr<ShellFixture> m_shell;
     std::unique_ptr<EventHandler> m_filter;

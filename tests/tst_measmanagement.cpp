@@ -4,6 +4,7 @@
 #include "measmanagement.h"
 #include "measmanagementedit.h"
 #include "messagedialog.h"
+#include "screenshot.h"
 #include "settingsbutton.h"
 #include "shellfixture.h"
 #include "virtualkeyboard.h"
@@ -45,9 +46,8 @@ struct ModalScript
                 return;
             steps.removeFirst();
             seen << QString::fromLatin1(modal->metaObject()->className());
-            const QString shots = qEnvironmentVariable("KX500_SCREENSHOT_DIR");
-            if (!shots.isEmpty() && seen.size() == 1 && qobject_cast<MeasManagementEdit *>(modal))
-                modal->grab().save(shots + QStringLiteral("/measmanagement-edit.png"));
+            if (seen.size() == 1 && qobject_cast<MeasManagementEdit *>(modal))
+                saveScreenshot(modal, QStringLiteral("measmanagement-edit.png"));
             if (auto *keyboard = qobject_cast<VirtualKeyboard *>(modal); keyboard && !step.text.isNull())
                 keyboard->setText(step.text);
             // Clicked later: a click that opens the next dialog blocks in its
@@ -126,12 +126,7 @@ private:
     {
         return QDir(m_shell->root.file(Meas)).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
     }
-    void screenshot(const QString &name)
-    {
-        const QString dir = qEnvironmentVariable("KX500_SCREENSHOT_DIR");
-        if (!dir.isEmpty())
-            m_shell->main->grab().save(dir + QLatin1Char('/') + name);
-    }
+    void screenshot(const QString &name) { saveScreenshot(m_shell->main.get(), name); }
 
     std::unique_ptr<ShellFixture> m_shell;
     QTranslator m_english;

@@ -4,6 +4,7 @@
 #include "appsetup.h"
 #include "mainmenu.h"
 #include "statusbar.h"
+#include "screenshot.h"
 #include "logcapture.h"
 #include "testroot.h"
 
@@ -48,9 +49,7 @@ QImage TestScreens::shot(const QString &name)
 {
     QApplication::processEvents();
     const QImage image = m_main->grab().toImage();
-    const QString dir = qEnvironmentVariable("KX500_SCREENSHOT_DIR");
-    if (!dir.isEmpty())
-        image.save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
+    saveScreenshot(image, name + QStringLiteral(".png"));
     return image;
 }
 
@@ -107,9 +106,7 @@ void TestScreens::statusBarFollowsTheBattery()
     QVERIFY(QMetaObject::invokeMethod(&StatusbarData(), "update"));
     QTest::qWait(1100);
     const QImage bar = shot(QStringLiteral("mainmenu-charging")).copy(0, 0, 480, 20);
-    const QString dir = qEnvironmentVariable("KX500_SCREENSHOT_DIR");
-    if (!dir.isEmpty())
-        bar.scaled(960, 40).save(dir + QStringLiteral("/statusbar.png"));
+    saveScreenshot(bar.scaled(960, 40), QStringLiteral("statusbar.png"));
     QCOMPARE(bar.pixelColor(34, 18), QColor(0, 200, 0));
     QCOMPARE(bar.pixelColor(34, 8), QColor(60, 60, 60));
     QCOMPARE(bar.pixelColor(29, 12), QColor(Qt::red));

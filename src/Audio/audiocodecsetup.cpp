@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr int WiredSensorType = 4;
 constexpr int PassRow = 0;
 constexpr int NoLowPassRow = FilterCornerCount - 1;
 
@@ -165,7 +164,7 @@ void AudioCodecSetup::init()
     setMixerElementValue(LoopbackSwitch, 0);
     setMixerElementEnumValue(DacMode, 1);
     setRouting(0);
-    if (StatusbarData().sensorType() == WiredSensorType) {
+    if (StatusbarData().isWiredSensor()) {
         setInputPath(3);
         qDebug() << "Direkteingang gewählt";
     } else {

@@ -14,7 +14,6 @@
 
 namespace {
 
-const int kWiredSensorType = 4;
 const int kTitlePixelSize = 22;
 const int kGainPixelSize = 44;
 const int kStepPixelSize = 30;
@@ -78,7 +77,7 @@ QString Micsettings::gainText(int step, double decibels)
 
 bool Micsettings::isWired() const
 {
-    return StatusbarData().sensorType() == kWiredSensorType;
+    return StatusbarData().isWiredSensor();
 }
 
 QPushButton *Micsettings::stepButton(int step) const

@@ -38,8 +38,6 @@ const int kCaptionPixelSize = 12;
 const int kFrequencyPixelSize = 20;
 const int kNamePixelSize = 16;
 
-const int kSensorH2 = 3;
-const int kSensorWired = 4;
 // Below the third block after a restart the worker has no minimum yet.
 const float kNoMinimum = 99.0f;
 
@@ -146,7 +144,7 @@ void Levelmeasurement::init(int variant)
     if (main)
         main->setCurrentVisibleDlgNum(2);
 
-    if (variant != 1 && StatusbarData().sensorType() == kSensorH2) {
+    if (variant != 1 && StatusbarData().sensorType() == Statusbardata::SensorH2) {
         MessageDialog msg(this);
         msg.setHeadline(tr("Note", "Note"));
         msg.setInfotext(tr("YouMustConnectAnAcousticalSensorToUseThisMeasurement.",
@@ -357,7 +355,7 @@ void Levelmeasurement::checkBtConnection()
 {
     Statusbardata &status = StatusbarData();
     const bool linkUp = status.stateMicrophone();
-    if (status.sensorType() == kSensorWired)
+    if (status.isWiredSensor())
         return;
     if (!linkUp && m_enableWarningBtConnection) {
         m_enableWarningBtConnection = false;

@@ -65,12 +65,6 @@ MeasManagement::~MeasManagement()
     delete ui;
 }
 
-int MeasManagement::dialogOfType(const QString &type)
-{
-    const TypeScreen *entry = typeScreen(type);
-    return entry ? entry->dialog : -1;
-}
-
 SettingsButton *MeasManagement::button(int i)
 {
     const int page = i / ButtonsPerPage;
@@ -164,9 +158,8 @@ void MeasManagement::on_butMeasurement_clicked()
         editMeasurement(m_selectedMeasurementDir);
         return;
     }
-    const int dialog = dialogOfType(m_selectedMeasurementDir.left(2));
-    if (dialog >= 0)
-        emit gotoWidget(dialog, -1, 1);
+    if (const TypeScreen *entry = typeScreen(m_selectedMeasurementDir.left(2)))
+        emit gotoWidget(entry->dialog, -1, 1);
 }
 
 void MeasManagement::editMeasurement(const QString &dirName)

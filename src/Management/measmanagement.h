@@ -27,10 +27,7 @@ public:
     void init(int page, bool editDeleteMode);
     // The directory the operator chose last; the screens' stored views read it.
     QString getSelectedMeasurementDir() const { return m_selectedMeasurementDir; }
-    int currentPage() const { return m_currentPageNum; }
     int pageCount() const { return m_numPages; }
-    // The screen that shows a measurement type ("LE", "PP", …); -1 for none.
-    static int dialogOfType(const QString &type);
 
 signals:
     void exit();

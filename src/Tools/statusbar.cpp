@@ -27,7 +27,6 @@ constexpr int RareTickMs = 30000;
 constexpr int NeverSeconds = 259200;
 constexpr unsigned DebugLedLine = 115;
 constexpr unsigned WiredSensorLine = 48;
-constexpr int WiredSensorType = 4;
 constexpr int LowChargePercent = 10;
 constexpr float LowVoltage = 3.1f;
 constexpr float EmptyVoltage = 2.9f;
@@ -158,16 +157,16 @@ void Statusbardata::update()
     QTimer::singleShot(100, this, &Statusbardata::switchOffDbgLed);
 
     if (Gpio::getValue(WiredSensorLine)) {
-        m_sensorType = WiredSensorType;
+        m_sensorType = SensorWired;
         m_micSensorConnected = 1;
-    } else if (m_sensorType == WiredSensorType) {
+    } else if (isWiredSensor()) {
         m_sensorType = 0;
         m_micSensorConnected = 0;
     }
 
     if (!m_stateMicrophone) {
         m_stateMicrophone = m_btSink && m_btSink->isConnectedRFCOMM();
-        if (!m_stateMicrophone && m_sensorType != WiredSensorType)
+        if (!m_stateMicrophone && !isWiredSensor())
             m_micSensorConnected = 0;
     }
     if (m_stateMicrophone && !m_micSensorConnected)

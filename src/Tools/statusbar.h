@@ -37,7 +37,11 @@ public:
     int batteryMicrophone() const { return m_batteryMicrophone; }
     int batteryVoltageMic() const { return m_batteryVoltageMic; }
     int batteryHeadphone() const { return m_batteryHeadphone; }
+    // Sensor types as the RM-3 reports them; the wired sensor is seen on
+    // GPIO 48 instead.
+    enum SensorType { SensorH2 = 3, SensorWired = 4 };
     int sensorType() const { return m_sensorType; }
+    bool isWiredSensor() const { return m_sensorType == SensorWired; }
     int micSensorConnected() const { return m_micSensorConnected; }
     bool isPowerSavingActive() const { return m_powerSavingActive; }
     void resetPowerSavingCnt();
