@@ -4,12 +4,15 @@
 #include "bluetooth.h"
 #include "logcapture.h"
 #include "ptypeer.h"
+#include "serialline.h"
 #include "testroot.h"
 
 #include <QSignalSpy>
 #include <QtTest>
 
 #include <memory>
+
+#include <sys/resource.h>
 
 class TestBluetooth : public QObject
 {
@@ -35,6 +38,7 @@ private slots:
     void badInputStaysBounded_data();
     void badInputStaysBounded();
     void carrierStuckHighDoesNotHangStartup();
+    void hungUpLineIsClosedAndReopened();
 
 private:
     // Init on the fake module with carrier detect low; the LIST is consumed.
@@ -424,6 +428,41 @@ void TestBluetooth::carrierStuckHighDoesNotHangStartup()
     QCOMPARE(dtr(), QByteArray("1"));
     QCOMPARE(m_log->matching(QStringLiteral("carrier detect still high")).size(), 1);
     QCOMPARE(m_module->take(), QByteArray("LIST\n"));
+}
+
+namespace {
+
+double cpuSeconds()
+{
+    rusage usage = {};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
+           + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+} // namespace
+
+void TestBluetooth::hungUpLineIsClosedAndReopened()
+{
+    connectRfcomm();
+    m_module.reset(); // the module's side goes away: the line hangs up
+    const double cpuBefore = cpuSeconds();
+    PtyPeer::settle(1500);
+    // A spinning read notifier costs about a second per second.
+    QVERIFY2(cpuSeconds() - cpuBefore < 0.5, qPrintable(QString::number(cpuSeconds() - cpuBefore)));
+    QVERIFY(!m_bt->isConnectedRFCOMM() && !m_bt->isConnectedA2DP());
+    QCOMPARE(m_log->matching(QStringLiteral("lost:")).size(), 1);
+
+    setCarrier(false);
+    m_module = std::make_unique<PtyPeer>(*m_root, QStringLiteral("/dev/ttyO2"));
+    QByteArray written;
+    QVERIFY(waitFor([&] {
+        written += m_module->take(10);
+        return written.contains("SET CONTROL AUTOCALL 19 500 A2DP");
+    }, SerialLine::RetryMs + 3000));
+    // Started again as at power-on: links asked for, gains set, peer called.
+    QVERIFY2(written.startsWith("LIST\nSET CONTROL GAIN "), written.constData());
+    QCOMPARE(m_log->matching(QStringLiteral("lost:")).size(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestBluetooth)

@@ -23,6 +23,8 @@
 
 #include <cmath>
 
+#include <sys/resource.h>
+
 namespace {
 
 // One sentence with its checksum and line end.
@@ -50,6 +52,7 @@ private slots:
     void cleanup();
 
     void sensorLinkComesUpAndRecovers();
+    void linksReturnAfterTheSimulatorDies();
     void configurationShowsTheSensor();
     void gpsFixAndPositionFromTheReceiver();
     void levelMeasurementOfASimulatedLeak();
@@ -115,6 +118,30 @@ void TestDeviceLinks::sensorLinkComesUpAndRecovers()
     const int before = sensorLog().count("BT_RX BATT_VOLTAGE");
     sink()->sendData(QStringLiteral("BT_TX B"));
     QVERIFY(waitFor([&] { return sensorLog().count("BT_RX BATT_VOLTAGE") > before; }, 5000));
+}
+
+// Killed, its pseudo-terminals hang up; started again on the same root, the
+// program finds its lines, modules and receiver by itself.
+void TestDeviceLinks::linksReturnAfterTheSimulatorDies()
+{
+    QVERIFY(waitFor([&] { return allUp() && StatusbarData().stateGps(); }, 15000));
+    m_sim->process().kill();
+    QVERIFY(m_sim->process().waitForFinished(5000));
+    const auto cpuSeconds = [] {
+        rusage usage = {};
+        getrusage(RUSAGE_SELF, &usage);
+        return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
+               + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    };
+    QTest::qWait(500);
+    const double cpuBefore = cpuSeconds();
+    QTest::qWait(2000);
+    QVERIFY2(cpuSeconds() - cpuBefore < 0.5, qPrintable(QString::number(cpuSeconds() - cpuBefore)));
+    QVERIFY(!sink()->isConnectedRFCOMM() && !source()->isConnectedA2DP());
+
+    m_sim = std::make_unique<SimProcess>();
+    QVERIFY(m_sim->start(m_shell->root.root(), {QStringLiteral("--paired")}));
+    QVERIFY(waitFor([&] { return allUp() && StatusbarData().stateGps(); }, 20000));
 }
 
 void TestDeviceLinks::configurationShowsTheSensor()

@@ -4,6 +4,7 @@
 #include "gpio.h"
 #include "mainmenu.h"
 #include "platform.h"
+#include "serialline.h"
 #include "systemsettings.h"
 
 #include <QDateTime>
@@ -11,7 +12,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRegularExpression>
-#include <QSerialPort>
 #include <QThread>
 #include <QTimer>
 
@@ -73,7 +73,7 @@ void capFront(QString &text, int limit)
 
 Bluetooth::Bluetooth(QObject *parent)
     : QObject(parent),
-      uartPort(new QSerialPort),
+      uartPort(new SerialLine(115200, this)),
       m_btStateTimer(new QTimer(this)),
       m_btTimerTransmit(new QTimer(this))
 {
@@ -81,11 +81,7 @@ Bluetooth::Bluetooth(QObject *parent)
     m_btTimerTransmit->setSingleShot(true);
 }
 
-Bluetooth::~Bluetooth()
-{
-    uartPort->close();
-    delete uartPort;
-}
+Bluetooth::~Bluetooth() = default;
 
 void Bluetooth::initBluetooth(const QString &portName, const QString &btId)
 {
@@ -93,14 +89,10 @@ void Bluetooth::initBluetooth(const QString &portName, const QString &btId)
         qDebug() << "Remove Bt-Info-File" << QFile::remove(Platform::path(QString::fromLatin1(TraceFile)));
 
     m_portName = portName;
-    if (uartPort->isOpen())
-        uartPort->close();
-    uartPort->setPortName(Platform::path(portName));
-    const bool opened = uartPort->open(QIODevice::ReadWrite);
-    qDebug() << "Uart" << portName << (opened ? "true" : "false");
-    uartPort->setBaudRate(QSerialPort::Baud115200, QSerialPort::AllDirections);
-
-    connect(uartPort, &QSerialPort::readyRead, this, &Bluetooth::readTtyData, Qt::UniqueConnection);
+    uartPort->open(portName);
+    connect(uartPort, &SerialLine::readyRead, this, &Bluetooth::readTtyData, Qt::UniqueConnection);
+    connect(uartPort, &SerialLine::lost, this, &Bluetooth::lineLost, Qt::UniqueConnection);
+    connect(uartPort, &SerialLine::reopened, this, &Bluetooth::lineReopened, Qt::UniqueConnection);
     m_btId = btId;
     m_btAnswer.clear();
     resetFields();
@@ -108,6 +100,16 @@ void Bluetooth::initBluetooth(const QString &portName, const QString &btId)
     m_btProfile = 0;
     qDebug() << "---Bluetooth init---";
 
+    connect(m_btStateTimer, &QTimer::timeout, this, &Bluetooth::updateState, Qt::UniqueConnection);
+    connect(m_btTimerTransmit, &QTimer::timeout, this, &Bluetooth::transmitTimeout, Qt::UniqueConnection);
+    connect(this, &Bluetooth::btAnswerFromDeviceReceived, this, &Bluetooth::transmitTimeout, Qt::UniqueConnection);
+    startModule();
+}
+
+// The module in command mode and asked for its links: at power-on and
+// whenever its serial line comes back.
+void Bluetooth::startModule()
+{
     Gpio::setValue(GpioDtr, 0);
     if (Gpio::getValue(GpioCarrierDetect)) {
         qDebug() << "BT-Modul ist noch im Datenmodus";
@@ -123,19 +125,44 @@ void Bluetooth::initBluetooth(const QString &portName, const QString &btId)
         while (Gpio::getValue(GpioCarrierDetect)) {
             if (waited.elapsed() > CarrierWaitLimitMs) {
                 qWarning() << "Bluetooth: carrier detect still high after" << CarrierWaitLimitMs
-                           << "ms, going on" << portName;
+                           << "ms, going on" << m_portName;
                 break;
             }
             qDebug() << "Warten auf Commandmodus";
             QThread::msleep(10);
         }
     }
-
-    connect(m_btStateTimer, &QTimer::timeout, this, &Bluetooth::updateState, Qt::UniqueConnection);
-    connect(m_btTimerTransmit, &QTimer::timeout, this, &Bluetooth::transmitTimeout, Qt::UniqueConnection);
-    connect(this, &Bluetooth::btAnswerFromDeviceReceived, this, &Bluetooth::transmitTimeout, Qt::UniqueConnection);
-
     sendData(QStringLiteral("LIST"));
+}
+
+// Nothing comes through a failed line: every link counts as down until the
+// module is started again on the reopened line.
+void Bluetooth::lineLost()
+{
+    m_callAfterReopen = m_btState != -1;
+    clearLinks();
+    m_btState = -1;
+    m_btMode = 0;
+    m_switchToDataMode = m_switchToCommandMode = false;
+    m_commandOutputBuffer.clear();
+    m_btTimerTransmit->stop();
+    m_waitForBTRX = false;
+    m_numDataToTransmit = 0;
+    m_btAnswer.clear();
+    qDebug() << "Bluetooth: serial line lost" << m_portName;
+}
+
+// The module may have restarted with the line: as at power-on, the links
+// are asked for, the gains set and the peer called again.
+void Bluetooth::lineReopened()
+{
+    qDebug() << "Bluetooth: serial line back, starting the module" << m_portName;
+    startModule();
+    sendGains();
+    // A line that was never open had the machine running without output.
+    if (m_callAfterReopen || m_btState != -1)
+        callBtDeviceA2DP(m_callBtDeviceRfcomm);
+    m_callAfterReopen = false;
 }
 
 void Bluetooth::resetFields()
@@ -295,11 +322,10 @@ void Bluetooth::writePort(const QString &text)
 // pile of buffered commands) go out in pieces.
 void Bluetooth::writeRaw(const QByteArray &bytes)
 {
-    if (!uartPort->isOpen())
-        return;
-    for (int done = 0; done < bytes.size(); done += MaxWriteBytes)
-        uartPort->write(bytes.mid(done, MaxWriteBytes));
-    uartPort->flush();
+    for (int done = 0; done < bytes.size(); done += MaxWriteBytes) {
+        if (!uartPort->write(bytes.mid(done, MaxWriteBytes)))
+            return;
+    }
 }
 
 void Bluetooth::addToTransmitBuffer(const QString &text)

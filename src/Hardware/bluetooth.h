@@ -4,7 +4,7 @@
 #include <QObject>
 #include <QString>
 
-class QSerialPort;
+class SerialLine;
 class QTimer;
 
 // One of the two Bluetooth modules, each on its own serial line: the sink
@@ -122,8 +122,11 @@ private slots:
     void readTtyData();
     void updateState();
     void transmitTimeout();
+    void lineLost();
+    void lineReopened();
 
 private:
+    void startModule();
     void resetFields();
     void analyseAnswer();
     void analyseLine(const QString &line);
@@ -142,7 +145,7 @@ private:
     void setState(int state, int intervalMs);
 
     QString m_portName;
-    QSerialPort *uartPort = nullptr;
+    SerialLine *uartPort = nullptr;
     QTimer *m_btStateTimer = nullptr;
     QTimer *m_btTimerTransmit = nullptr;
 
@@ -180,6 +183,8 @@ private:
     QString m_fwVersion;
     QString m_commandOutputBuffer;
     bool m_waitForBTRX = false;
+    // The links were being called when the serial line failed.
+    bool m_callAfterReopen = false;
     QString m_transmitBuffer[TransmitSlots + 1];
     int m_numDataToTransmit = 0;
 };

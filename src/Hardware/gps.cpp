@@ -4,13 +4,12 @@
 #include "mainmenu.h"
 #include "nmeapositioninfosourceraw.h"
 #include "platform.h"
+#include "serialline.h"
 #include "systemsettings.h"
 
 #include <QDebug>
-#include <QFileInfo>
 #include <QIODevice>
 #include <QRegularExpression>
-#include <QSerialPort>
 
 #include <algorithm>
 #include <cmath>
@@ -153,18 +152,13 @@ const QRegularExpression &gsvPattern(int count)
 
 Gps::Gps(QObject *parent)
     : QObject(parent),
-      uartPort1(std::make_unique<QSerialPort>()),
+      uartPort1(new SerialLine(9600, this)),
       m_feed(std::make_unique<GpsLineFeed>()),
       m_nmeaSource(std::make_unique<NmeaPositionInfoSourceRaw>())
 {
-    const QString portPath = Platform::path(QString::fromLatin1(PortName));
-    uartPort1->setPortName(portPath);
-    // QSerialPort writes and syncs a lock file before it finds a missing
-    // device; a root without the line is spared that.
-    const bool opened = QFileInfo::exists(portPath) && uartPort1->open(QIODevice::ReadWrite);
-    qDebug() << "Uart 1: " << opened;
-    uartPort1->setBaudRate(QSerialPort::Baud9600, QSerialPort::AllDirections);
-    connect(uartPort1.get(), &QSerialPort::readyRead, this, &Gps::readPort);
+    connect(uartPort1, &SerialLine::readyRead, this, &Gps::readPort);
+    connect(uartPort1, &SerialLine::reopened, this, &Gps::lineReopened);
+    qDebug() << "Uart 1: " << uartPort1->open(QString::fromLatin1(PortName));
     m_nmeaSource->setDevice(m_feed.get());
 }
 
@@ -219,10 +213,7 @@ void Gps::switchModule(bool on)
     Gpio::setValue(GpsPowerLine, on ? 1 : 0);
     const QByteArray message = ubxResetMessage(on);
     qDebug() << (on ? "GNSS switched on:" : "GNSS switched off:") << message.right(2).toHex(' ');
-    if (uartPort1->isOpen()) {
-        uartPort1->write(message);
-        uartPort1->flush();
-    }
+    uartPort1->write(message);
     m_nmeaEnabled = on;
     qDebug() << "NMEA enabled:" << m_nmeaEnabled;
 }
@@ -230,6 +221,15 @@ void Gps::switchModule(bool on)
 void Gps::closePort()
 {
     uartPort1->close();
+}
+
+// The receiver may have lost its power with the line: switched on again
+// as at power-on when it was on.
+void Gps::lineReopened()
+{
+    m_lineBuffer.clear();
+    if (m_nmeaEnabled)
+        switchModule(true);
 }
 
 void Gps::readPort()

@@ -12,7 +12,7 @@
 
 class GpsLineFeed;
 class NmeaPositionInfoSourceRaw;
-class QSerialPort;
+class SerialLine;
 
 // The GNSS receiver on /dev/ttyO1 (9600 baud, NMEA 0183 out, UBX reset in),
 // powered through GPIO 16. Qt's NMEA source decodes position and time; the
@@ -127,6 +127,7 @@ public slots:
 
 private slots:
     void readPort();
+    void lineReopened();
 
 private:
     void switchModule(bool on);
@@ -138,7 +139,7 @@ private:
     void parseRmc();
     void analyseGsvString();
 
-    std::unique_ptr<QSerialPort> uartPort1;
+    SerialLine *uartPort1 = nullptr;
     std::unique_ptr<GpsLineFeed> m_feed;
     std::unique_ptr<NmeaPositionInfoSourceRaw> m_nmeaSource;
     QByteArray m_lineBuffer;
