@@ -10,10 +10,21 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$(nproc)" --target kx500 kx500-sim
 
 root=${KX500_SIM_ROOT:-$PWD/build/simroot}
-mkdir -p "$root"
+mkdir -p "$root/sim"
 root=$(cd "$root" && pwd)
-# Leftovers of a simulator that did not end cleanly.
-rm -f "$root"/dev/ttyO1 "$root"/dev/ttyO2 "$root"/dev/ttyO3 "$root"/sim/control
+pidfile=$root/sim/kx500.pid
+
+# A program left from an earlier run on this root would hold its serial lines.
+if [ -f "$pidfile" ]; then
+  old=$(cat "$pidfile")
+  if [ -n "$old" ] && grep -qs kx500 "/proc/$old/cmdline" && ! grep -qs kx500-sim "/proc/$old/cmdline"; then
+    echo "Ending the program of an earlier run (pid $old)"
+    kill -TERM "$old" 2>/dev/null || true
+    for _ in $(seq 50); do kill -0 "$old" 2>/dev/null || break; sleep 0.1; done
+    kill -KILL "$old" 2>/dev/null || true
+  fi
+  rm -f "$pidfile"
+fi
 
 if [ -z "${DISPLAY:-}" ]; then
   port=5900
@@ -23,12 +34,45 @@ if [ -z "${DISPLAY:-}" ]; then
   echo "(for example: vncviewer 127.0.0.1::$port)."
 fi
 
+program=""
+end_program() {
+  if [ -n "$program" ] && kill -0 "$program" 2>/dev/null; then
+    kill -TERM "$program" 2>/dev/null || true
+    for _ in $(seq 50); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
+    kill -KILL "$program" 2>/dev/null || true
+  fi
+  rm -f "$pidfile"
+}
+# Ctrl-C reaches the simulator and this script; the program, started in the
+# background, is ended here.
+trap end_program EXIT
+trap 'exit 130' INT TERM HUP
+
+clear_leftovers() {
+  # Links and FIFO of a simulator that did not end cleanly.
+  rm -f "$root"/dev/ttyO1 "$root"/dev/ttyO2 "$root"/dev/ttyO3 "$root"/sim/control
+}
+clear_leftovers
+
 (
   # The program starts once the simulator has opened its serial lines.
   for _ in $(seq 100); do [ -p "$root/sim/control" ] && break; sleep 0.1; done
   echo "Starting build/bin/kx500 with KX500_ROOT=$root"
   KX500_ROOT="$root" XDG_CONFIG_HOME="$root/etc/xdg" exec build/bin/kx500
 ) &
+program=$!
+echo "$program" > "$pidfile"
 
 echo "Simulator on $root. Commands here or into $root/sim/control; 'help' lists them."
-exec build/bin/kx500-sim --root "$root" --end-program-on-poweroff --paired
+while :; do
+  status=0
+  build/bin/kx500-sim --root "$root" --end-program-on-poweroff --paired || status=$?
+  # 'quit', or the program switched itself off: both end.
+  if [ "$status" -eq 0 ] || ! kill -0 "$program" 2>/dev/null; then
+    exit "$status"
+  fi
+  echo "kx500-sim ended (status $status); the program runs on without its devices."
+  echo "Enter starts the simulator again, Ctrl-C ends both."
+  read -r _ || exit "$status"
+  clear_leftovers
+done

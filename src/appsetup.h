@@ -6,4 +6,9 @@
 // Registers the compiled-in resources and the device font.
 void setupApplication();
 
+// SIGINT, SIGTERM and SIGHUP end the event loop, so the program closes its
+// serial lines and their locks as on a normal exit instead of dying (or,
+// started in the background of a shell, ignoring Ctrl-C).
+void quitOnTerminationSignals();
+
 #endif // APPSETUP_H

@@ -15,6 +15,7 @@ int main(int argc, char *argv[])
     EventHandler eventHandler;
     app.installEventFilter(&eventHandler);
     setupApplication();
+    quitOnTerminationSignals();
 
     auto *mainMenu = new MainMenu();
     mainMenu->show();
