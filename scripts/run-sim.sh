@@ -73,6 +73,8 @@ while :; do
   fi
   echo "kx500-sim ended (status $status); the program runs on without its devices."
   echo "Enter starts the simulator again, Ctrl-C ends both."
-  read -r _ || exit "$status"
+  # A killed simulator leaves the terminal's input non-blocking: read from a
+  # fresh open of the terminal.
+  read -r _ </dev/tty || exit "$status"
   clear_leftovers
 done

@@ -158,7 +158,7 @@ Gps::Gps(QObject *parent)
 {
     connect(uartPort1, &SerialLine::readyRead, this, &Gps::readPort);
     connect(uartPort1, &SerialLine::reopened, this, &Gps::lineReopened);
-    qDebug() << "Uart 1: " << uartPort1->open(QString::fromLatin1(PortName));
+    uartPort1->open(QString::fromLatin1(PortName));
     m_nmeaSource->setDevice(m_feed.get());
 }
 
