@@ -7,6 +7,7 @@ packages=(
   build-essential cmake ninja-build ccache pkg-config git python3
   qtbase5-dev qtbase5-dev-tools qttools5-dev qttools5-dev-tools
   qtmultimedia5-dev libqt5multimedia5-plugins
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-alsa
   libqt5serialport5-dev qtpositioning5-dev libqt5svg5-dev
   libasound2-dev libasound2-plugins
   libbenchmark-dev libfftw3-dev clang libclang-rt-dev

@@ -85,6 +85,8 @@ private slots:
     void storeAndView_data();
     void storeAndView();
     void storedWithoutValuesShowsZeros();
+    void storedRecordingPlays_data();
+    void storedRecordingPlays();
 
 private:
     Levelmeasurement *open(const QByteArray &settings = QByteArray())
@@ -314,6 +316,75 @@ void TestLevelmeasurement::storedWithoutValuesShowsZeros()
     QTest::mouseClick(child<QPushButton>(screen, "butMenuStoredPlay"), Qt::LeftButton);
     QCOMPARE(closer.count, 1);
     QCOMPARE(closer.text, QStringLiteral("MessageDialog"));
+}
+
+namespace {
+
+// A mono 16-bit recording at 16000 samples per second, as the store keeps them.
+QByteArray toneWav(double amplitude, int seconds)
+{
+    QByteArray pcm;
+    for (int i = 0; i < 16000 * seconds; ++i) {
+        const qint16 v = qint16(amplitude * 32767 * std::sin(2 * M_PI * 500 * i / 16000.0));
+        pcm.append(char(v & 0xff)).append(char((v >> 8) & 0xff));
+    }
+    QByteArray wav("RIFF....WAVEfmt ");
+    auto le = [&wav](quint32 v, int bytes) {
+        for (int b = 0; b < bytes; ++b)
+            wav.append(char((v >> (8 * b)) & 0xff));
+    };
+    le(16, 4); le(1, 2); le(1, 2); le(16000, 4); le(32000, 4); le(2, 2); le(16, 2);
+    wav.append("data");
+    le(quint32(pcm.size()), 4);
+    wav.append(pcm);
+    const quint32 riff = quint32(wav.size() - 8);
+    for (int b = 0; b < 4; ++b)
+        wav[4 + b] = char((riff >> (8 * b)) & 0xff);
+    return wav;
+}
+
+double playbackValue(const TestRoot &root, const char *key)
+{
+    for (const QByteArray &line : root.read(QStringLiteral("/sim/playback.state")).split('\n')) {
+        const QList<QByteArray> kv = line.split(' ');
+        if (kv.size() == 2 && kv[0] == key)
+            return kv[1].toDouble();
+    }
+    return -1;
+}
+
+} // namespace
+
+void TestLevelmeasurement::storedRecordingPlays_data()
+{
+    QTest::addColumn<QByteArray>("wav");
+    QTest::addColumn<bool>("plays");
+    QTest::newRow("recording reaches the card") << toneWav(0.3, 3) << true;
+    QTest::newRow("damaged file is reported") << QByteArray(4096, 'x') << false;
+}
+
+void TestLevelmeasurement::storedRecordingPlays()
+{
+    QFETCH(QByteArray, wav);
+    QFETCH(bool, plays);
+    Levelmeasurement *screen = open();
+    const QString dir = QStringLiteral("/media/kx500/meas/LE_20260101_110000_Tone/");
+    QVERIFY(m_shell->root.write(dir + QStringLiteral("info.ini"),
+                                "[Measurementinfo]\nMeasurementtype=Levelmeasurement\nMeasurementname=Tone\n"
+                                "[Levels]\nLevel=40.000\nFrequency=500\n"));
+    QVERIFY(m_shell->root.write(dir + QStringLiteral("LE_sound.wav"), wav));
+    QVERIFY(m_shell->openStoredMeasurement(QStringLiteral("LE_20260101_110000_Tone")));
+
+    DialogCloser closer;
+    QTest::mouseClick(child<QPushButton>(screen, "butMenuStoredPlay"), Qt::LeftButton);
+    if (plays) {
+        QVERIFY(waitFor([&] { return playbackValue(m_shell->root, "rms") > 0.05; }, 15000));
+        QCOMPARE(closer.count, 0);
+    } else {
+        QVERIFY(waitFor([&] { return closer.count > 0; }, 15000));
+        QCOMPARE(closer.text, QStringLiteral("MessageDialog"));
+    }
+    QTest::mouseClick(child<QPushButton>(screen, "butMenuStoredStop"), Qt::LeftButton);
 }
 
 QTEST_MAIN(TestLevelmeasurement)

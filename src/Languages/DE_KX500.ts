@@ -761,4 +761,19 @@ akustischer Sensor angeschlossen sein.</translation>
         <translation>Diese Messung mit ihren Aufnahmen löschen?</translation>
     </message>
 </context>
+<context>
+    <name>RecordingPlayer</name>
+    <message>
+        <source>NoRecordingStored</source>
+        <translation>Diese Messung hat keine Aufnahme.</translation>
+    </message>
+    <message>
+        <source>RecordingCannotBePlayed</source>
+        <translation>Die Aufnahme kann nicht abgespielt werden.</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Hinweis</translation>
+    </message>
+</context>
 </TS>

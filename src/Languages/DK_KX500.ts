@@ -761,4 +761,19 @@ to use this measurement.</translation>
         <translation type="unfinished">Delete this measurement with its recordings?</translation>
     </message>
 </context>
+<context>
+    <name>RecordingPlayer</name>
+    <message>
+        <source>NoRecordingStored</source>
+        <translation type="unfinished">This measurement has no recording.</translation>
+    </message>
+    <message>
+        <source>RecordingCannotBePlayed</source>
+        <translation type="unfinished">The recording cannot be played.</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation type="unfinished">Note</translation>
+    </message>
+</context>
 </TS>

@@ -761,4 +761,19 @@ to use this measurement.</translation>
         <translation>Delete this measurement with its recordings?</translation>
     </message>
 </context>
+<context>
+    <name>RecordingPlayer</name>
+    <message>
+        <source>NoRecordingStored</source>
+        <translation>This measurement has no recording.</translation>
+    </message>
+    <message>
+        <source>RecordingCannotBePlayed</source>
+        <translation>The recording cannot be played.</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+</context>
 </TS>

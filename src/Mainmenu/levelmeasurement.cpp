@@ -16,6 +16,7 @@
 #include "messagedialog.h"
 #include "micsettings.h"
 #include "platform.h"
+#include "recordingplayer.h"
 #include "screenfont.h"
 #include "statusbar.h"
 #include "systemsettings.h"
@@ -24,7 +25,6 @@
 #include <QDebug>
 #include <QFileInfo>
 #include <QKeyEvent>
-#include <QMediaPlayer>
 #include <QTimer>
 #include <QUrl>
 
@@ -503,25 +503,14 @@ void Levelmeasurement::on_butMenuMainmenu_clicked()
 void Levelmeasurement::on_butMenuStoredPlay_clicked()
 {
     const QString file = Platform::path(Measurements::rootPath()) + m_selectedMeasurementDir + QStringLiteral("/LE_sound.wav");
-    // A measurement copied back without its recording would play silence.
-    if (!QFileInfo(file).isFile()) {
-        qDebug() << "Levelmeasurement: no recording" << file;
-        MessageDialog msg(this);
-        msg.setIcon(1);
-        msg.setHeadline(tr("Note", "Note"));
-        msg.setInfotext(tr("NoRecordingStored", "This measurement has no recording."));
-        msg.setDialogType(0);
-        msg.exec();
+    if (!m_player)
+        m_player = new RecordingPlayer(this);
+    if (!m_player->canPlay(file))
         return;
-    }
     if (MainMenu *main = MainMenu::getInstanceMainMenu())
         main->muteAudioPath(false, false);
     Analoginputworker().stopCapture();
-    if (!m_player)
-        m_player = new QMediaPlayer(this);
-    m_player->setMedia(QUrl::fromLocalFile(file));
-    m_player->setVolume(70);
-    m_player->play();
+    m_player->play(file);
 }
 
 void Levelmeasurement::on_butMenuStoredStop_clicked()

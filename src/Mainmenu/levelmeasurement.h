@@ -11,7 +11,7 @@ class AudioCodecSetup;
 class Bluetooth;
 class FreqSpectrum;
 class MeasManagement;
-class QMediaPlayer;
+class RecordingPlayer;
 class QTimer;
 
 // The basic listening mode: current, minimum and (service) peak level,
@@ -75,7 +75,7 @@ private:
     QTimer *m_timerCheckBtConnection;
     QTimer *m_timerLevel;
     AudioCodecSetup *m_audioCodec = nullptr;
-    QMediaPlayer *m_player = nullptr;
+    RecordingPlayer *m_player = nullptr;
     MeasManagement *m_measManagement = nullptr;
     bool m_muted = true;
     QString m_selectedMeasurementDir;
