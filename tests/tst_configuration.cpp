@@ -6,6 +6,7 @@
 #include "screenshot.h"
 #include "shellfixture.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -45,11 +46,16 @@ private slots:
         setupApplication();
         QVERIFY(installEnglish(m_english));
     }
-    void init() { m_shell = std::make_unique<ShellFixture>(kSettings); }
+    void init()
+    {
+        m_shell = std::make_unique<ShellFixture>(kSettings);
+        play("LIST 2 CONNECTED RFCOMM\r\n"); // the sensor's channel is up
+    }
     void cleanup() { m_shell.reset(); }
 
     void evaluation_data();
     void evaluation();
+    void noLinkIsShownAtOnce();
     void managementRunsTheDialog();
 
 private:
@@ -66,27 +72,36 @@ void TestConfiguration::evaluation_data()
     QTest::addColumn<bool>("timeout");
     QTest::addColumn<QByteArray>("later");
     QTest::addColumn<QStringList>("fields");
+    QTest::addColumn<QString>("note"); // shown over the fields
+    const QString noAnswer = QStringLiteral("No answer from the RM-3. Check that it is switched on and near.");
     const QString name = QStringLiteral("RM-3 0042"), id = QStringLiteral("00:07:80:4a:1b:2c");
     QTest::newRow("full block") << kFullBlock << false << QByteArray()
                                 << QStringList{"V 1.23", "3900 mV (60 %)", "0f (3 / 18dB)", "GX-2",
-                                               "SWITCH (ACTIVE)", "V 2.0", name, id};
+                                               "SWITCH (ACTIVE)", "V 2.0", name, id}
+                                << QString();
     QTest::newRow("odd gain, unrecognised sensor")
         << QByteArray("BT_RX MIC-GAIN 0e\r\nBT_RX SENSOR 4\r\nBT_RX BUTTON PUSHBUT\r\n"
                       "BT_RX MUTE_STATE MUTE\r\n!$!\r\n")
         << false << QByteArray()
-        << QStringList{"", "", "0e (?)", "unknown", "PUSHBUT (MUTE)", "", name, id};
+        << QStringList{"", "", "0e (?)", "unknown", "PUSHBUT (MUTE)", "", name, id} << QString();
     QTest::newRow("first match counts, blanks trimmed")
         << QByteArray("BT_RX  SENSOR   3 \r\nBT_RX SENSOR 2\r\nBT_RX MIC-GAIN 15\r\n!$!\r\n") << false
-        << QByteArray() << QStringList{"", "", "15 (6 / 36dB)", "H2", "", "", name, id};
+        << QByteArray() << QStringList{"", "", "15 (6 / 36dB)", "H2", "", "", name, id} << QString();
     QTest::newRow("no end marker: time-out")
         << QByteArray("BT_RX FW-VERSION 1.23\r\nBT_RX MIC-GAIN 0a\r\n") << true << QByteArray()
-        << QStringList{"V 1.23", "", "0a (1 / 3dB)", "", "", "", name, id};
+        << QStringList{"V 1.23", "", "0a (1 / 3dB)", "", "", "", name, id} << QString();
     QTest::newRow("late lines overwrite only what they carry")
         << QByteArray("BT_RX FW-VERSION 1.23\r\nBT_RX SENSOR 1\r\n") << true
         << QByteArray("BT_RX SENSOR 2\r\nBT_RX HW-VERSION 3.1\r\n!$!\r\n")
-        << QStringList{"V 1.23", "", "", "NX-2", "", "V 3.1", name, id};
+        << QStringList{"V 1.23", "", "", "NX-2", "", "V 3.1", name, id} << QString();
+    QTest::newRow("no end marker, nothing usable") << QByteArray("BT_RX OK\r\n") << true << QByteArray()
+                                                   << QStringList{"", "", "", "", "", "", name, id} << noAnswer;
     QTest::newRow("silence") << QByteArray() << true << QByteArray()
-                             << QStringList{"", "", "", "", "", "", name, id};
+                             << QStringList{"", "", "", "", "", "", name, id} << noAnswer;
+    QTest::newRow("answer after the note") << QByteArray() << true << kFullBlock
+                                           << QStringList{"V 1.23", "3900 mV (60 %)", "0f (3 / 18dB)", "GX-2",
+                                                          "SWITCH (ACTIVE)", "V 2.0", name, id}
+                                           << QString();
 }
 
 void TestConfiguration::evaluation()
@@ -95,6 +110,7 @@ void TestConfiguration::evaluation()
     QFETCH(bool, timeout);
     QFETCH(QByteArray, later);
     QFETCH(QStringList, fields);
+    QFETCH(QString, note);
     Configuration dialog;
     QTimer *timer = answerTimer(dialog);
     QVERIFY(timer->isActive());
@@ -105,6 +121,19 @@ void TestConfiguration::evaluation()
     play(later);
     QCOMPARE(shownFields(dialog), fields);
     QVERIFY(!timer->isActive());
+    const QLabel *noteLabel = dialog.findChild<QLabel *>(QStringLiteral("labelNote"));
+    QCOMPARE(noteLabel->isVisibleTo(&dialog) ? noteLabel->text() : QString(), note);
+}
+
+// Without the sensor's channel nothing is asked: the dialog says so at once.
+void TestConfiguration::noLinkIsShownAtOnce()
+{
+    play("NO CARRIER 2 ERROR 0 RFCOMM_CLOSED\r\n");
+    Configuration dialog;
+    QVERIFY(!answerTimer(dialog)->isActive());
+    QCOMPARE(dialog.findChild<QLabel *>(QStringLiteral("labelNote"))->text(),
+             QStringLiteral("No bluetooth connection. Please check your RM-3."));
+    saveScreenshot(&dialog, QStringLiteral("configuration-nolink.png"));
 }
 
 // The management button runs the dialog modally over the whole screen; a

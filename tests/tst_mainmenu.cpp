@@ -24,6 +24,7 @@ private slots:
     void navigation_data();
     void navigation();
     void tenNestedLevelsStopAtNine();
+    void managementHasAWayHome();
     void gainSteps_data();
     void gainSteps();
     void micInitCommand_data();
@@ -161,6 +162,16 @@ void TestMainMenu::navigation()
     for (int i = 0; i < history.size(); ++i)
         QCOMPARE(main().storedWidgetMenu(i), history.at(i));
     QCOMPARE(level1->text() != QLatin1String("stale"), textsRefreshed);
+}
+
+// The management menu is left on the screen, not only with the power key.
+void TestMainMenu::managementHasAWayHome()
+{
+    start();
+    main().displayWidget(4, 1, 0);
+    QTest::mouseClick(currentScreen()->findChild<QPushButton *>(QStringLiteral("butMenuBack")), Qt::LeftButton);
+    QCOMPARE(currentScreen()->objectName(), QStringLiteral("mainPage"));
+    QCOMPARE(main().currentMenuLevel(), 0);
 }
 
 void TestMainMenu::tenNestedLevelsStopAtNine()

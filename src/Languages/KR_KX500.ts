@@ -74,6 +74,10 @@
         <source>Settings</source>
         <translation type="unfinished">Settings</translation>
     </message>
+    <message>
+        <source>Mainmenu</source>
+        <translation type="unfinished">Main menu</translation>
+    </message>
 </context>
 <context>
     <name>Systemsettings</name>
@@ -488,6 +492,18 @@
     <message>
         <source>Back</source>
         <translation type="unfinished">Back</translation>
+    </message>
+    <message>
+        <source>NoBluetoothConnectionPleaseCheckYourRM3</source>
+        <translation type="unfinished">No bluetooth connection. Please check your RM-3.</translation>
+    </message>
+    <message>
+        <source>AskingTheRM3</source>
+        <translation type="unfinished">Asking the RM-3 ...</translation>
+    </message>
+    <message>
+        <source>NoAnswerFromTheRM3</source>
+        <translation type="unfinished">No answer from the RM-3. Check that it is switched on and near.</translation>
     </message>
 </context>
 <context>

@@ -3,8 +3,12 @@
 
 #include "buttonstyle.h"
 #include "configuration.h"
+#include "screenfont.h"
 
 namespace {
+// Three columns beside the home button: a little smaller than the main menu.
+constexpr int MenuTextPixelSize = 17;
+
 struct MenuIcon
 {
     const char *object;
@@ -21,9 +25,12 @@ Management::Management(QWidget *parent) : QWidget(parent), ui(new Ui::Management
 {
     ui->setupUi(this);
     for (const MenuIcon &entry : menuIcons) {
-        if (auto *button = findChild<QWidget *>(QLatin1String(entry.object)))
+        if (auto *button = findChild<QWidget *>(QLatin1String(entry.object))) {
             button->setStyleSheet(ButtonStyle::menuButton(QStringLiteral("Management"), QLatin1String(entry.icon)));
+            setScreenFont({button}, MenuTextPixelSize);
+        }
     }
+    ui->butMenuBack->setStyleSheet(ButtonStyle::iconButton(QStringLiteral("Allgemein"), QStringLiteral("Home"), 44));
 }
 
 Management::~Management()
@@ -39,6 +46,7 @@ void Management::init()
     ui->butFirmwareupdate->setText(tr("Update", "Update"));
     ui->butGps->setText(tr("GPS", "GPS"));
     ui->butSystemsettings->setText(tr("Settings", "Settings"));
+    ui->butMenuBack->setToolTip(tr("Mainmenu", "Main menu"));
     ui->widgetStatus->init(ui->widgetStatus->width(), ui->widgetStatus->height());
 }
 
@@ -55,6 +63,11 @@ void Management::on_butSystemsettings_clicked()
 void Management::on_butGps_clicked()
 {
     emit gotoWidget(10, -1, 0);
+}
+
+void Management::on_butMenuBack_clicked()
+{
+    emit gotoWidget(0, -1, 0);
 }
 
 void Management::on_butDeviceConfig_clicked()

@@ -27,6 +27,7 @@ private slots:
     void on_butSystemsettings_clicked();
     void on_butGps_clicked();
     void on_butDeviceConfig_clicked();
+    void on_butMenuBack_clicked();
 
 private:
     Ui::Management *ui;

@@ -51,6 +51,7 @@ Configuration::Configuration(QWidget *parent)
     for (QLineEdit *edit : ui->formArea->findChildren<QLineEdit *>())
         setScreenFont({edit}, kRowPixelSize, true);
     setScreenFont({ui->butReadAgain}, kButtonPixelSize);
+    setScreenFont({ui->labelNote}, kRowPixelSize, true);
     ui->butMenuBack->setStyleSheet(ButtonStyle::iconButton(QStringLiteral("Allgemein"), QStringLiteral("Back"), 44));
 
     if (MainMenu *main = MainMenu::getInstanceMainMenu()) {
@@ -115,10 +116,23 @@ void Configuration::init()
         m_btSink->clearData();
     if (m_btSource)
         m_btSource->clearData();
-    if (m_btSink)
-        m_btSink->sendData(QStringLiteral("BT_TX P\n"));
-    m_timer->start(AnswerTimeoutMs);
     showFields();
+    // Without the channel the request would be dropped: say so at once
+    // rather than after the time-out.
+    if (!m_btSink || !m_btSink->isConnectedRFCOMM()) {
+        m_timer->stop();
+        showNote(tr("NoBluetoothConnectionPleaseCheckYourRM3", "No bluetooth connection. Please check your RM-3."));
+        return;
+    }
+    m_btSink->sendData(QStringLiteral("BT_TX P\n"));
+    m_timer->start(AnswerTimeoutMs);
+    showNote(tr("AskingTheRM3", "Asking the RM-3 ..."));
+}
+
+void Configuration::showNote(const QString &text)
+{
+    ui->labelNote->setText(text);
+    ui->labelNote->setVisible(!text.isEmpty());
 }
 
 void Configuration::readBtAnswer()
@@ -152,6 +166,12 @@ void Configuration::readBtAnswer()
         showFields();
         qDebug() << "Received Config:" << answer;
     }
+    // Lines of an earlier request may fill the fields later; until then an
+    // empty screen says why.
+    const bool nothing = m_micFirmwareVersion.isEmpty() && m_micBatteryState.isEmpty() && m_micGain.isEmpty()
+                         && m_micSensorType.isEmpty() && m_micButtonMode.isEmpty() && m_micHardwareVersion.isEmpty();
+    showNote(nothing ? tr("NoAnswerFromTheRM3", "No answer from the RM-3. Check that it is switched on and near.")
+                     : QString());
     if (m_btSource)
         m_btSource->getData();
     m_timer->stop();

@@ -40,6 +40,8 @@ private slots:
 private:
     void updateTexts();
     void showFields();
+    // A note over the empty fields; an empty text hides it.
+    void showNote(const QString &text);
 
     Ui::Configuration *ui;
     Bluetooth *m_btSource = nullptr;
