@@ -76,7 +76,7 @@
     </message>
     <message>
         <source>Mainmenu</source>
-        <translation type="unfinished">Main menu</translation>
+        <translation>Hauptmenü</translation>
     </message>
 </context>
 <context>
@@ -495,15 +495,15 @@
     </message>
     <message>
         <source>NoBluetoothConnectionPleaseCheckYourRM3</source>
-        <translation type="unfinished">No bluetooth connection. Please check your RM-3.</translation>
+        <translation>Keine Bluetooth-Verbindung. Bitte RM-3 prüfen.</translation>
     </message>
     <message>
         <source>AskingTheRM3</source>
-        <translation type="unfinished">Asking the RM-3 ...</translation>
+        <translation>RM-3 wird abgefragt ...</translation>
     </message>
     <message>
         <source>NoAnswerFromTheRM3</source>
-        <translation type="unfinished">No answer from the RM-3. Check that it is switched on and near.</translation>
+        <translation>Keine Antwort vom RM-3. Ist es eingeschaltet und in der Nähe?</translation>
     </message>
 </context>
 <context>
