@@ -54,17 +54,6 @@ double rmsOf(const QByteArray &pcm)
     return n ? std::sqrt(sum / n) : 0.0;
 }
 
-// "key value" lines of the simulator's playback report.
-double playbackValue(const TestRoot &root, const char *key)
-{
-    for (const QByteArray &line : root.read(QStringLiteral("/sim/playback.state")).split('\n')) {
-        const QList<QByteArray> kv = line.split(' ');
-        if (kv.size() == 2 && kv[0] == key)
-            return kv[1].toDouble();
-    }
-    return -1;
-}
-
 } // namespace
 
 class TestAudioWorker : public QObject
@@ -195,8 +184,8 @@ void TestAudioWorker::recordsAndPlaysTheSensorSound()
     // Every sample reaches the codec, the header's 22 included; the last
     // second is pure recording.
     worker.startAudioPlayback(WavDir + QStringLiteral("LE_sound.wav"));
-    QTRY_COMPARE_WITH_TIMEOUT(playbackValue(root, "frames"), double(wav.size() / 2), 15000);
-    const double played = playbackValue(root, "rms");
+    QTRY_COMPARE_WITH_TIMEOUT(root.stateValue(QStringLiteral("/sim/playback.state"), "frames"), double(wav.size() / 2), 15000);
+    const double played = root.stateValue(QStringLiteral("/sim/playback.state"), "rms");
     QVERIFY2(played > expected / 1.5 && played < expected * 1.5, qPrintable(QString::number(played)));
 
     worker.stopAudioPlayback();

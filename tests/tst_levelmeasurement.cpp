@@ -343,16 +343,6 @@ QByteArray toneWav(double amplitude, int seconds)
     return wav;
 }
 
-double playbackValue(const TestRoot &root, const char *key)
-{
-    for (const QByteArray &line : root.read(QStringLiteral("/sim/playback.state")).split('\n')) {
-        const QList<QByteArray> kv = line.split(' ');
-        if (kv.size() == 2 && kv[0] == key)
-            return kv[1].toDouble();
-    }
-    return -1;
-}
-
 } // namespace
 
 void TestLevelmeasurement::storedRecordingPlays_data()
@@ -378,7 +368,7 @@ void TestLevelmeasurement::storedRecordingPlays()
     DialogCloser closer;
     QTest::mouseClick(child<QPushButton>(screen, "butMenuStoredPlay"), Qt::LeftButton);
     if (plays) {
-        QVERIFY(waitFor([&] { return playbackValue(m_shell->root, "rms") > 0.05; }, 15000));
+        QVERIFY(waitFor([&] { return m_shell->root.stateValue(QStringLiteral("/sim/playback.state"), "rms") > 0.05; }, 15000));
         QCOMPARE(closer.count, 0);
     } else {
         QVERIFY(waitFor([&] { return closer.count > 0; }, 15000));

@@ -103,3 +103,13 @@ int SimProcess::terminate()
     }
     return m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode() : -1;
 }
+
+double TestRoot::stateValue(const QString &devicePath, const char *key) const
+{
+    for (const QByteArray &line : read(devicePath).split('\n')) {
+        const QList<QByteArray> kv = line.split(' ');
+        if (kv.size() == 2 && kv[0] == key)
+            return kv[1].toDouble();
+    }
+    return -1;
+}

@@ -26,6 +26,9 @@ public:
     bool write(const QString &devicePath, const QByteArray &text) const;
     // The stand-in commands run so far, one line each.
     QStringList commands() const;
+    // A number from one of the simulator's "key value" state files (such as
+    // /sim/playback.state); -1 when the key is not there.
+    double stateValue(const QString &devicePath, const char *key) const;
 
 private:
     QTemporaryDir m_dir;
