@@ -187,10 +187,9 @@ void TestStatusbar::powerSavingTimes_data()
     QTest::addColumn<bool>("dark");
     QTest::addColumn<bool>("switchedOff");
     QTest::newRow("0 means three days") << 0 << 0 << 3 << false << false;
-    QTest::newRow("negative means three days") << -10 << -1 << 3 << false << false;
-    QTest::newRow("display off after its time") << 3600 << 4 << 2 << true << false;
-    QTest::newRow("not before") << 3600 << 6 << 2 << false << false;
-    QTest::newRow("power off after its time") << 4 << 600 << 2 << false << true;
+    QTest::newRow("display off after its time") << 3600 << 10 << 5 << true << false;
+    QTest::newRow("not before") << 3600 << 12 << 5 << false << false;
+    QTest::newRow("power off after its time") << 60 << 600 << 30 << false << true;
 }
 
 void TestStatusbar::powerSavingTimes()
