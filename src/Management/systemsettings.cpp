@@ -4,9 +4,8 @@
 #include "buttonstyle.h"
 #include "globals.h"
 #include "mainmenu.h"
-#include "platform.h"
-
 #include "messagedialog.h"
+#include "platform.h"
 
 #include <QDateTime>
 #include <QDebug>
@@ -255,11 +254,10 @@ void Systemsettings::loadSystemsettings()
         QSettings s(path, QSettings::IniFormat);
         ValueReader r(s);
         auto key = [](const char *group, const char *name) { return QByteArray(group) + '/' + name; };
-        const auto id = key("Bluetooth", "Headphone_ID"), mid = key("Bluetooth", "Microphone_ID");
         r.text(key("Bluetooth", "Headphone_Name"), m_btNameHeadphone, anyText);
-        r.text(id, m_btIdHeadphone, isBluetoothAddress);
+        r.text(key("Bluetooth", "Headphone_ID"), m_btIdHeadphone, isBluetoothAddress);
         r.text(key("Bluetooth", "Microphone_Name"), m_btNameMicrophone, anyText);
-        r.text(mid, m_btIdMicrophone, isBluetoothAddress);
+        r.text(key("Bluetooth", "Microphone_ID"), m_btIdMicrophone, isBluetoothAddress);
 
         int debugFeatures = 0;
         r.number(key("Debug", "Debugfeatures"), debugFeatures, inRange(0, 1));
