@@ -127,6 +127,11 @@ bool EventHandler::keyRelease(QObject *receiver, QKeyEvent *event)
 {
     if (g_hardwareTestActive)
         return false;
+    // A held key is one long press: a desktop's window system reports each
+    // repeat as a release and a press, the board only the presses. Only the
+    // real release at the end acts.
+    if (event->isAutoRepeat() && event->key() >= Qt::Key_F1 && event->key() <= Qt::Key_F6)
+        return true;
 
     MainMenu *main = MainMenu::getInstanceMainMenu();
     switch (event->key()) {

@@ -689,6 +689,11 @@ void MainMenu::keyReleaseEvent(QKeyEvent *event)
 
 void MainMenu::beforePowerDown()
 {
+    // The power key, the power-saving tick and the battery tick may all ask;
+    // the first one starts the one shutdown.
+    if (m_poweringDown)
+        return;
+    m_poweringDown = true;
     qDebug() << "beforePowerDown: Mute";
     muteAudioPath(true, true);
     qDebug() << "beforePowerDown: Disconnect btSink";

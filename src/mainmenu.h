@@ -176,6 +176,7 @@ private:
     quint32 m_currentHighCutOffFreq = 4000;
     int m_currentFilterType = 0;
     bool m_directlyBootedToFavouriteFunction = false;
+    bool m_poweringDown = false;
 };
 
 #endif // MAINMENU_H

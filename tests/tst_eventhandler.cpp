@@ -71,6 +71,7 @@ private slots:
     void keySequences_data();
     void keySequences();
     void hardwareKeysDriveTheMenus();
+    void longPowerPressSwitchesOff_data();
     void longPowerPressSwitchesOff();
     void firstKeyOnlyWakesFromPowerSaving();
     void touchWakesWithoutActing();
@@ -85,7 +86,14 @@ private:
         m_filter = std::make_unique<EventHandler>();
         qApp->installEventFilter(m_filter.get());
     }
-    // "F1" press, "F1+" auto-repeat, "F1^" release, "F1+*7" seven repeats.
+    // The shortest display-off time in 2-s ticks.
+    static void darken()
+    {
+        for (int i = 0; i < 5; ++i)
+            QVERIFY(QMetaObject::invokeMethod(&StatusbarData(), "update"));
+    }
+    // "F1" press, "F1+" auto-repeat, "F1~" a desktop's auto-repeat, "F1^"
+    // release, "F1+*7" seven repeats.
     void play(const QString &sequence);
     QString currentScreen() const
     {
@@ -109,13 +117,20 @@ void TestEventHandler::play(const QString &sequence)
             times = t.mid(star + 1).toInt();
             t = t.left(star);
         }
+        // A desktop's auto-repeat: a release and a press, both marked as repeats.
+        const bool desktop = t.endsWith(QLatin1Char('~'));
         const bool release = t.endsWith(QLatin1Char('^'));
-        const bool repeat = t.endsWith(QLatin1Char('+'));
+        const bool repeat = desktop || t.endsWith(QLatin1Char('+'));
         const int key = Qt::Key_F1 + t.mid(1, 1).toInt() - 1;
-        for (int i = 0; i < times; ++i) {
-            QKeyEvent event(release ? QEvent::KeyRelease : QEvent::KeyPress, key, Qt::NoModifier, QString(), repeat);
+        auto send = [&](QEvent::Type type) {
+            QKeyEvent event(type, key, Qt::NoModifier, QString(), repeat);
             QApplication::sendEvent(&m_probe, &event);
             QCoreApplication::sendPostedEvents();
+        };
+        for (int i = 0; i < times; ++i) {
+            if (desktop)
+                send(QEvent::KeyRelease);
+            send(release ? QEvent::KeyRelease : QEvent::KeyPress);
         }
     }
 }
@@ -144,6 +159,14 @@ void TestEventHandler::keySequences_data()
     QTest::newRow("favourite 7 repeats") << "F2 F2+*7 F2^" << QStringList() << "Levelmeasurement" << "";
     QTest::newRow("favourite held stores") << "F2 F2+*12 F2^" << QStringList() << "Management" << "New Favourite-Button fuction stored";
     QTest::newRow("other keys pass") << "F9 F9^" << QStringList{"P:F9", "R:F9"} << "Management" << "";
+    // On a desktop a held key must act as on the board.
+    QTest::newRow("power held 7 repeats, desktop") << "F1 F1~*7 F1^"
+                                                   << (QStringList() << times(8, "P:F11") << "R:Escape") << "mainPage" << "";
+    QTest::newRow("up held, desktop") << "F3 F3~*10 F3^" << (QStringList() << times(11, "P:Up") << "R:Up") << "Management" << "";
+    QTest::newRow("select held, desktop") << "F4 F4~*3 F4^" << (QStringList() << times(4, "P:Space") << "R:Space") << "Management" << "";
+    QTest::newRow("down held, desktop") << "F5 F5~*3 F5^" << (QStringList() << times(4, "P:Down") << "R:Down") << "Management" << "";
+    QTest::newRow("mute key held, desktop") << "F6 F6~*3 F6^" << QStringList{"P:F10", "R:F10"} << "Management" << "";
+    QTest::newRow("favourite held, desktop") << "F2 F2~*12 F2^" << QStringList() << "Management" << "New Favourite-Button fuction stored";
 }
 
 void TestEventHandler::keySequences()
@@ -201,22 +224,32 @@ void TestEventHandler::hardwareKeysDriveTheMenus()
     QCOMPARE(currentScreen(), QStringLiteral("mainPage"));
 }
 
+void TestEventHandler::longPowerPressSwitchesOff_data()
+{
+    QTest::addColumn<QString>("hold");
+    QTest::addColumn<int>("presses");
+    QTest::newRow("board") << "F1 F1+*8" << 9;
+    QTest::newRow("desktop") << "F1 F1~*12" << 13;
+}
+
 void TestEventHandler::longPowerPressSwitchesOff()
 {
+    QFETCH(QString, hold);
+    QFETCH(int, presses);
     start();
     m_probe.keys.clear();
-    play(QStringLiteral("F1 F1+*8"));
+    play(hold);
     QCOMPARE(m_shell->root.read(QStringLiteral("/sys/class/backlight/backlight/brightness")), QByteArray("0"));
     play(QStringLiteral("F1^"));
-    QCOMPARE(m_probe.keys, times(9, "P:F11"));
-    QVERIFY(!m_shell->log.matching(QStringLiteral("Key: SwitchOff")).isEmpty());
+    QCOMPARE(m_probe.keys, times(presses, "P:F11"));
+    QCOMPARE(m_shell->log.matching(QStringLiteral("Key: SwitchOff")).size(), 1);
     QTRY_VERIFY_WITH_TIMEOUT(m_shell->root.commands().contains(QStringLiteral("poweroff")), 5000);
 }
 
 void TestEventHandler::firstKeyOnlyWakesFromPowerSaving()
 {
-    start("[Systemsettings]\nDisplayOffTime=2\nBrightness=7\n");
-    QVERIFY(QMetaObject::invokeMethod(&StatusbarData(), "update"));
+    start("[Systemsettings]\nDisplayOffTime=10\nBrightness=7\n");
+    darken();
     QVERIFY(StatusbarData().isPowerSavingActive());
     QCOMPARE(m_shell->root.read(QStringLiteral("/sys/class/backlight/backlight/brightness")), QByteArray("0"));
     m_probe.keys.clear();
@@ -228,7 +261,7 @@ void TestEventHandler::firstKeyOnlyWakesFromPowerSaving()
     QCOMPARE(m_shell->root.read(QStringLiteral("/sys/class/backlight/backlight/brightness")), QByteArray("7"));
 
     // In the hardware test the keys pass unchanged, but a press still wakes.
-    QVERIFY(QMetaObject::invokeMethod(&StatusbarData(), "update"));
+    darken();
     QVERIFY(StatusbarData().isPowerSavingActive());
     g_hardwareTestActive = 1;
     m_probe.keys.clear();
@@ -239,8 +272,8 @@ void TestEventHandler::firstKeyOnlyWakesFromPowerSaving()
 
 void TestEventHandler::touchWakesWithoutActing()
 {
-    start("[Systemsettings]\nDisplayOffTime=2\n");
-    QVERIFY(QMetaObject::invokeMethod(&StatusbarData(), "update"));
+    start("[Systemsettings]\nDisplayOffTime=10\n");
+    darken();
     QTouchEvent touch(QEvent::TouchEnd);
     QVERIFY(m_filter->eventFilter(&m_probe, &touch));
     QVERIFY(!StatusbarData().isPowerSavingActive());

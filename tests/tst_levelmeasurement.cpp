@@ -180,7 +180,7 @@ void TestLevelmeasurement::muteKey_data()
     QTest::addColumn<QByteArray>("settings");
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("muted");
-    QTest::newRow("push button listens while held") << QByteArray("[Systemsettings]\nSwitchmode=Button\n")
+    QTest::newRow("push button listens while held") << QByteArray("[Systemsettings]\nSwitchmode=Push-Button\n")
                                                     << "F6 F6^ F6 F6^" << "0101";
     QTest::newRow("switch toggles on press") << QByteArray("[Systemsettings]\nSwitchmode=Switch\n")
                                              << "F6 F6^ F6 F6^" << "0011";

@@ -91,7 +91,7 @@ void TestMainMenu::startupFollowsSettings_data()
     QTest::newRow("favourite pinpointing") << settings(1, 0, true, false, true) << QByteArray("1") << 0u << 4000u << 3 << false;
     QTest::newRow("favourite pipe locating") << settings(5, 0, true, false, true) << QByteArray("1") << 0u << 4000u << 8 << false;
     QTest::newRow("favourite screenshot stays") << settings(0, 0, true, false, true) << QByteArray("1") << 0u << 4000u << 0 << false;
-    QTest::newRow("favourite out of range stays") << settings(6, 0, true, false, true) << QByteArray("1") << 0u << 4000u << 0 << false;
+    QTest::newRow("favourite out of range takes the default") << settings(6, 0, true, false, true) << QByteArray("1") << 0u << 4000u << 1 << false;
     QTest::newRow("debug features") << settings(2, 1, true, false, false) << QByteArray("1") << 0u << 4000u << 0 << true;
 }
 

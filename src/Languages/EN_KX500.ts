@@ -229,6 +229,14 @@
         <source>Pipelocating</source>
         <translation>Pipe locating</translation>
     </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>SettingsCouldNotBeSaved</source>
+        <translation>The settings could not be saved. Changes are lost when the device is switched off.</translation>
+    </message>
 </context>
 <context>
     <name>LanguageSelect</name>

@@ -229,6 +229,14 @@
         <source>Pipelocating</source>
         <translation type="unfinished">Pipe locating</translation>
     </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished">Error</translation>
+    </message>
+    <message>
+        <source>SettingsCouldNotBeSaved</source>
+        <translation type="unfinished">The settings could not be saved. Changes are lost when the device is switched off.</translation>
+    </message>
 </context>
 <context>
     <name>LanguageSelect</name>

@@ -4,12 +4,23 @@
 #include "buttonstyle.h"
 #include "globals.h"
 #include "mainmenu.h"
+#include "messagedialog.h"
 #include "platform.h"
 
 #include <QDateTime>
 #include <QDebug>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSettings>
+#include <QTimer>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <functional>
+#include <unistd.h>
 
 namespace {
 
@@ -98,6 +109,7 @@ const DateFormat dateFormats[] = {
 };
 
 const char *const dateTimeSources[] = {"GPS", "MAN"};
+const char *const switchModes[] = {"Switch", "Push-Button"};
 
 template<size_t N>
 int indexOf(const char *const (&table)[N], const QString &text)
@@ -107,6 +119,106 @@ int indexOf(const char *const (&table)[N], const QString &text)
             return int(i);
     }
     return -1;
+}
+
+// Valid ranges of the stored numbers. A power-saving time of 0 means never;
+// shorter positive times than these would switch off a device before the
+// operator can reach the settings.
+constexpr int BrightnessMin = 5, BrightnessMax = 7;
+constexpr int PowerOffMin = 60, DisplayOffMin = 10, PowerSavingMax = 259200;
+constexpr int FavouriteMin = 0, FavouriteMax = 5;
+constexpr int LanguageMin = 1, LanguageMax = 24;
+constexpr int TimezoneNumMax = 30;
+constexpr int TimezoneOffsetMin = -12 * 3600, TimezoneOffsetMax = 14 * 3600;
+constexpr int HeadphoneOffsetMin = -4, HeadphoneOffsetMax = 10;
+
+// Takes each value from the file only when it is valid; otherwise the
+// target keeps the default it already holds and the file counts as damaged.
+class ValueReader
+{
+public:
+    explicit ValueReader(QSettings &settings) : m_settings(settings) {}
+    bool damaged() const { return m_damaged; }
+
+    bool text(const QByteArray &key, QString &target, const std::function<bool(const QString &)> &valid)
+    {
+        const QVariant v = m_settings.value(QString::fromLatin1(key));
+        // An unquoted comma makes a list: not something this program wrote.
+        const bool ok = v.type() == QVariant::String && valid(v.toString());
+        return take(ok, key, v, [&] { target = v.toString(); });
+    }
+    bool number(const QByteArray &key, int &target, const std::function<bool(int)> &valid)
+    {
+        const QVariant v = m_settings.value(QString::fromLatin1(key));
+        bool ok = v.type() == QVariant::String;
+        const int n = ok ? v.toString().toInt(&ok) : 0;
+        return take(ok && valid(n), key, v, [&] { target = n; });
+    }
+    bool flag(const QByteArray &key, bool &target)
+    {
+        const QVariant v = m_settings.value(QString::fromLatin1(key));
+        const QString t = v.type() == QVariant::String ? v.toString().toLower() : QString();
+        const bool on = t == QLatin1String("true") || t == QLatin1String("1");
+        const bool ok = on || t == QLatin1String("false") || t == QLatin1String("0");
+        return take(ok, key, v, [&] { target = on; });
+    }
+
+private:
+    template<typename Assign>
+    bool take(bool ok, const QByteArray &key, const QVariant &v, Assign assign)
+    {
+        if (ok) {
+            assign();
+            return true;
+        }
+        if (v.isValid())
+            qWarning() << "Systemsettings: invalid value" << key << v;
+        m_damaged = true;
+        return false;
+    }
+
+    QSettings &m_settings;
+    bool m_damaged = false;
+};
+
+std::function<bool(int)> inRange(int min, int max)
+{
+    return [=](int n) { return n >= min && n <= max; };
+}
+
+// 0 (never) or a time from min up to three days.
+std::function<bool(int)> powerSavingTime(int min)
+{
+    return [=](int n) { return n == 0 || (n >= min && n <= PowerSavingMax); };
+}
+
+template<size_t N>
+std::function<bool(const QString &)> oneOf(const char *const (&table)[N])
+{
+    return [&table](const QString &t) { return indexOf(table, t) >= 0; };
+}
+
+bool anyText(const QString &)
+{
+    return true;
+}
+
+// Empty (not paired) or an address as the modules report it.
+bool isBluetoothAddress(const QString &id)
+{
+    static const QRegularExpression address(QStringLiteral("^([0-9A-Fa-f]{2}:){5}[0-9A-Fa-f]{2}$"));
+    return id.isEmpty() || address.match(id).hasMatch();
+}
+
+// Flushes a file or directory to the medium; false when that fails.
+bool syncToDisk(const QString &path, int flags)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), flags | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool ok = ::fsync(fd) == 0;
+    ::close(fd);
+    return ok;
 }
 
 } // namespace
@@ -119,11 +231,6 @@ Systemsettings::Systemsettings(QWidget *parent) : QWidget(parent), ui(new Ui::Sy
     ui->butMenuDown->setStyleSheet(ButtonStyle::iconButton(QStringLiteral("Allgemein"), QStringLiteral("PageDown"), 44));
     ui->widgetStatusbar->init(ui->widgetStatusbar->width(), ui->widgetStatusbar->height());
     showPage(1);
-
-    if (!fileIsUsable()) {
-        qDebug() << "File für Systemeinstellungen mit Defaultwerten erzeugen";
-        resetToDefaultSettings();
-    }
     loadSystemsettings();
 }
 
@@ -137,119 +244,178 @@ QString Systemsettings::settingsFile()
     return Platform::path(QString::fromLatin1(SettingsPath));
 }
 
-// A file that cannot be read, that the INI reader rejects, or that holds
-// none of our groups (for example emptied by a power loss) is replaced by
-// the defaults; a damaged one is kept aside for the service technician.
-bool Systemsettings::fileIsUsable() const
+void Systemsettings::loadSystemsettings()
 {
-    QFile file(settingsFile());
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    file.close();
-    QSettings settings(settingsFile(), QSettings::IniFormat);
-    if (settings.status() == QSettings::NoError && !settings.childGroups().isEmpty())
+    const QString path = settingsFile();
+    const bool exists = QFileInfo::exists(path);
+    setDefaults();
+    bool damaged = false;
+    {
+        QSettings s(path, QSettings::IniFormat);
+        ValueReader r(s);
+        auto key = [](const char *group, const char *name) { return QByteArray(group) + '/' + name; };
+        r.text(key("Bluetooth", "Headphone_Name"), m_btNameHeadphone, anyText);
+        r.text(key("Bluetooth", "Headphone_ID"), m_btIdHeadphone, isBluetoothAddress);
+        r.text(key("Bluetooth", "Microphone_Name"), m_btNameMicrophone, anyText);
+        r.text(key("Bluetooth", "Microphone_ID"), m_btIdMicrophone, isBluetoothAddress);
+
+        int debugFeatures = 0;
+        r.number(key("Debug", "Debugfeatures"), debugFeatures, inRange(0, 1));
+        g_debugFeatures = unsigned(debugFeatures);
+
+        r.number(key("Local-Settings", "Language"), m_selectedLanguageNum, inRange(LanguageMin, LanguageMax));
+        m_selectedLanguageString = getLanguageName(m_selectedLanguageNum);
+        // Name, number and offset describe one zone: taken together or not at all.
+        QString zoneName;
+        int zoneNum = 0, zoneOffset = 0;
+        if (r.text(key("Local-Settings", "Timezone"), zoneName, [](const QString &t) { return !t.isEmpty(); })
+            & r.number(key("Local-Settings", "TimezoneNum"), zoneNum, inRange(0, TimezoneNumMax))
+            & r.number(key("Local-Settings", "TimezoneOffset"), zoneOffset, inRange(TimezoneOffsetMin, TimezoneOffsetMax))) {
+            m_timezoneName = zoneName;
+            m_timezoneNum = zoneNum;
+            m_timezoneOffset = zoneOffset;
+        }
+        r.number(key("Local-Settings", "DaylightSavingTime"), m_daylightSavingTime, inRange(0, 1));
+        m_daylightSavingTimeOffset = m_daylightSavingTime == 1 ? 3600 : 0;
+        r.text(key("Local-Settings", "Dateformat"), m_dateFormat,
+               [](const QString &t) { return convertDateFormatToInt(t.trimmed()) >= 0; });
+        r.text(key("Local-Settings", "DateTimeSource"), m_dateTimeSource, oneOf(dateTimeSources));
+
+        r.text(key("Systemsettings", "Switchmode"), m_switchmode, oneOf(switchModes));
+        r.number(key("Systemsettings", "FavouriteButton"), m_favouriteButton, inRange(FavouriteMin, FavouriteMax));
+        r.number(key("Systemsettings", "Brightness"), m_brightness, inRange(BrightnessMin, BrightnessMax));
+        r.number(key("Systemsettings", "PowerOffTime"), m_powerOffTime, powerSavingTime(PowerOffMin));
+        r.number(key("Systemsettings", "DisplayOffTime"), m_displayOffTime, powerSavingTime(DisplayOffMin));
+        r.flag(key("Systemsettings", "HearingProtection"), m_hearingProtection);
+        r.number(key("Systemsettings", "HeadphoneVolumeOffset"), m_headphoneVolumeOffset,
+                 inRange(HeadphoneOffsetMin, HeadphoneOffsetMax));
+
+        for (const FlagEntry &e : flagTable)
+            r.flag(key("Dialogconfiguration", e.key), m_dialogFlags[e.flag]);
+        damaged = r.damaged() || s.status() != QSettings::NoError;
+    }
+
+    if (!exists) {
+        qDebug() << "File für Systemeinstellungen mit Defaultwerten erzeugen";
+        storeSystemsettings();
+    } else if (damaged) {
+        // What was valid stays; the original is kept for the service technician.
+        const QString aside = path + QStringLiteral(".damaged");
+        QFile::remove(aside);
+        if (!QFile::copy(path, aside))
+            qWarning() << "Systemsettings: could not keep the damaged file as" << aside;
+        qWarning() << "Systemsettings: damaged settings file repaired, the original kept as" << aside;
+        storeSystemsettings();
+    }
+}
+
+bool Systemsettings::storeSystemsettings()
+{
+    if (writeFile())
         return true;
-    const QString aside = settingsFile() + QStringLiteral(".damaged");
-    QFile::remove(aside);
-    QFile::rename(settingsFile(), aside);
-    qWarning() << "Systemsettings: damaged settings file kept as" << aside;
+    warnNotSaved();
     return false;
 }
 
-void Systemsettings::loadSystemsettings()
+// The new file is written beside the old one and renamed over it, so a
+// power loss or a full disk leaves either the old or the new file whole.
+bool Systemsettings::writeFile() const
 {
-    QSettings s(settingsFile(), QSettings::IniFormat);
-    s.beginGroup(QStringLiteral("Bluetooth"));
-    m_btNameHeadphone = s.value(QStringLiteral("Headphone_Name")).toString();
-    m_btIdHeadphone = s.value(QStringLiteral("Headphone_ID")).toString();
-    m_btNameMicrophone = s.value(QStringLiteral("Microphone_Name")).toString();
-    m_btIdMicrophone = s.value(QStringLiteral("Microphone_ID")).toString();
-    s.endGroup();
+    const QString target = settingsFile();
+    const QString temp = target + QStringLiteral(".new");
+    QFile::remove(temp);
+    {
+        QSettings s(temp, QSettings::IniFormat);
+        s.beginGroup(QStringLiteral("Bluetooth"));
+        s.setValue(QStringLiteral("Headphone_Name"), m_btNameHeadphone);
+        s.setValue(QStringLiteral("Headphone_ID"), m_btIdHeadphone);
+        s.setValue(QStringLiteral("Microphone_Name"), m_btNameMicrophone);
+        s.setValue(QStringLiteral("Microphone_ID"), m_btIdMicrophone);
+        s.endGroup();
 
-    s.beginGroup(QStringLiteral("Debug"));
-    g_debugFeatures = s.value(QStringLiteral("Debugfeatures")).toUInt();
-    s.endGroup();
+        s.beginGroup(QStringLiteral("Debug"));
+        s.setValue(QStringLiteral("Debugfeatures"), int(g_debugFeatures));
+        s.endGroup();
 
-    s.beginGroup(QStringLiteral("Local-Settings"));
-    m_selectedLanguageNum = s.value(QStringLiteral("Language")).toInt();
-    m_selectedLanguageString = getLanguageName(m_selectedLanguageNum);
-    m_timezoneName = s.value(QStringLiteral("Timezone")).toString();
-    m_timezoneNum = s.value(QStringLiteral("TimezoneNum")).toInt();
-    m_timezoneOffset = s.value(QStringLiteral("TimezoneOffset")).toInt();
-    m_daylightSavingTime = s.value(QStringLiteral("DaylightSavingTime")).toInt();
-    m_daylightSavingTimeOffset = m_daylightSavingTime == 1 ? 3600 : 0;
-    m_dateFormat = s.value(QStringLiteral("Dateformat")).toString();
-    m_dateTimeSource = s.value(QStringLiteral("DateTimeSource")).toString();
-    s.endGroup();
+        s.beginGroup(QStringLiteral("Local-Settings"));
+        s.setValue(QStringLiteral("Language"), m_selectedLanguageNum);
+        s.setValue(QStringLiteral("Timezone"), m_timezoneName);
+        s.setValue(QStringLiteral("TimezoneNum"), m_timezoneNum);
+        s.setValue(QStringLiteral("TimezoneOffset"), m_timezoneOffset);
+        s.setValue(QStringLiteral("DaylightSavingTime"), m_daylightSavingTime);
+        s.setValue(QStringLiteral("Dateformat"), m_dateFormat);
+        s.setValue(QStringLiteral("DateTimeSource"), m_dateTimeSource);
+        s.endGroup();
 
-    s.beginGroup(QStringLiteral("Systemsettings"));
-    m_switchmode = s.value(QStringLiteral("Switchmode")).toString();
-    m_favouriteButton = s.value(QStringLiteral("FavouriteButton")).toInt();
-    m_brightness = s.value(QStringLiteral("Brightness")).toInt();
-    m_powerOffTime = s.value(QStringLiteral("PowerOffTime")).toInt();
-    m_displayOffTime = s.value(QStringLiteral("DisplayOffTime")).toInt();
-    m_hearingProtection = s.value(QStringLiteral("HearingProtection")).toBool();
-    m_headphoneVolumeOffset = s.value(QStringLiteral("HeadphoneVolumeOffset")).toInt();
-    s.endGroup();
+        s.beginGroup(QStringLiteral("Systemsettings"));
+        s.setValue(QStringLiteral("Switchmode"), m_switchmode);
+        s.setValue(QStringLiteral("FavouriteButton"), m_favouriteButton);
+        s.setValue(QStringLiteral("Brightness"), m_brightness);
+        s.setValue(QStringLiteral("PowerOffTime"), m_powerOffTime);
+        s.setValue(QStringLiteral("DisplayOffTime"), m_displayOffTime);
+        s.setValue(QStringLiteral("HearingProtection"), m_hearingProtection);
+        s.setValue(QStringLiteral("HeadphoneVolumeOffset"), m_headphoneVolumeOffset);
+        s.endGroup();
 
-    s.beginGroup(QStringLiteral("Dialogconfiguration"));
-    for (const FlagEntry &e : flagTable)
-        m_dialogFlags[e.flag] = s.value(QLatin1String(e.key)).toBool();
-    s.endGroup();
+        s.beginGroup(QStringLiteral("Dialogconfiguration"));
+        for (const FlagEntry &e : flagTable)
+            s.setValue(QLatin1String(e.key), m_dialogFlags[e.flag]);
+        s.endGroup();
+        s.sync();
+        if (s.status() != QSettings::NoError) {
+            qWarning() << "Systemsettings: cannot write" << temp << s.status();
+            QFile::remove(temp);
+            return false;
+        }
+    }
+    if (!syncToDisk(temp, O_RDONLY)) {
+        qWarning() << "Systemsettings: cannot flush" << temp;
+        QFile::remove(temp);
+        return false;
+    }
+    if (::rename(QFile::encodeName(temp).constData(), QFile::encodeName(target).constData()) != 0) {
+        qWarning() << "Systemsettings: cannot replace" << target << strerror(errno);
+        QFile::remove(temp);
+        return false;
+    }
+    syncToDisk(QFileInfo(target).absolutePath(), O_RDONLY | O_DIRECTORY);
+    return true;
 }
 
-void Systemsettings::storeSystemsettings()
+// Shown from the event loop, never from inside the caller: a store may fail
+// while the main window is still being built.
+void Systemsettings::warnNotSaved()
 {
-    QSettings s(settingsFile(), QSettings::IniFormat);
-    s.beginGroup(QStringLiteral("Bluetooth"));
-    s.setValue(QStringLiteral("Headphone_Name"), m_btNameHeadphone);
-    s.setValue(QStringLiteral("Headphone_ID"), m_btIdHeadphone);
-    s.setValue(QStringLiteral("Microphone_Name"), m_btNameMicrophone);
-    s.setValue(QStringLiteral("Microphone_ID"), m_btIdMicrophone);
-    s.endGroup();
-
-    s.beginGroup(QStringLiteral("Debug"));
-    s.setValue(QStringLiteral("Debugfeatures"), int(g_debugFeatures));
-    s.endGroup();
-
-    s.beginGroup(QStringLiteral("Local-Settings"));
-    s.setValue(QStringLiteral("Language"), m_selectedLanguageNum);
-    s.setValue(QStringLiteral("Timezone"), m_timezoneName);
-    s.setValue(QStringLiteral("TimezoneNum"), m_timezoneNum);
-    s.setValue(QStringLiteral("TimezoneOffset"), m_timezoneOffset);
-    s.setValue(QStringLiteral("DaylightSavingTime"), m_daylightSavingTime);
-    s.setValue(QStringLiteral("Dateformat"), m_dateFormat);
-    s.setValue(QStringLiteral("DateTimeSource"), m_dateTimeSource);
-    s.endGroup();
-
-    s.beginGroup(QStringLiteral("Systemsettings"));
-    s.setValue(QStringLiteral("Switchmode"), m_switchmode);
-    s.setValue(QStringLiteral("FavouriteButton"), m_favouriteButton);
-    s.setValue(QStringLiteral("Brightness"), m_brightness);
-    s.setValue(QStringLiteral("PowerOffTime"), m_powerOffTime);
-    s.setValue(QStringLiteral("DisplayOffTime"), m_displayOffTime);
-    s.setValue(QStringLiteral("HearingProtection"), m_hearingProtection);
-    s.setValue(QStringLiteral("HeadphoneVolumeOffset"), m_headphoneVolumeOffset);
-    s.endGroup();
-
-    s.beginGroup(QStringLiteral("Dialogconfiguration"));
-    for (const FlagEntry &e : flagTable)
-        s.setValue(QLatin1String(e.key), m_dialogFlags[e.flag]);
-    s.endGroup();
+    if (m_notSavedWarningDue)
+        return;
+    m_notSavedWarningDue = true;
+    QTimer::singleShot(0, this, [this] {
+        MessageDialog dialog;
+        dialog.setIcon(2);
+        dialog.setHeadline(tr("Error", "Error"));
+        dialog.setDialogType(0);
+        dialog.setInfotext(tr("SettingsCouldNotBeSaved",
+                              "The settings could not be saved. Changes are lost when the device is switched off."));
+        dialog.setAutoCloseTimeout(120);
+        dialog.exec();
+        m_notSavedWarningDue = false;
+    });
 }
 
-void Systemsettings::resetToDefaultSettings()
+void Systemsettings::setDefaults()
 {
     m_btIdHeadphone.clear();
     m_btNameHeadphone.clear();
     m_btIdMicrophone.clear();
     m_btNameMicrophone.clear();
     m_selectedLanguageNum = 1;
+    m_selectedLanguageString = getLanguageName(m_selectedLanguageNum);
     g_debugFeatures = 0;
     m_timezoneName = tr("Berlin") + QStringLiteral(" (+1 h)");
     m_timezoneNum = 13;
     m_timezoneOffset = 3600;
     m_daylightSavingTime = 0;
+    m_daylightSavingTimeOffset = 0;
     m_dateFormat = QStringLiteral("DDMMYYYY");
     m_dateTimeSource = QStringLiteral("GPS");
     m_switchmode = QStringLiteral("Switch");
@@ -261,7 +427,12 @@ void Systemsettings::resetToDefaultSettings()
     m_headphoneVolumeOffset = 0;
     for (const FlagEntry &e : flagTable)
         m_dialogFlags[e.flag] = e.delivery;
-    storeSystemsettings();
+}
+
+bool Systemsettings::resetToDefaultSettings()
+{
+    setDefaults();
+    return storeSystemsettings();
 }
 
 void Systemsettings::init()
@@ -331,9 +502,12 @@ QString Systemsettings::getFavButTextFromNum(int num)
 
 int Systemsettings::setFavouriteButton(int num)
 {
+    if (num < FavouriteMin || num > FavouriteMax) {
+        qWarning() << "Systemsettings: no favourite function" << num;
+        return -1;
+    }
     m_favouriteButton = num;
-    storeSystemsettings();
-    return 0;
+    return storeSystemsettings() ? 0 : -1;
 }
 
 QString Systemsettings::convertTimeToText(int seconds)

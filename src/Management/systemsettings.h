@@ -48,9 +48,13 @@ public:
 
     static QString settingsFile(); // mapped path of the INI file
 
+    // Reads the file; a missing or out-of-range value takes its default and
+    // the file is rewritten (the damaged one kept as settings.ini.damaged).
     void loadSystemsettings();
-    void storeSystemsettings();
-    void resetToDefaultSettings();
+    // Replaces the file atomically; false (and the operator warned) when it
+    // could not be written. The values in memory stay in use either way.
+    bool storeSystemsettings();
+    bool resetToDefaultSettings();
     void init();
 
     QString getBtIdHeadphone() const { return m_btIdHeadphone; }
@@ -75,6 +79,7 @@ public:
 
     int getFavouriteButton(QString *text) const;
     static QString getFavButTextFromNum(int num);
+    // Numbers outside 0..5 are refused with -1.
     int setFavouriteButton(int num);
 
     bool isHearingProtectionEnabled() const { return m_hearingProtection; }
@@ -124,7 +129,9 @@ private slots:
     void on_butMenuDown_clicked();
 
 private:
-    bool fileIsUsable() const;
+    void setDefaults();
+    bool writeFile() const;
+    void warnNotSaved();
     void showPage(int page);
     void updateTexts();
     QString brightnessText() const;
@@ -154,6 +161,7 @@ private:
     bool m_hearingProtection = true;
     int m_headphoneVolumeOffset = 0;
     bool m_dialogFlags[DialogFlagCount] = {};
+    bool m_notSavedWarningDue = false;
 };
 
 #endif // SYSTEMSETTINGS_H

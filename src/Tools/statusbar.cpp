@@ -197,13 +197,24 @@ void Statusbardata::rareUpdate()
     m_voltage = m_batteryState->voltage();
     m_batteryHL = m_batteryState->fuelPercent();
 
+    // Before any warning: an empty battery switches off whatever dialog is
+    // open (this tick also runs inside the event loop of a modal dialog).
+    const bool empty = m_voltage < EmptyVoltage;
+    if (empty) {
+        qDebug() << "Battery is very low. Power-Off device";
+        if (MainMenu *main = MainMenu::getInstanceMainMenu())
+            main->beforePowerDown();
+    }
+
     // Re-armed only once the battery has clearly recovered.
     if (m_batteryHL > LowChargePercent && m_voltage > LowVoltage)
         m_displayAccuWarningPopup = true;
     const bool low = m_batteryHL < LowChargePercent || m_voltage < LowVoltage;
-    if (low && m_displayAccuWarningPopup) {
+    if (low && !empty && m_displayAccuWarningPopup && !m_lowBatteryWarningOpen) {
+        m_lowBatteryWarningOpen = true;
         const int code = showWarning(tr("TheBatteryIsVeryLowPleaseRecharge", "The battery is very low. Please recharge."),
                                      LowBatteryDialogSeconds);
+        m_lowBatteryWarningOpen = false;
         if (code == 0) {
             qDebug() << "Battery low message accepted";
             m_displayAccuWarningPopup = false;
@@ -213,12 +224,6 @@ void Statusbardata::rareUpdate()
         } else {
             qDebug() << "Ende Button Unknown";
         }
-    }
-
-    if (m_voltage < EmptyVoltage) {
-        qDebug() << "Battery is very low. Power-Off device";
-        if (MainMenu *main = MainMenu::getInstanceMainMenu())
-            main->beforePowerDown();
     }
 
     if (--m_cntNextBatteryUpdate <= 0) {
@@ -232,20 +237,19 @@ void Statusbardata::rareUpdate()
     m_batteryHeadphone = headphone >= 0 ? headphone : m_batteryHL;
 }
 
+// Each warning has its own dialog: the ticks and the sensor's alerts may
+// open one while another is still shown.
 int Statusbardata::showWarning(const QString &text, int autoCloseSeconds)
 {
-    m_messageDialog = new MessageDialog(nullptr);
-    m_messageDialog->setIcon(1);
-    m_messageDialog->setHeadline(tr("Warning", "Warning"));
-    m_messageDialog->setDialogType(0);
-    m_messageDialog->setInfotext(text);
+    MessageDialog dialog;
+    dialog.setIcon(1);
+    dialog.setHeadline(tr("Warning", "Warning"));
+    dialog.setDialogType(0);
+    dialog.setInfotext(text);
     if (autoCloseSeconds > 0)
-        m_messageDialog->setAutoCloseTimeout(autoCloseSeconds);
-    m_messageDialog->exec();
-    const int code = m_messageDialog->getPressedButton();
-    delete m_messageDialog;
-    m_messageDialog = nullptr;
-    return code;
+        dialog.setAutoCloseTimeout(autoCloseSeconds);
+    dialog.exec();
+    return dialog.getPressedButton();
 }
 
 void Statusbardata::analyseAlert(const QString &a_alert)

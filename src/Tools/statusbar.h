@@ -12,7 +12,6 @@ class AudioCodecSetup;
 class BatteryState;
 class Bluetooth;
 class Gps;
-class MessageDialog;
 
 // The process-wide state behind every status bar, and the housekeeping
 // ticks: every 2 s the power-saving counters, the wired sensor and the
@@ -83,7 +82,6 @@ private:
     QTimer m_timer;
     QTimer m_longTimer;
     BatteryState *m_batteryState;
-    MessageDialog *m_messageDialog = nullptr;
     bool m_stateGps = false;
     bool m_stateHeadphone = false;
     bool m_stateMicrophone = false;
@@ -99,6 +97,7 @@ private:
     int m_micSensorConnected = 0;
     bool m_messageVisible = false;
     bool m_displayAccuWarningPopup = true;
+    bool m_lowBatteryWarningOpen = false;
     int m_powerOffCnt = 3600;
     int m_backlightOffCnt = 600;
     bool m_powerSavingActive = false;
