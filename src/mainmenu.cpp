@@ -163,10 +163,7 @@ void MainMenu::initHeadphone()
 // Hearing protection holds the headphones at the lowest gain.
 void MainMenu::applyHeadphoneGain()
 {
-    if (m_systemsettings->isHearingProtectionEnabled())
-        m_btSource->setBtAdcGain(1);
-    else
-        m_btSource->setBtAdcGain(m_systemsettings->getHeadphoneVolumeOffset() + 5);
+    m_btSource->setBtAdcGain(m_systemsettings->headphoneAdcGain());
 }
 
 void MainMenu::restoreMixerDefaults()
@@ -710,7 +707,11 @@ void MainMenu::powerDown()
     Platform::setCurrentDir(QStringLiteral("/home/root"));
     qDebug() << "Good bye!";
     Platform::execute(QStringLiteral("umount /media/kx500"));
-    Platform::execute(QStringLiteral("poweroff"));
+    // A switch-off that did not happen may be asked for again.
+    if (Platform::execute(QStringLiteral("poweroff")) != 0) {
+        qWarning() << "poweroff failed";
+        m_poweringDown = false;
+    }
 }
 
 void MainMenu::on_butLevelmeasurement_clicked()

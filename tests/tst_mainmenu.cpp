@@ -35,6 +35,7 @@ private slots:
     void languageFromDataPartitionOverrides();
     void systemInfoLine_data();
     void systemInfoLine();
+    void powerDownEndsInPoweroff_data();
     void powerDownEndsInPoweroff();
 
 private:
@@ -337,19 +338,39 @@ void TestMainMenu::systemInfoLine()
     QVERIFY2(QRegularExpression(pattern).match(line).hasMatch(), qPrintable(line));
 }
 
+void TestMainMenu::powerDownEndsInPoweroff_data()
+{
+    QTest::addColumn<bool>("poweroffFails");
+    QTest::newRow("switched off once") << false;
+    QTest::newRow("failed switch-off may be asked again") << true;
+}
+
 void TestMainMenu::powerDownEndsInPoweroff()
 {
+    QFETCH(bool, poweroffFails);
     start();
+    if (poweroffFails) {
+        const QString standIn = root().file(QStringLiteral("/bin/poweroff"));
+        QVERIFY(QFile::remove(standIn) && root().write(QStringLiteral("/bin/poweroff"), "#!/bin/sh\nexit 1\n"));
+        QVERIFY(QFile::setPermissions(standIn, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    }
     main().muteAudioPath(false, false);
     const QString before = QDir::currentPath();
     main().beforePowerDown();
     QCOMPARE(root().read(QStringLiteral("/sys/class/gpio/gpio17/value")), QByteArray("0"));
     QVERIFY(!root().commands().contains(QStringLiteral("poweroff")));
-    QTRY_VERIFY_WITH_TIMEOUT(root().commands().contains(QStringLiteral("poweroff")), 5000);
-    const QStringList commands = root().commands();
-    QCOMPARE(commands.mid(commands.size() - 2), QStringList({"umount /media/kx500", "poweroff"}));
+    QTRY_VERIFY_WITH_TIMEOUT(root().commands().contains(QStringLiteral("umount /media/kx500")), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(poweroffFails ? !m_shell->log.matching(QStringLiteral("poweroff failed")).isEmpty()
+                                           : root().commands().contains(QStringLiteral("poweroff")), 5000);
+    if (!poweroffFails) {
+        const QStringList commands = root().commands();
+        QCOMPARE(commands.mid(commands.size() - 2), QStringList({"umount /media/kx500", "poweroff"}));
+    }
     QCOMPARE(QDir::currentPath(), QDir(root().file(QStringLiteral("/home/root"))).canonicalPath());
     QDir::setCurrent(before);
+    // Every later request (key, power saving, battery) is one more only after a failure.
+    main().beforePowerDown();
+    QCOMPARE(m_shell->log.matching(QStringLiteral("beforePowerDown: Mute")).size(), poweroffFails ? 2 : 1);
 }
 
 QTEST_MAIN(TestMainMenu)

@@ -178,8 +178,7 @@ void Bluetooth::resetFields()
 
     const MainMenu *main = MainMenu::getInstanceMainMenu();
     const Systemsettings *settings = main ? main->getInstanceSystemsettings() : nullptr;
-    const bool hearingProtection = settings && settings->isHearingProtectionEnabled();
-    m_btAdcGain = hearingProtection ? 1 : (settings ? settings->getHeadphoneVolumeOffset() : 0) + 5;
+    m_btAdcGain = settings ? settings->headphoneAdcGain() : 5;
     m_btLastAdcGain = m_btAdcGain;
     m_btExtHeadphoneGain = 8;
     m_btExtHeadphoneBatteryState = -1;

@@ -84,6 +84,9 @@ public:
 
     bool isHearingProtectionEnabled() const { return m_hearingProtection; }
     int getHeadphoneVolumeOffset() const { return m_headphoneVolumeOffset; }
+    // The headphone module's ADC gain these settings ask for: the lowest
+    // under hearing protection, else the offset above the normal 5.
+    int headphoneAdcGain() const { return m_hearingProtection ? 1 : m_headphoneVolumeOffset + 5; }
     int getPowerOffTime() const { return m_powerOffTime; }
     int getDisplayOffTime() const { return m_displayOffTime; }
     int getBrightness() const { return m_brightness; }
