@@ -76,6 +76,11 @@ Statusbardata::Statusbardata(QObject *parent)
     m_timer.setInterval(TickMs);
     connect(&m_timer, &QTimer::timeout, this, &Statusbardata::update);
     m_timer.start();
+    // Named children, so a test can quicken the real ticks.
+    m_timer.setParent(this);
+    m_timer.setObjectName(QStringLiteral("tick"));
+    m_longTimer.setParent(this);
+    m_longTimer.setObjectName(QStringLiteral("rareTick"));
     m_longTimer.setInterval(RareTickMs);
     connect(&m_longTimer, &QTimer::timeout, this, &Statusbardata::rareUpdate);
     m_longTimer.start();
@@ -212,18 +217,9 @@ void Statusbardata::rareUpdate()
     const bool low = m_batteryHL < LowChargePercent || m_voltage < LowVoltage;
     if (low && !empty && m_displayAccuWarningPopup && !m_lowBatteryWarningOpen) {
         m_lowBatteryWarningOpen = true;
-        const int code = showWarning(tr("TheBatteryIsVeryLowPleaseRecharge", "The battery is very low. Please recharge."),
-                                     LowBatteryDialogSeconds);
-        m_lowBatteryWarningOpen = false;
-        if (code == 0) {
-            qDebug() << "Battery low message accepted";
-            m_displayAccuWarningPopup = false;
-        } else if (code == 4) {
-            qDebug() << "Battery low message: Timeout";
-            m_displayAccuWarningPopup = false;
-        } else {
-            qDebug() << "Ende Button Unknown";
-        }
+        // Not inside this tick: a timer never fires again while its own slot
+        // waits in a dialog, and the next ticks must still see the battery.
+        QTimer::singleShot(0, this, &Statusbardata::showLowBatteryWarning);
     }
 
     if (--m_cntNextBatteryUpdate <= 0) {
@@ -235,6 +231,22 @@ void Statusbardata::rareUpdate()
 
     const int headphone = m_btSource ? m_btSource->getBtExtHeadphoneBatteryState() : -1;
     m_batteryHeadphone = headphone >= 0 ? headphone : m_batteryHL;
+}
+
+void Statusbardata::showLowBatteryWarning()
+{
+    const int code = showWarning(tr("TheBatteryIsVeryLowPleaseRecharge", "The battery is very low. Please recharge."),
+                                 LowBatteryDialogSeconds);
+    m_lowBatteryWarningOpen = false;
+    if (code == 0) {
+        qDebug() << "Battery low message accepted";
+        m_displayAccuWarningPopup = false;
+    } else if (code == 4) {
+        qDebug() << "Battery low message: Timeout";
+        m_displayAccuWarningPopup = false;
+    } else {
+        qDebug() << "Ende Button Unknown";
+    }
 }
 
 // Each warning has its own dialog: the ticks and the sensor's alerts may
@@ -273,7 +285,9 @@ void Statusbardata::analyseAlert(const QString &a_alert)
     m_messageVisible = true;
     if (code == QLatin1String("0") && g_debugFeatures != 1)
         sendToSensor(QStringLiteral("BT_TX O"));
-    showWarning(QCoreApplication::translate("Statusbardata", entry->text.key, entry->text.english), 0);
+    // Shown from the event loop, not inside the sensor link's receive path.
+    const QString text = QCoreApplication::translate("Statusbardata", entry->text.key, entry->text.english);
+    QTimer::singleShot(0, this, [this, text] { showWarning(text, 0); });
     QTimer::singleShot(AlertHoldOffMs, this, &Statusbardata::enableDisplayMsgDlg);
 }
 

@@ -73,6 +73,7 @@ private:
     void sendToSensor(const QString &message);
     // A warning with the auto-close; returns the code it closed with.
     int showWarning(const QString &text, int autoCloseSeconds);
+    void showLowBatteryWarning();
 
     // Guarded: the status data outlives any main window that made them.
     QPointer<Bluetooth> m_btSource;
