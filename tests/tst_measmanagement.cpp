@@ -90,6 +90,7 @@ private slots:
     void opensInItsScreen();
     void edit_data();
     void edit();
+    void startUpClearsInterruptedStores();
 
 private:
     MeasManagement *open(const QStringList &dirs)
@@ -275,6 +276,28 @@ void TestMeasManagement::edit()
     QCOMPARE(shown(list).size(), after.size());
 }
 
+// A save or rename cut off by a power loss: the next start tidies up, and
+// what it cannot know to be a leftover is at least not listed.
+void TestMeasManagement::startUpClearsInterruptedStores()
+{
+    const QString ok = QStringLiteral("LT_20261204_112005_ok");
+    m_shell = std::make_unique<ShellFixture>([&](TestRoot &root) {
+        for (const char *file : {".store-a1b2c3/info.ini", ".store-d4e5f6/.lock", "LE_20261204_112005_ok/info.ini",
+                                    "LE_20261204_112005_ok/info.ini.lock", "LE_20261204_112005_ok/info.ini.Ab12Cd",
+                                    "PP_20261204_112005_wav only/PP_Sound_1.wav"})
+            root.write(Meas + QLatin1String(file), "x");
+        QDir().mkpath(root.file(Meas + QStringLiteral("LE_20261204_112005_M4")));
+        root.write(Meas + ok + QStringLiteral("/info.ini"), "[Measurementinfo]\nMeasurementname=ok\n");
+    });
+    QCOMPARE(QDir(m_shell->root.file(Meas)).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             (QStringList{"LE_20261204_112005_ok", ok, "PP_20261204_112005_wav only"}));
+    QCOMPARE(QDir(m_shell->root.file(Meas + QStringLiteral("LE_20261204_112005_ok"))).entryList(QDir::Files),
+             QStringList{"info.ini"});
+    m_shell->main->show();
+    m_shell->main->displayWidget(4, 1, 0);
+    m_shell->main->displayWidget(7, 1, 0);
+    QCOMPARE(shown(m_shell->main->findChild<MeasManagement *>()), (QStringList{"ok", "ok"}));
+}
 
 QTEST_MAIN(TestMeasManagement)
 #include "tst_measmanagement.moc"

@@ -459,7 +459,13 @@ void Levelmeasurement::on_butMenuSave_clicked()
     info->fftSize = 512;
     if (m_audioCodec)
         m_audioCodec->getFilter(&info->filterLowCutOff, &info->filterHighCutOff, &info->filterType);
-    MeasurementData()->storeMeasurement(Measurements::LevelMeasurement, keyboard.getText(), *info);
+    // The store tells the operator why a save failed; the screen only must
+    // not go on as if it had been saved.
+    const int result = MeasurementData()->storeMeasurement(Measurements::LevelMeasurement, keyboard.getText(), *info);
+    if (result != Measurements::Stored)
+        qWarning() << "Levelmeasurement: measurement not stored" << result;
+    else
+        qDebug() << "Levelmeasurement: measurement stored";
 }
 
 void Levelmeasurement::on_butMenuFilter_clicked()
