@@ -100,8 +100,8 @@ private:
         time_t time = QDateTime::currentDateTime().addDays(-1).toSecsSinceEpoch();
         for (const QString &dir : dirs) {
             const QString info = Meas + dir + QStringLiteral("/info.ini");
-            m_shell->root.write(info, "[Measurementinfo]\nMeasurementname=" + dir.mid(19).toUtf8()
-                                          + "\n[Levels]\nLevel_1=12.5\n");
+            m_shell->root.write(info, "[Measurementinfo]\nMeasurementtype=x\nMeasurementname=" + dir.mid(19).toUtf8()
+                                          + "\n[Levels]\nLevel=1\nLevel_1=12.5\n");
             // The list is sorted by the directories' modification time.
             const timespec times[2] = {{time, 0}, {time, 0}};
             utimensat(AT_FDCWD, QFile::encodeName(m_shell->root.file(Meas + dir)).constData(), times, 0);

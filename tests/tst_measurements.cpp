@@ -392,6 +392,7 @@ void TestMeasurements::linksAreNotFollowed()
 void TestMeasurements::readBack_data()
 {
     QTest::addColumn<QByteArray>("ini");
+    QTest::addColumn<bool>("usable");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QVector<float>>("data");
     QTest::addColumn<int>("filter");
@@ -399,30 +400,34 @@ void TestMeasurements::readBack_data()
     QTest::addColumn<float>("level5");
     const QByteArray lt = "[Levels_CSV]\nLevels_Cnt=3\nLevels_Data=\"10.0; 12.3; 10.0; \"\n"
                           "[Filter]\nFiltertype=Bandstop\nHighCutOff-Frequency=1500\n"
-                          "[Measurementinfo]\nMeasurementname=\"a, b; c\"\n[Levels]\nLevel_5=50.250\n";
+                          "[Measurementinfo]\nMeasurementtype=Longtermmeasurement\nMeasurementname=\"a, b; c\"\n"
+                          "[Levels]\nLevel_5=50.250\n";
     const QVector<float> three{10.0f, 12.3f, 10.0f};
-    QTest::newRow("long-term") << lt << "a, b; c" << three << 2 << 1500u << 50.25f;
-    QTest::newRow("missing") << QByteArray() << QString() << QVector<float>() << 0 << 0u << 0.0f;
-    QTest::newRow("empty") << QByteArray("") << QString() << QVector<float>() << 0 << 0u << 0.0f;
-    QTest::newRow("truncated") << lt.left(48) << QString() << QVector<float>{10.0f, 12.0f} << 0 << 0u << 0.0f;
-    QTest::newRow("count beyond parts") << QByteArray(lt).replace("Cnt=3", "Cnt=99") << "a, b; c"
+    QTest::newRow("long-term") << lt << true << "a, b; c" << three << 2 << 1500u << 50.25f;
+    QTest::newRow("missing") << QByteArray() << false << QString() << QVector<float>() << 0 << 0u << 0.0f;
+    QTest::newRow("empty") << QByteArray("") << false << QString() << QVector<float>() << 0 << 0u << 0.0f;
+    QTest::newRow("truncated") << lt.left(48) << false << QString() << QVector<float>{10.0f, 12.0f} << 0 << 0u << 0.0f;
+    QTest::newRow("count beyond parts") << QByteArray(lt).replace("Cnt=3", "Cnt=99") << true << "a, b; c"
                                         << QVector<float>{10.0f, 12.3f, 10.0f, 0.0f} << 2 << 1500u << 50.25f;
-    QTest::newRow("count without data") << QByteArray("[Levels_CSV]\nLevels_Cnt=3\n") << QString() << QVector<float>()
+    QTest::newRow("count without data") << QByteArray("[Levels_CSV]\nLevels_Cnt=3\n") << false << QString() << QVector<float>()
                                         << 0 << 0u << 0.0f;
-    QTest::newRow("negative count") << QByteArray(lt).replace("Cnt=3", "Cnt=-2") << "a, b; c" << QVector<float>()
+    QTest::newRow("negative count") << QByteArray(lt).replace("Cnt=3", "Cnt=-2") << false << "a, b; c" << QVector<float>()
                                     << 2 << 1500u << 50.25f;
     QTest::newRow("not numbers") << QByteArray("[Levels_CSV]\nLevels_Cnt=x3\n[Levels]\nLevel_5=nan\n"
-                                               "[Filter]\nFiltertype=Bandpass\nHighCutOff-Frequency=-5\n")
+                                               "[Filter]\nFiltertype=Bandpass\nHighCutOff-Frequency=-5\n") << false
                                  << QString() << QVector<float>() << 1 << 0u << 0.0f;
-    QTest::newRow("bad values") << QByteArray(lt).replace("12.3", "abc").replace("50.250", "1e39") << "a, b; c"
+    QTest::newRow("bad values") << QByteArray(lt).replace("12.3", "abc").replace("50.250", "1e39") << true << "a, b; c"
                                 << QVector<float>{10.0f, 0.0f, 10.0f} << 2 << 1500u << 0.0f;
-    QTest::newRow("no filter, no cut-off") << QByteArray(lt).replace("Bandstop", "NoFilter") << "a, b; c" << three
+    QTest::newRow("no type") << QByteArray(lt).replace("Measurementtype=Longtermmeasurement\n", "") << false
+                             << "a, b; c" << three << 2 << 1500u << 50.25f;
+    QTest::newRow("no filter, no cut-off") << QByteArray(lt).replace("Bandstop", "NoFilter") << true << "a, b; c" << three
                                            << 0 << 0u << 50.25f;
 }
 
 void TestMeasurements::readBack()
 {
     QFETCH(QByteArray, ini);
+    QFETCH(bool, usable);
     QFETCH(QString, name);
     QFETCH(QVector<float>, data);
     QFETCH(int, filter);
@@ -434,7 +439,7 @@ void TestMeasurements::readBack()
     if (!ini.isNull())
         QVERIFY(put(root, Root + dir + QStringLiteral("/info.ini"), ini));
     StoredMeasurement m;
-    QCOMPARE(m.load(dir), !ini.isNull());
+    QCOMPARE(m.load(dir), usable);
     QCOMPARE(m.type(), 4);
     QCOMPARE(m.name(), name);
     QCOMPARE(m.levelsData(), data);

@@ -651,19 +651,41 @@ bool StoredMeasurement::load(const QString &dirName)
     clear();
     if (!Measurements::isEntryName(dirName))
         return false;
-    const bool found = loadFile(Platform::path(Measurements::rootPath() + dirName + QStringLiteral("/info.ini")));
-    m_type = Measurements::typeOfDirectory(dirName);
-    return found;
+    return loadFile(Platform::path(Measurements::rootPath() + dirName + QStringLiteral("/info.ini")),
+                    Measurements::typeOfDirectory(dirName));
 }
 
-bool StoredMeasurement::loadFile(const QString &hostPath)
+bool StoredMeasurement::loadFile(const QString &hostPath, int type)
 {
     clear();
+    m_type = type;
     if (!QFileInfo(hostPath).isFile())
         return false;
     QSettings ini(hostPath, QSettings::IniFormat);
     read(ini);
-    return true;
+    return usable(ini);
+}
+
+bool StoredMeasurement::usable(QSettings &ini) const
+{
+    if (ini.status() != QSettings::NoError
+        || ini.value(QStringLiteral("Measurementinfo/Measurementtype")).toString().isEmpty() || m_name.isEmpty())
+        return false;
+    // The value every view of the type is built on must be a number.
+    QString key;
+    switch (m_type) {
+    case Measurements::LevelMeasurement: key = QStringLiteral("Levels/Level"); break;
+    case Measurements::Pinpointing:
+    case Measurements::PipeLocating:
+    case Measurements::H2Sensor: key = QStringLiteral("Levels/Level_1"); break;
+    case Measurements::LongTerm: key = QStringLiteral("Levels_CSV/Levels_Cnt"); break;
+    default: return true;
+    }
+    bool ok = false;
+    const QString text = ini.value(key).toString();
+    if (m_type == Measurements::LongTerm)
+        return text.toInt(&ok) >= 0 && ok;
+    return std::isfinite(text.toFloat(&ok)) && ok;
 }
 
 void StoredMeasurement::read(QSettings &ini)

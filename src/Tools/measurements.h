@@ -127,6 +127,8 @@ Measurements *MeasurementData();
 
 // A stored measurement's info.ini read back the same way by every screen.
 // A missing or damaged file reads as empty values: "", 0 and empty lists.
+// Damaged means unreadable, or without its type, its name or the type's
+// main value (the level, the first point's level or the series count).
 class StoredMeasurement
 {
 public:
@@ -134,10 +136,10 @@ public:
     static constexpr int MaxFftValues = 1024;
 
     // dirName is one directory name directly below the measurement root;
-    // false when it names no info.ini there.
+    // false when it names no info.ini there or the file is damaged.
     bool load(const QString &dirName);
-    // Reads an info.ini at a host path; the type stays unknown.
-    bool loadFile(const QString &hostPath);
+    // Reads an info.ini at a host path as a measurement of the given type.
+    bool loadFile(const QString &hostPath, int type = -1);
 
     int type() const { return m_type; }
     QString name() const { return m_name; }
@@ -166,6 +168,7 @@ public:
 private:
     void clear();
     void read(QSettings &ini);
+    bool usable(QSettings &ini) const;
 
     int m_type = -1;
     QString m_name;
