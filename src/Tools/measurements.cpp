@@ -414,6 +414,8 @@ int Measurements::build(int type, const QString &name, const MeasInfoStructure &
     if (!temp.isValid())
         return writeFailed(QStringLiteral("build directory"), root, errno, needed);
     const QString build = temp.path();
+    // QTemporaryDir makes it private; a stored measurement is as open as any
+    // other directory (FAT ignores this, so the result does not matter).
     QFile::setPermissions(build, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup
                                      | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
     const QString infoPath = build + QStringLiteral("/info.ini");
