@@ -413,12 +413,12 @@ int Measurements::build(int type, const QString &name, const MeasInfoStructure &
     QTemporaryDir temp(root + QLatin1String(BuildPrefix) + QStringLiteral("XXXXXX"));
     if (!temp.isValid())
         return writeFailed(QStringLiteral("build directory"), root, errno, needed);
-    const QString build = temp.path();
+    const QString buildDir = temp.path();
     // QTemporaryDir makes it private; a stored measurement is as open as any
     // other directory (FAT ignores this, so the result does not matter).
-    QFile::setPermissions(build, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup
+    QFile::setPermissions(buildDir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup
                                      | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
-    const QString infoPath = build + QStringLiteral("/info.ini");
+    const QString infoPath = buildDir + QStringLiteral("/info.ini");
     int written = -1;
     switch (type) {
     case LevelMeasurement: written = storeInfoFileLevelmeasurement(infoPath, name, info); break;
@@ -431,12 +431,12 @@ int Measurements::build(int type, const QString &name, const MeasInfoStructure &
     if (written != 0 || QFileInfo(infoPath).size() <= 0 || !syncToDisk(infoPath, false, &error))
         return writeFailed(QStringLiteral("info.ini"), infoPath, error, needed);
     for (const QString &recording : recordings) {
-        const QString target = build + QLatin1Char('/') + recording + QStringLiteral(".wav");
+        const QString target = buildDir + QLatin1Char('/') + recording + QStringLiteral(".wav");
         if (!copyFile(BackgroundRecording::wavFilePath(recording), target, &error))
             return writeFailed(QStringLiteral("recording"), target, error, needed);
     }
-    if (!syncToDisk(build, true, &error))
-        return writeFailed(QStringLiteral("build directory"), build, error, needed);
+    if (!syncToDisk(buildDir, true, &error))
+        return writeFailed(QStringLiteral("build directory"), buildDir, error, needed);
 
     // Two saves under one name in the same second: the later takes the next
     // free second rather than mixing its files into the other measurement.
@@ -447,7 +447,7 @@ int Measurements::build(int type, const QString &name, const MeasInfoStructure &
         m_time = now.addSecs(second).toString(QStringLiteral("hhmmss"));
         dirName = QLatin1String(Kinds[type].prefix) + m_date + QLatin1Char('_') + m_time + QLatin1Char('_') + name;
     }
-    if (::rename(QFile::encodeName(build).constData(), QFile::encodeName(root + dirName).constData()) != 0)
+    if (::rename(QFile::encodeName(buildDir).constData(), QFile::encodeName(root + dirName).constData()) != 0)
         return writeFailed(QStringLiteral("rename"), root + dirName, errno, needed);
     temp.setAutoRemove(false);
     if (!syncToDisk(root, true, &error)) {
