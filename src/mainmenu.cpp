@@ -17,6 +17,7 @@
 #include "longtermmeasurement.h"
 #include "management.h"
 #include "measmanagement.h"
+#include "measurements.h"
 #include "pinpointing.h"
 #include "pipelocating.h"
 #include "platform.h"
@@ -140,6 +141,8 @@ void MainMenu::checkAndMountDataPartition()
     qDebug() << "Filesystemcheck and mount";
     Platform::execute(QStringLiteral("fsck -Mya /dev/mmcblk0p3"));
     Platform::execute(QStringLiteral("mount /dev/mmcblk0p3 /media/kx500"));
+    // A save cut off by a power loss leaves its hidden build directory.
+    MeasurementData()->cleanUpInterruptedStores();
 }
 
 void MainMenu::initMicrophone()

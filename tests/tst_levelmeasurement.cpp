@@ -6,6 +6,7 @@
 #include "eventhandler.h"
 #include "globals.h"
 #include "levelmeasurement.h"
+#include "measurements.h"
 #include "messagedialog.h"
 #include "progressbarminmaxmarker.h"
 #include "screenshot.h"
@@ -34,18 +35,24 @@ QByteArray toneBlock(int amplitude)
     return block;
 }
 
-// Closes every modal dialog that opens and counts them.
+// Closes every modal dialog that opens (but the class skip) and counts them;
+// text is the last one's info text or else its class.
 struct DialogCloser
 {
     int count = 0;
     QString text;
+    QString screenshot;
     QTimer timer;
-    DialogCloser()
+    explicit DialogCloser(const char *skip = "")
     {
-        QObject::connect(&timer, &QTimer::timeout, [this] {
-            if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+        QObject::connect(&timer, &QTimer::timeout, [this, skip] {
+            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            if (dialog && !dialog->inherits(skip) && dialog->isActiveWindow()) {
                 ++count;
-                text = QString::fromLatin1(dialog->metaObject()->className());
+                auto *info = dialog->findChild<QLabel *>(QStringLiteral("labelInfotext"));
+                text = info ? info->text() : QString::fromLatin1(dialog->metaObject()->className());
+                if (!screenshot.isEmpty())
+                    saveScreenshot(dialog, screenshot);
                 dialog->reject();
             }
         });
@@ -84,7 +91,7 @@ private slots:
     void linkWarning();
     void storeAndView_data();
     void storeAndView();
-    void storedWithoutValuesShowsZeros();
+    void storedDamagedSaysSo();
     void storedRecordingPlays_data();
     void storedRecordingPlays();
 
@@ -254,13 +261,16 @@ void TestLevelmeasurement::linkWarning()
 void TestLevelmeasurement::storeAndView_data()
 {
     QTest::addColumn<bool>("accept");
-    QTest::newRow("accepted") << true;
-    QTest::newRow("cancelled stores nothing") << false;
+    QTest::addColumn<bool>("full");
+    QTest::newRow("accepted") << true << false;
+    QTest::newRow("cancelled stores nothing") << false << false;
+    QTest::newRow("full partition stores nothing") << true << true;
 }
 
 void TestLevelmeasurement::storeAndView()
 {
     QFETCH(bool, accept);
+    QFETCH(bool, full);
     Levelmeasurement *screen = open();
     screen->muteAudioPath(false, true);
     QTest::qWait(1000); // a second of the simulated sensor in the recording
@@ -273,11 +283,18 @@ void TestLevelmeasurement::storeAndView()
         keyboard->setText(QStringLiteral("PIPE1"));
         QTest::mouseClick(keyboard->findChild<QPushButton *>(accept ? "but_Accept" : "but_Close"), Qt::LeftButton);
     });
+    if (full)
+        MeasurementData()->setFreeSpaceProbe([](const QString &) { return qint64(0); });
+    DialogCloser closer("VirtualKeyboard");
+    closer.screenshot = QStringLiteral("measurement-not-stored.png");
     QTest::mouseClick(child<QPushButton>(screen, "butMenuSave"), Qt::LeftButton);
+    MeasurementData()->setFreeSpaceProbe({});
     QVERIFY(screen->isMuted());
+    QCOMPARE(closer.text, full ? QCoreApplication::translate("Measurements", "NotEnoughSpace") : QString());
 
-    const QStringList stored = QDir(m_shell->root.file(QStringLiteral("/media/kx500/meas"))).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-    if (!accept) {
+    const QStringList stored = QDir(m_shell->root.file(QStringLiteral("/media/kx500/meas")))
+                                   .entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+    if (!accept || full) {
         QVERIFY(stored.isEmpty());
         return;
     }
@@ -294,28 +311,35 @@ void TestLevelmeasurement::storeAndView()
     screenshot(QStringLiteral("levelmeasurement-stored.png"));
 }
 
-void TestLevelmeasurement::storedWithoutValuesShowsZeros()
+void TestLevelmeasurement::storedDamagedSaysSo()
 {
     Levelmeasurement *screen = open();
     QVERIFY(m_shell->root.write(QStringLiteral("/media/kx500/meas/LE_20260101_110000_Full/info.ini"),
-                                "[Measurementinfo]\nMeasurementname=Full\n[Levels]\nLevel=40.0\nFrequency=500\n"));
+                                "[Measurementinfo]\nMeasurementtype=Levelmeasurement\nMeasurementname=Full\n"
+                                "[Levels]\nLevel=40.0\nFrequency=500\n"));
     QVERIFY(m_shell->root.write(QStringLiteral("/media/kx500/meas/LE_20260101_120000_X/info.ini"),
                                 "[Measurementinfo]\nMeasurementname=X\n"));
     // The values of the one viewed before must not stay on the screen.
     QVERIFY(m_shell->openStoredMeasurement(QStringLiteral("LE_20260101_110000_Full")));
     QCOMPARE(child(screen, "labelMinimumLevel")->text(), QStringLiteral("40"));
+    // Without its type and level it is damaged: a note, and no zeros that
+    // would read as a quiet spot.
+    DialogCloser closer;
+    closer.screenshot = QStringLiteral("levelmeasurement-damaged.png");
     QVERIFY(m_shell->openStoredMeasurement(QStringLiteral("LE_20260101_120000_X")));
+    QCOMPARE(closer.count, 1);
+    QVERIFY2(closer.text.startsWith(QCoreApplication::translate("Levelmeasurement", "MeasurementDamaged")), qPrintable(closer.text));
     QCOMPARE(child(screen, "labelName")->text(), QStringLiteral("X"));
-    QCOMPARE(child(screen, "labelCurrentLevel")->text(), QStringLiteral("0"));
-    QCOMPARE(child(screen, "labelMinimumLevel")->text(), QStringLiteral("0"));
-    QCOMPARE(child(screen, "labelFrequency")->text(), QStringLiteral("0 Hz"));
+    QCOMPARE(child(screen, "labelMinimumLevel")->text(), QStringLiteral("--"));
+    QCOMPARE(child(screen, "labelFrequency")->text(), QStringLiteral("-- Hz"));
     QCOMPARE(child<ProgressBarMinMaxMarker>(screen, "barMinimumLevel")->value(), 0);
+    screenshot(QStringLiteral("levelmeasurement-damaged-view.png"));
 
     // It has no recording either: play says so instead of playing silence.
-    DialogCloser closer;
+    closer.screenshot.clear();
     QTest::mouseClick(child<QPushButton>(screen, "butMenuStoredPlay"), Qt::LeftButton);
-    QCOMPARE(closer.count, 1);
-    QCOMPARE(closer.text, QStringLiteral("MessageDialog"));
+    QCOMPARE(closer.count, 2);
+    QCOMPARE(closer.text, QCoreApplication::translate("RecordingPlayer", "NoRecordingStored"));
 }
 
 namespace {
@@ -372,7 +396,7 @@ void TestLevelmeasurement::storedRecordingPlays()
         QCOMPARE(closer.count, 0);
     } else {
         QVERIFY(waitFor([&] { return closer.count > 0; }, 15000));
-        QCOMPARE(closer.text, QStringLiteral("MessageDialog"));
+        QCOMPARE(closer.text, QCoreApplication::translate("RecordingPlayer", "RecordingCannotBePlayed"));
     }
     QTest::mouseClick(child<QPushButton>(screen, "butMenuStoredStop"), Qt::LeftButton);
 }

@@ -12,11 +12,14 @@
 #include <QRegularExpression>
 #include <QtTest>
 
+#include <csignal>
+#include <sys/resource.h>
 #include <utime.h>
 
 namespace {
 
 const QString Root = QStringLiteral("/media/kx500/meas/");
+const QString Temp = QStringLiteral("/home/root/meas/wav_temp/");
 
 // Points 1, 2 and 5 measured; every other field filled, used or not.
 MeasInfoStructure sample()
@@ -72,9 +75,18 @@ bool put(const TestRoot &root, const QString &devicePath, const QByteArray &text
     return root.write(devicePath, text);
 }
 
+// Hidden ones too: a store's build directory must not stay behind.
 QStringList entries(const QString &hostDir)
 {
-    return QDir(hostDir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name);
+    return QDir(hostDir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+bool putRecordings(const TestRoot &root)
+{
+    bool ok = put(root, Temp + QStringLiteral("LE_sound.wav"), "LE");
+    for (int i = 1; i <= 10; ++i)
+        ok = ok && put(root, Temp + QStringLiteral("PP_Sound_%1.wav").arg(i), QByteArray::number(i));
+    return ok;
 }
 
 // Closes every message dialog that comes up and keeps its texts.
@@ -117,6 +129,9 @@ private slots:
     void wavCopies_data();
     void wavCopies();
     void countingAndListing();
+    void failedStores_data();
+    void failedStores();
+    void linksAreNotFollowed();
     void readBack_data();
     void readBack();
 
@@ -152,6 +167,7 @@ void TestMeasurements::infoFiles()
     ShellFixture shell;
     shell.main->setMicGainStep(5);
     shell.main->getBtSourceInstance()->setBtExtHeadphoneGain(72);
+    QVERIFY(putRecordings(shell.root));
     QCOMPARE(MeasurementData()->storeMeasurement(type, QStringLiteral(" Hydrant 3 "), sample()), 0);
 
     const QStringList dirs = entries(shell.root.file(Root));
@@ -197,7 +213,7 @@ void TestMeasurements::limits()
     TestRoot root;
     const char *const prefixes[] = {"LE_", "PP_", "PL_", "H2_", "LT_"};
     for (int i = 0; i < existing; ++i)
-        QVERIFY(put(root, Root + prefixes[i % 5] + QString::number(i), "x"));
+        QVERIFY(put(root, Root + prefixes[i % 5] + QString::number(i) + QStringLiteral("/info.ini"), "x"));
 
     DialogCloser closer;
     QCOMPARE(MeasurementData()->storeMeasurement(2, QStringLiteral("n"), sample()), result);
@@ -226,7 +242,7 @@ void TestMeasurements::names()
     QFETCH(QString, stored);
     TestRoot root;
     for (int i = 0; i < 7; ++i)
-        QVERIFY(put(root, Root + QStringLiteral("LT_%1").arg(i), "x"));
+        QVERIFY(put(root, Root + QStringLiteral("LT_%1/info.ini").arg(i), "x"));
     QCOMPARE(MeasurementData()->storeMeasurement(2, name, sample()), 0);
 
     const QStringList dirs = entries(root.file(Root)).filter(QRegularExpression(QStringLiteral("^PL_")));
@@ -266,39 +282,117 @@ void TestMeasurements::wavCopies()
     QFETCH(int, type);
     QFETCH(QStringList, files);
     TestRoot root;
-    const QString temp = QStringLiteral("/home/root/meas/wav_temp/");
-    QVERIFY(put(root, temp + QStringLiteral("LE_sound.wav"), "LE"));
-    for (int i = 1; i <= 10; ++i)
-        QVERIFY(put(root, temp + QStringLiteral("PP_Sound_%1.wav").arg(i), QByteArray::number(i)));
+    QVERIFY(putRecordings(root));
     QCOMPARE(MeasurementData()->storeMeasurement(type, QStringLiteral("n"), sample()), 0);
 
     const QString dir = Root + entries(root.file(Root)).value(0) + '/';
     QCOMPARE(entries(root.file(dir)), files);
     for (const QString &file : files) {
         if (file.endsWith(QLatin1String(".wav")))
-            QCOMPARE(root.read(dir + file), root.read(temp + file));
+            QCOMPARE(root.read(dir + file), root.read(Temp + file));
     }
-    QCOMPARE(entries(root.file(temp)).size(), 11);
+    QCOMPARE(entries(root.file(Temp)).size(), 11);
 }
 
 void TestMeasurements::countingAndListing()
 {
     TestRoot root;
-    const QStringList names{"LT_old", "PP_dir", "H2_x", "LE_new", "PL_y", "XX_1", "notes.txt", "le_lower", "PS_1"};
+    const QStringList names{"LT_old", "PP_dir", "H2_x", "LE_new", "PL_y"};
     for (int i = 0; i < names.size(); ++i) {
-        const QString path = root.file(Root + names[i]);
-        QVERIFY(i == 1 ? QDir().mkpath(path) : put(root, Root + names[i], "x"));
+        QVERIFY(put(root, Root + names[i] + QStringLiteral("/info.ini"), "x"));
         const utimbuf times{1000000 + i * 100, 1000000 + i * 100};
-        QCOMPARE(utime(QFile::encodeName(path).constData(), &times), 0);
+        QCOMPARE(utime(QFile::encodeName(root.file(Root + names[i])).constData(), &times), 0);
     }
+    // Other prefixes, files, half-written entries and links are no measurements.
+    for (const char *path : {"XX_1/info.ini", "le_lower/info.ini", "PS_1/info.ini", "notes.txt", "LE_file",
+                             ".store-a1b2c3/info.ini", "PP_half/PP_Sound_1.wav", "PP_dir2/PP_Sound_1.wav"})
+        QVERIFY(put(root, Root + QLatin1String(path), "x"));
+    QVERIFY(put(root, QStringLiteral("/home/root/LT_outside/info.ini"), "x"));
+    QVERIFY(QFile::link(root.file(QStringLiteral("/home/root/LT_outside")), root.file(Root + QStringLiteral("LT_link"))));
+    QVERIFY(QFile::link(root.file(QStringLiteral("/home/root/LT_outside/info.ini")),
+                        root.file(Root + QStringLiteral("PP_dir2/info.ini"))));
     QCOMPARE(MeasurementData()->getNumMeasurements(), 5);
     QCOMPARE(MeasurementData()->getMeasurementList(), (QStringList{"PL_y", "LE_new", "H2_x", "PP_dir", "LT_old"}));
     QCOMPARE(QDir::current().canonicalPath(), QDir(root.file(Root)).canonicalPath());
 }
 
+void TestMeasurements::failedStores_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<int>("result");
+    QTest::newRow("recording missing") << 0 << "LE_sound.wav" << int(Measurements::RecordingMissing);
+    QTest::newRow("one point's recording missing") << 1 << "PP_Sound_5.wav" << int(Measurements::RecordingMissing);
+    QTest::newRow("root cannot be made") << 2 << "root is a file" << int(Measurements::WriteFailed);
+    QTest::newRow("write cut off in the copy") << 0 << "file size limit" << int(Measurements::WriteFailed);
+    QTest::newRow("partition full") << 4 << "no free space" << int(Measurements::NoSpace);
+}
+
+void TestMeasurements::failedStores()
+{
+    QFETCH(int, type);
+    QFETCH(QString, fault);
+    QFETCH(int, result);
+    TestRoot root;
+    QVERIFY(putRecordings(root));
+    QFile::remove(root.file(Temp + fault));
+    if (fault == QLatin1String("root is a file"))
+        QVERIFY(put(root, QStringLiteral("/media/kx500/meas"), "x"));
+    if (fault == QLatin1String("no free space"))
+        MeasurementData()->setFreeSpaceProbe([](const QString &) { return qint64(1000); });
+    // A real write error from the kernel (EFBIG) half way through the recording.
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    if (fault == QLatin1String("file size limit")) {
+        QVERIFY(put(root, Temp + QStringLiteral("LE_sound.wav"), QByteArray(300000, 'w')));
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit small{65536, limit.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &small);
+    }
+    DialogCloser closer;
+    const int stored = MeasurementData()->storeMeasurement(type, QString(), sample());
+    setrlimit(RLIMIT_FSIZE, &limit);
+    MeasurementData()->setFreeSpaceProbe({});
+    QCOMPARE(stored, result);
+    const char *key = result == Measurements::NoSpace ? "NotEnoughSpace" : "MeasurementNotStored";
+    QCOMPARE(closer.texts, QStringList{QStringLiteral("Error|") + QCoreApplication::translate("Measurements", key)});
+    QCOMPARE(entries(root.file(Root)), QStringList());
+
+    // Once the cause is gone the same automatic name comes again.
+    QFile::remove(root.file(QStringLiteral("/media/kx500/meas")));
+    QVERIFY(putRecordings(root));
+    QCOMPARE(MeasurementData()->storeMeasurement(type, QString(), sample()), 0);
+    QVERIFY(MeasurementData()->getMeasurementList().value(0).endsWith(QLatin1String("_M1")));
+}
+
+void TestMeasurements::linksAreNotFollowed()
+{
+    TestRoot root;
+    const QString outside = root.file(QStringLiteral("/home/root/keep"));
+    QVERIFY(put(root, QStringLiteral("/home/root/keep/info.ini"), "[Measurementinfo]\nMeasurementname=keep\n"));
+    const QString linked = QStringLiteral("LE_20261204_112005_link");
+    const QString iniLinked = QStringLiteral("LE_20261204_112006_ini");
+    const QString holding = QStringLiteral("LE_20261204_112007_holds");
+    QVERIFY(put(root, Root + holding + QStringLiteral("/info.ini"), "x"));
+    QVERIFY(QDir().mkpath(root.file(Root + iniLinked)));
+    QVERIFY(QFile::link(outside, root.file(Root + linked)));
+    QVERIFY(QFile::link(outside + QStringLiteral("/info.ini"), root.file(Root + iniLinked + QStringLiteral("/info.ini"))));
+    QVERIFY(QFile::link(outside, root.file(Root + holding + QStringLiteral("/inner"))));
+
+    Measurements *store = MeasurementData();
+    QVERIFY(!store->renameMeasurement(linked, QStringLiteral("LE_20261204_112005_x")));
+    QVERIFY(!store->renameMeasurement(iniLinked, QStringLiteral("LE_20261204_112006_x")));
+    QVERIFY(!store->renameMeasurement(holding, linked));
+    QVERIFY(!store->deleteMeasurement(linked));
+    QVERIFY(store->deleteMeasurement(holding));
+    QCOMPARE(entries(root.file(Root)), (QStringList{linked, iniLinked}));
+    QCOMPARE(root.read(QStringLiteral("/home/root/keep/info.ini")), QByteArray("[Measurementinfo]\nMeasurementname=keep\n"));
+}
+
 void TestMeasurements::readBack_data()
 {
     QTest::addColumn<QByteArray>("ini");
+    QTest::addColumn<bool>("usable");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QVector<float>>("data");
     QTest::addColumn<int>("filter");
@@ -306,30 +400,34 @@ void TestMeasurements::readBack_data()
     QTest::addColumn<float>("level5");
     const QByteArray lt = "[Levels_CSV]\nLevels_Cnt=3\nLevels_Data=\"10.0; 12.3; 10.0; \"\n"
                           "[Filter]\nFiltertype=Bandstop\nHighCutOff-Frequency=1500\n"
-                          "[Measurementinfo]\nMeasurementname=\"a, b; c\"\n[Levels]\nLevel_5=50.250\n";
+                          "[Measurementinfo]\nMeasurementtype=Longtermmeasurement\nMeasurementname=\"a, b; c\"\n"
+                          "[Levels]\nLevel_5=50.250\n";
     const QVector<float> three{10.0f, 12.3f, 10.0f};
-    QTest::newRow("long-term") << lt << "a, b; c" << three << 2 << 1500u << 50.25f;
-    QTest::newRow("missing") << QByteArray() << QString() << QVector<float>() << 0 << 0u << 0.0f;
-    QTest::newRow("empty") << QByteArray("") << QString() << QVector<float>() << 0 << 0u << 0.0f;
-    QTest::newRow("truncated") << lt.left(48) << QString() << QVector<float>{10.0f, 12.0f} << 0 << 0u << 0.0f;
-    QTest::newRow("count beyond parts") << QByteArray(lt).replace("Cnt=3", "Cnt=99") << "a, b; c"
+    QTest::newRow("long-term") << lt << true << "a, b; c" << three << 2 << 1500u << 50.25f;
+    QTest::newRow("missing") << QByteArray() << false << QString() << QVector<float>() << 0 << 0u << 0.0f;
+    QTest::newRow("empty") << QByteArray("") << false << QString() << QVector<float>() << 0 << 0u << 0.0f;
+    QTest::newRow("truncated") << lt.left(48) << false << QString() << QVector<float>{10.0f, 12.0f} << 0 << 0u << 0.0f;
+    QTest::newRow("count beyond parts") << QByteArray(lt).replace("Cnt=3", "Cnt=99") << true << "a, b; c"
                                         << QVector<float>{10.0f, 12.3f, 10.0f, 0.0f} << 2 << 1500u << 50.25f;
-    QTest::newRow("count without data") << QByteArray("[Levels_CSV]\nLevels_Cnt=3\n") << QString() << QVector<float>()
+    QTest::newRow("count without data") << QByteArray("[Levels_CSV]\nLevels_Cnt=3\n") << false << QString() << QVector<float>()
                                         << 0 << 0u << 0.0f;
-    QTest::newRow("negative count") << QByteArray(lt).replace("Cnt=3", "Cnt=-2") << "a, b; c" << QVector<float>()
+    QTest::newRow("negative count") << QByteArray(lt).replace("Cnt=3", "Cnt=-2") << false << "a, b; c" << QVector<float>()
                                     << 2 << 1500u << 50.25f;
     QTest::newRow("not numbers") << QByteArray("[Levels_CSV]\nLevels_Cnt=x3\n[Levels]\nLevel_5=nan\n"
-                                               "[Filter]\nFiltertype=Bandpass\nHighCutOff-Frequency=-5\n")
+                                               "[Filter]\nFiltertype=Bandpass\nHighCutOff-Frequency=-5\n") << false
                                  << QString() << QVector<float>() << 1 << 0u << 0.0f;
-    QTest::newRow("bad values") << QByteArray(lt).replace("12.3", "abc").replace("50.250", "1e39") << "a, b; c"
+    QTest::newRow("bad values") << QByteArray(lt).replace("12.3", "abc").replace("50.250", "1e39") << true << "a, b; c"
                                 << QVector<float>{10.0f, 0.0f, 10.0f} << 2 << 1500u << 0.0f;
-    QTest::newRow("no filter, no cut-off") << QByteArray(lt).replace("Bandstop", "NoFilter") << "a, b; c" << three
+    QTest::newRow("no type") << QByteArray(lt).replace("Measurementtype=Longtermmeasurement\n", "") << false
+                             << "a, b; c" << three << 2 << 1500u << 50.25f;
+    QTest::newRow("no filter, no cut-off") << QByteArray(lt).replace("Bandstop", "NoFilter") << true << "a, b; c" << three
                                            << 0 << 0u << 50.25f;
 }
 
 void TestMeasurements::readBack()
 {
     QFETCH(QByteArray, ini);
+    QFETCH(bool, usable);
     QFETCH(QString, name);
     QFETCH(QVector<float>, data);
     QFETCH(int, filter);
@@ -341,7 +439,7 @@ void TestMeasurements::readBack()
     if (!ini.isNull())
         QVERIFY(put(root, Root + dir + QStringLiteral("/info.ini"), ini));
     StoredMeasurement m;
-    QCOMPARE(m.load(dir), !ini.isNull());
+    QCOMPARE(m.load(dir), usable);
     QCOMPARE(m.type(), 4);
     QCOMPARE(m.name(), name);
     QCOMPARE(m.levelsData(), data);

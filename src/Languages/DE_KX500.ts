@@ -532,6 +532,14 @@
         <source>OnlyAfewMeasurementsCanBeStored</source>
         <translation>Anzahl der Messungen nahe am Limit. Bitte alte Messungen löschen.</translation>
     </message>
+    <message>
+        <source>NotEnoughSpace</source>
+        <translation>Nicht genug Platz im Datenspeicher. Die Messung wurde nicht gespeichert. Bitte alte Messungen löschen.</translation>
+    </message>
+    <message>
+        <source>MeasurementNotStored</source>
+        <translation>Die Messung konnte nicht gespeichert werden.</translation>
+    </message>
 </context>
 <context>
     <name>Filtersettings</name>
@@ -685,6 +693,10 @@ akustischer Sensor angeschlossen sein.</translation>
     <message>
         <source>NoRecordingStored</source>
         <translation>Diese Messung hat keine Aufnahme.</translation>
+    </message>
+    <message>
+        <source>MeasurementDamaged</source>
+        <translation>Diese Messung ist beschädigt. Ihre Werte können nicht angezeigt werden.</translation>
     </message>
 </context>
 <context>

@@ -532,6 +532,14 @@
         <source>OnlyAfewMeasurementsCanBeStored</source>
         <translation>Number of measurements near limit. Please delete old measurements.</translation>
     </message>
+    <message>
+        <source>NotEnoughSpace</source>
+        <translation>Not enough space on the data memory. The measurement was not stored. Please delete old measurements.</translation>
+    </message>
+    <message>
+        <source>MeasurementNotStored</source>
+        <translation>The measurement could not be stored.</translation>
+    </message>
 </context>
 <context>
     <name>Filtersettings</name>
@@ -685,6 +693,10 @@ to use this measurement.</translation>
     <message>
         <source>NoRecordingStored</source>
         <translation>This measurement has no recording.</translation>
+    </message>
+    <message>
+        <source>MeasurementDamaged</source>
+        <translation>This measurement is damaged. Its values cannot be shown.</translation>
     </message>
 </context>
 <context>

@@ -261,12 +261,30 @@ void Levelmeasurement::initStored()
     ui->labelName->setText(m_storedMeasurementName);
     if (m_audioCodec)
         m_audioCodec->setRouting(1);
+    if (!m_storedUsable)
+        showDamaged();
+}
+
+void Levelmeasurement::showDamaged()
+{
+    // Zeros would read as a quiet spot on the pipe.
+    ui->labelCurrentLevel->setText(QStringLiteral("--"));
+    ui->labelMinimumLevel->setText(QStringLiteral("--"));
+    ui->labelFrequency->setText(QStringLiteral("-- Hz"));
+    qWarning() << "Levelmeasurement: stored measurement damaged" << m_selectedMeasurementDir;
+    MessageDialog msg(this);
+    msg.setIcon(1);
+    msg.setHeadline(tr("Note", "Note"));
+    msg.setInfotext(tr("MeasurementDamaged", "This measurement is damaged. Its values cannot be shown.")
+                    + QLatin1Char('\n') + m_selectedMeasurementDir.mid(19));
+    msg.setDialogType(0);
+    msg.exec();
 }
 
 void Levelmeasurement::analyseInfoFile()
 {
     StoredMeasurement stored;
-    stored.load(m_selectedMeasurementDir);
+    m_storedUsable = stored.load(m_selectedMeasurementDir);
     m_storedMeasurementName = stored.name();
     m_storedLevel = stored.level();
     m_significandFrequency = m_significandFrequencyAtMin = stored.frequency();
@@ -459,7 +477,13 @@ void Levelmeasurement::on_butMenuSave_clicked()
     info->fftSize = 512;
     if (m_audioCodec)
         m_audioCodec->getFilter(&info->filterLowCutOff, &info->filterHighCutOff, &info->filterType);
-    MeasurementData()->storeMeasurement(Measurements::LevelMeasurement, keyboard.getText(), *info);
+    // The store tells the operator why a save failed; the screen only must
+    // not go on as if it had been saved.
+    const int result = MeasurementData()->storeMeasurement(Measurements::LevelMeasurement, keyboard.getText(), *info);
+    if (result != Measurements::Stored)
+        qWarning() << "Levelmeasurement: measurement not stored" << result;
+    else
+        qDebug() << "Levelmeasurement: measurement stored";
 }
 
 void Levelmeasurement::on_butMenuFilter_clicked()

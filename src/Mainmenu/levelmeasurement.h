@@ -64,6 +64,7 @@ private:
     void retranslate();
     void initStored();
     void analyseInfoFile();
+    void showDamaged();
     void showLevels(float current, float minimum);
     void colourBars(unsigned currentFrequency, unsigned minimumFrequency);
     void setFrequencyText(int hz);
@@ -82,6 +83,7 @@ private:
     QString m_storedMeasurementName;
     float m_storedLevel = 0;
     bool m_storedMeasurement = false;
+    bool m_storedUsable = false;
     float m_minimumLevel = 0;
     float m_minimumLevelAbs = 0;
     float m_peakLevel = 0;

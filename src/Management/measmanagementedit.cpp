@@ -109,6 +109,7 @@ void MeasManagementEdit::on_butDelete_clicked()
     question.setInfotext(tr("DeleteMeasurementQuestion", "Delete this measurement with its recordings?")
                          + QStringLiteral("\n") + m_measurementName);
     question.setDialogType(2);
+    question.setFocusedButton(MessageDialog::No);
     question.exec();
     if (question.getPressedButton() != MessageDialog::Yes)
         return;

@@ -13,13 +13,23 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <QStorageInfo>
+#include <QTemporaryDir>
 
+#include <cerrno>
 #include <cmath>
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
 const char *const MeasRoot = "/media/kx500/meas/";
 const char *const FirmwareVersion = KX500_VERSION;
+// Hidden, so neither the list nor a prefix pattern ever matches it.
+const char *const BuildPrefix = ".store-";
+// Room kept for the info.ini and the directory entries on top of the recordings.
+constexpr qint64 InfoReserve = 64 * 1024;
 
 // Per type number: directory prefix and the "Measurementtype" text.
 struct Kind {
@@ -35,17 +45,116 @@ const Kind Kinds[] = {
 };
 constexpr int KindCount = int(sizeof(Kinds) / sizeof(Kinds[0]));
 
+QStringList prefixPatterns()
+{
+    QStringList patterns;
+    for (const Kind &kind : Kinds)
+        patterns << QLatin1String(kind.prefix) + QLatin1Char('*');
+    return patterns;
+}
+
+// A link is never followed: it could lead out of the root.
+bool isPlainDir(const QFileInfo &info)
+{
+    return info.isDir() && !info.isSymLink();
+}
+
+bool isComplete(const QString &dir)
+{
+    const QFileInfo ini(dir + QStringLiteral("/info.ini"));
+    return ini.isFile() && !ini.isSymLink();
+}
+
 QStringList listRoot()
 {
     // Renames elsewhere use names relative to the root, so it stays current.
     if (!Platform::setCurrentDir(QLatin1String(MeasRoot)))
         return QStringList();
-    QStringList patterns;
-    for (const Kind &kind : Kinds)
-        patterns << QLatin1String(kind.prefix) + QLatin1Char('*');
-    return QDir::current().entryList(patterns,
-                                     QDir::Dirs | QDir::Files | QDir::NoDotAndDotDot | QDir::CaseSensitive,
-                                     QDir::Time);
+    // A directory without its info.ini is half-written, never a measurement.
+    QStringList names;
+    const QFileInfoList found = QDir::current().entryInfoList(
+        prefixPatterns(), QDir::Dirs | QDir::NoSymLinks | QDir::NoDotAndDotDot | QDir::CaseSensitive, QDir::Time);
+    for (const QFileInfo &entry : found) {
+        if (isComplete(entry.filePath()))
+            names << entry.fileName();
+    }
+    return names;
+}
+
+bool occupied(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
+}
+
+// Data that is only in the page cache is lost with the battery; a directory
+// is synced so that the names in it (a rename, a new file) are on disk too.
+// Some file systems cannot sync a directory (EINVAL): nothing more to do there.
+bool syncToDisk(const QString &path, bool directory, int *error)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | (directory ? O_DIRECTORY : 0));
+    if (fd < 0) {
+        *error = errno;
+        return false;
+    }
+    const bool ok = ::fsync(fd) == 0 || (directory && errno == EINVAL);
+    *error = ok ? 0 : errno;
+    ::close(fd);
+    return ok;
+}
+
+// Copies and syncs one file; false with errno in *error. The sizes are
+// compared, so a short read or write cannot pass as a copy.
+bool copyFile(const QString &source, const QString &target, int *error)
+{
+    *error = 0;
+    const int in = ::open(QFile::encodeName(source).constData(), O_RDONLY | O_CLOEXEC);
+    if (in < 0) {
+        *error = errno;
+        return false;
+    }
+    const int out = ::open(QFile::encodeName(target).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (out < 0) {
+        *error = errno;
+        ::close(in);
+        return false;
+    }
+    char buffer[64 * 1024];
+    qint64 copied = 0;
+    bool ok = true;
+    while (ok) {
+        const ssize_t n = ::read(in, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            ok = n == 0;
+            *error = ok ? 0 : errno;
+            break;
+        }
+        for (ssize_t done = 0; ok && done < n;) {
+            const ssize_t w = ::write(out, buffer + done, size_t(n - done));
+            if (w < 0 && errno == EINTR)
+                continue;
+            ok = w > 0;
+            *error = ok ? 0 : w < 0 ? errno : ENOSPC;
+            done += ok ? w : 0;
+        }
+        copied += ok ? n : 0;
+    }
+    if (ok && ::fsync(out) != 0) {
+        *error = errno;
+        ok = false;
+    }
+    if (::close(out) != 0 && ok) {
+        *error = errno;
+        ok = false;
+    }
+    ::close(in);
+    if (ok && QFileInfo(target).size() != copied) {
+        *error = EIO;
+        ok = false;
+    }
+    return ok;
 }
 
 QString levelText(float value)
@@ -86,6 +195,12 @@ float finiteFloat(const QString &text)
     bool ok = false;
     const float f = text.toFloat(&ok);
     return ok && std::isfinite(f) ? f : 0.0f;
+}
+
+int synced(QSettings &ini)
+{
+    ini.sync();
+    return ini.status() == QSettings::NoError ? 0 : -1;
 }
 
 } // namespace
@@ -140,14 +255,16 @@ bool Measurements::isEntryName(const QString &dirName)
 bool Measurements::renameMeasurement(const QString &dirName, const QString &newDirName)
 {
     const QString root = Platform::path(rootPath());
-    if (!isEntryName(dirName) || !isEntryName(newDirName) || !QFileInfo(root + dirName).isDir()) {
+    // QSettings writes through a link to wherever it points.
+    if (!isEntryName(dirName) || !isEntryName(newDirName) || !isPlainDir(QFileInfo(root + dirName))
+        || QFileInfo(root + dirName + QStringLiteral("/info.ini")).isSymLink()) {
         qDebug() << "Rename refused:" << dirName << "to" << newDirName;
         return false;
     }
     // A rename over an existing (empty) directory would succeed on Linux and
     // hide that measurement's name; the same name is just the info.ini update.
     if (newDirName != dirName) {
-        if (QFileInfo::exists(root + newDirName) || !QDir(root).rename(dirName, newDirName)) {
+        if (occupied(root + newDirName) || !QDir(root).rename(dirName, newDirName)) {
             qDebug() << "Rename failed:" << dirName << "to" << newDirName;
             return false;
         }
@@ -162,12 +279,53 @@ bool Measurements::renameMeasurement(const QString &dirName, const QString &newD
 bool Measurements::deleteMeasurement(const QString &dirName)
 {
     const QString dir = Platform::path(rootPath()) + dirName;
-    if (!isEntryName(dirName) || !QFileInfo(dir).isDir()) {
+    // removeRecursively() on a link to a directory empties the directory it
+    // points to; links inside an entry it only unlinks.
+    if (!isEntryName(dirName) || !isPlainDir(QFileInfo(dir))) {
         qDebug() << "Delete refused:" << dirName;
         return false;
     }
     qDebug() << "Delete:" << dirName;
     return QDir(dir).removeRecursively();
+}
+
+void Measurements::cleanUpInterruptedStores()
+{
+    const QString root = Platform::path(rootPath());
+    QDir dir(root);
+    const QFileInfoList builds = dir.entryInfoList({QLatin1String(BuildPrefix) + QLatin1Char('*')},
+                                                   QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QFileInfo &build : builds) {
+        const bool removed = isPlainDir(build) ? QDir(build.filePath()).removeRecursively() : QFile::remove(build.filePath());
+        qDebug() << "Interrupted store removed:" << build.fileName() << removed;
+    }
+    const QFileInfoList entries =
+        dir.entryInfoList(prefixPatterns(), QDir::Dirs | QDir::NoSymLinks | QDir::NoDotAndDotDot | QDir::CaseSensitive);
+    for (const QFileInfo &entry : entries) {
+        // QSettings' lock and its half-written save file of a cut-off rename.
+        QDir inside(entry.filePath());
+        for (const QString &file : inside.entryList({QStringLiteral("info.ini.*")},
+                                                    QDir::Files | QDir::System | QDir::Hidden)) {
+            qDebug() << "Leftover removed:" << entry.fileName() + QLatin1Char('/') + file
+                     << inside.remove(file);
+        }
+        // Only the old store left empty directories behind; rmdir keeps any other.
+        if (dir.rmdir(entry.fileName()))
+            qDebug() << "Empty measurement directory removed:" << entry.fileName();
+    }
+}
+
+void Measurements::setFreeSpaceProbe(std::function<qint64(const QString &)> probe)
+{
+    m_freeSpaceProbe = std::move(probe);
+}
+
+qint64 Measurements::freeSpace(const QString &hostPath) const
+{
+    if (m_freeSpaceProbe)
+        return m_freeSpaceProbe(hostPath);
+    const QStorageInfo storage(hostPath);
+    return storage.isValid() ? storage.bytesAvailable() : -1;
 }
 
 int Measurements::getNumMeasurements()
@@ -207,56 +365,121 @@ int Measurements::storeMeasurement(int type, QString name, const MeasInfoStructu
 {
     const int num = getNumMeasurements();
     if (num >= WarningMeasurements && showLimitDialog(num))
-        return -1;
+        return StoreFull;
 
+    // A failed store leaves nothing that counts, so the next M<n> is the same.
     name = safeName(name);
     if (name.isEmpty())
         name = QStringLiteral("M%1").arg(num + 1);
-    const QDateTime now = QDateTime::currentDateTime();
-    m_date = now.toString(QStringLiteral("yyyyMMdd"));
-    m_time = now.toString(QStringLiteral("hhmmss"));
     if (type < 0 || type >= KindCount)
-        return 0;
+        return Stored;
+    const int result = build(type, name, info);
+    if (result != Stored)
+        showStoreFailed(result);
+    return result;
+}
+
+int Measurements::build(int type, const QString &name, const MeasInfoStructure &info)
+{
+    QStringList recordings;
+    if (type == LevelMeasurement)
+        recordings << QStringLiteral("LE_sound");
+    for (int i = 1; type == Pinpointing && i <= Points; ++i) {
+        // A point that was never measured has no recording.
+        if (info.level[i] > 0 && info.frequency[i] > 0)
+            recordings << QStringLiteral("PP_Sound_%1").arg(i);
+    }
+    qint64 needed = InfoReserve;
+    for (const QString &recording : recordings) {
+        const QFileInfo source(BackgroundRecording::wavFilePath(recording));
+        if (!source.isFile() || !source.isReadable()) {
+            qWarning() << "Measurement not stored, recording missing:" << source.filePath();
+            return RecordingMissing;
+        }
+        needed += source.size();
+    }
 
     // Nothing else creates the root: the first save on a fresh partition does.
     const QString root = Platform::path(rootPath());
-    const QString dirName = QLatin1String(Kinds[type].prefix) + m_date + QLatin1Char('_') + m_time
-                            + QLatin1Char('_') + name;
-    const QString dir = root + dirName;
-    // Within the same second the same name meets its own directory again;
-    // that directory is reused, anything else that failed is given up.
-    if ((!QDir().mkpath(root) || !QDir(root).mkdir(dirName)) && !QFileInfo(dir).isDir()) {
-        qDebug() << "Measurement directory not created:" << dir;
-        return 0;
+    if (!QDir().mkpath(root))
+        return writeFailed(QStringLiteral("root"), root, 0, needed);
+    const qint64 available = freeSpace(root);
+    if (available >= 0 && available < needed) {
+        qWarning() << "Measurement not stored, not enough space:" << available << "of" << needed << "bytes";
+        return NoSpace;
     }
-    const QString infoPath = dir + QStringLiteral("/info.ini");
 
+    // Built aside on the same partition, so the final rename is atomic.
+    QTemporaryDir temp(root + QLatin1String(BuildPrefix) + QStringLiteral("XXXXXX"));
+    if (!temp.isValid())
+        return writeFailed(QStringLiteral("build directory"), root, errno, needed);
+    const QString buildDir = temp.path();
+    // QTemporaryDir makes it private; a stored measurement is as open as any
+    // other directory (FAT ignores this, so the result does not matter).
+    QFile::setPermissions(buildDir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup
+                                     | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
+    const QString infoPath = buildDir + QStringLiteral("/info.ini");
+    int written = -1;
     switch (type) {
-    case LevelMeasurement:
-        storeInfoFileLevelmeasurement(infoPath, name, info);
-        QFile::copy(BackgroundRecording::wavFilePath(QStringLiteral("LE_sound")), dir + QStringLiteral("/LE_sound.wav"));
-        break;
-    case Pinpointing:
-        storeInfoFilePinpointing(infoPath, name, info);
-        for (int i = 1; i <= Points; ++i) {
-            // A point that was never measured has no recording.
-            if (info.level[i] > 0 && info.frequency[i] > 0) {
-                const QString file = QStringLiteral("PP_Sound_%1").arg(i);
-                QFile::copy(BackgroundRecording::wavFilePath(file), dir + QLatin1Char('/') + file + QStringLiteral(".wav"));
-            }
-        }
-        break;
-    case PipeLocating:
-        storeInfoFilePipelocating(infoPath, name, info);
-        break;
-    case H2Sensor:
-        storeInfoFileH2Sensor(infoPath, name, info);
-        break;
-    case LongTerm:
-        storeInfoFileLongtermmeasurement(infoPath, name, info);
-        break;
+    case LevelMeasurement: written = storeInfoFileLevelmeasurement(infoPath, name, info); break;
+    case Pinpointing: written = storeInfoFilePinpointing(infoPath, name, info); break;
+    case PipeLocating: written = storeInfoFilePipelocating(infoPath, name, info); break;
+    case H2Sensor: written = storeInfoFileH2Sensor(infoPath, name, info); break;
+    case LongTerm: written = storeInfoFileLongtermmeasurement(infoPath, name, info); break;
     }
-    return 0;
+    int error = 0;
+    if (written != 0 || QFileInfo(infoPath).size() <= 0 || !syncToDisk(infoPath, false, &error))
+        return writeFailed(QStringLiteral("info.ini"), infoPath, error, needed);
+    for (const QString &recording : recordings) {
+        const QString target = buildDir + QLatin1Char('/') + recording + QStringLiteral(".wav");
+        if (!copyFile(BackgroundRecording::wavFilePath(recording), target, &error))
+            return writeFailed(QStringLiteral("recording"), target, error, needed);
+    }
+    if (!syncToDisk(buildDir, true, &error))
+        return writeFailed(QStringLiteral("build directory"), buildDir, error, needed);
+
+    // Two saves under one name in the same second: the later takes the next
+    // free second rather than mixing its files into the other measurement.
+    const QDateTime now = QDateTime::currentDateTime();
+    QString dirName;
+    for (int second = 0; dirName.isEmpty() || occupied(root + dirName); ++second) {
+        m_date = now.addSecs(second).toString(QStringLiteral("yyyyMMdd"));
+        m_time = now.addSecs(second).toString(QStringLiteral("hhmmss"));
+        dirName = QLatin1String(Kinds[type].prefix) + m_date + QLatin1Char('_') + m_time + QLatin1Char('_') + name;
+    }
+    if (::rename(QFile::encodeName(buildDir).constData(), QFile::encodeName(root + dirName).constData()) != 0)
+        return writeFailed(QStringLiteral("rename"), root + dirName, errno, needed);
+    temp.setAutoRemove(false);
+    if (!syncToDisk(root, true, &error)) {
+        QDir(root + dirName).removeRecursively();
+        return writeFailed(QStringLiteral("root"), root, error, needed);
+    }
+    qDebug() << "Measurement stored:" << dirName;
+    return Stored;
+}
+
+// The build directory still holds what was written, so a full partition
+// shows as less free space than the info.ini alone would need.
+int Measurements::writeFailed(const QString &what, const QString &path, int error, qint64 needed)
+{
+    const qint64 available = freeSpace(Platform::path(rootPath()));
+    const bool full = error == ENOSPC || (available >= 0 && available < InfoReserve);
+    qWarning() << "Measurement not stored," << what << "failed:" << path << (error ? qt_error_string(error) : QString())
+               << "free" << available << "of" << needed << "bytes";
+    return full ? NoSpace : WriteFailed;
+}
+
+void Measurements::showStoreFailed(int result)
+{
+    MessageDialog dialog;
+    dialog.setIcon(2);
+    dialog.setHeadline(tr("Error", "Error"));
+    dialog.setDialogType(0);
+    dialog.setInfotext(result == NoSpace
+                           ? tr("NotEnoughSpace", "Not enough space on the data memory. The measurement was not "
+                                                  "stored. Please delete old measurements.")
+                           : tr("MeasurementNotStored", "The measurement could not be stored."));
+    dialog.exec();
 }
 
 // --- info.ini writers ------------------------------------------------------
@@ -342,8 +565,7 @@ int Measurements::storeInfoFileLevelmeasurement(const QString &infoPath, const Q
                      return QString::number(double(v), 'g', 6);
                  }));
     ini.endGroup();
-    ini.sync();
-    return 0;
+    return synced(ini);
 }
 
 int Measurements::storePointsFile(const QString &infoPath, const char *typeText, const QString &name,
@@ -355,8 +577,7 @@ int Measurements::storePointsFile(const QString &infoPath, const char *typeText,
     writePointPositions(ini, info);
     writeGains(ini);
     writeFilter(ini, info);
-    ini.sync();
-    return 0;
+    return synced(ini);
 }
 
 int Measurements::storeInfoFilePinpointing(const QString &infoPath, const QString &name,
@@ -394,8 +615,7 @@ int Measurements::storeInfoFileH2Sensor(const QString &infoPath, const QString &
     ini.endGroup();
     writePointPositions(ini, info);
     writeGains(ini);
-    ini.sync();
-    return 0;
+    return synced(ini);
 }
 
 int Measurements::storeInfoFileLongtermmeasurement(const QString &infoPath, const QString &name,
@@ -412,8 +632,7 @@ int Measurements::storeInfoFileLongtermmeasurement(const QString &infoPath, cons
     ini.setValue(QStringLiteral("SelectedTime"), info.arrayInfoParameter_1);
     ini.setValue(QStringLiteral("MaxVisibleData"), info.arrayInfoParameter_2);
     ini.endGroup();
-    ini.sync();
-    return 0;
+    return synced(ini);
 }
 
 Measurements *MeasurementData()
@@ -434,19 +653,41 @@ bool StoredMeasurement::load(const QString &dirName)
     clear();
     if (!Measurements::isEntryName(dirName))
         return false;
-    const bool found = loadFile(Platform::path(Measurements::rootPath() + dirName + QStringLiteral("/info.ini")));
-    m_type = Measurements::typeOfDirectory(dirName);
-    return found;
+    return loadFile(Platform::path(Measurements::rootPath() + dirName + QStringLiteral("/info.ini")),
+                    Measurements::typeOfDirectory(dirName));
 }
 
-bool StoredMeasurement::loadFile(const QString &hostPath)
+bool StoredMeasurement::loadFile(const QString &hostPath, int type)
 {
     clear();
+    m_type = type;
     if (!QFileInfo(hostPath).isFile())
         return false;
     QSettings ini(hostPath, QSettings::IniFormat);
     read(ini);
-    return true;
+    return usable(ini);
+}
+
+bool StoredMeasurement::usable(QSettings &ini) const
+{
+    if (ini.status() != QSettings::NoError
+        || ini.value(QStringLiteral("Measurementinfo/Measurementtype")).toString().isEmpty() || m_name.isEmpty())
+        return false;
+    // The value every view of the type is built on must be a number.
+    QString key;
+    switch (m_type) {
+    case Measurements::LevelMeasurement: key = QStringLiteral("Levels/Level"); break;
+    case Measurements::Pinpointing:
+    case Measurements::PipeLocating:
+    case Measurements::H2Sensor: key = QStringLiteral("Levels/Level_1"); break;
+    case Measurements::LongTerm: key = QStringLiteral("Levels_CSV/Levels_Cnt"); break;
+    default: return true;
+    }
+    bool ok = false;
+    const QString text = ini.value(key).toString();
+    if (m_type == Measurements::LongTerm)
+        return text.toInt(&ok) >= 0 && ok;
+    return std::isfinite(text.toFloat(&ok)) && ok;
 }
 
 void StoredMeasurement::read(QSettings &ini)

@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QVector>
 
+#include <functional>
+
 class Gps;
 class QSettings;
 
@@ -43,17 +45,38 @@ public:
     static constexpr int WarningMeasurements = 85;
     static constexpr int Points = 10;
 
+    // Results of storeMeasurement. On any failure nothing of the measurement
+    // is left in the root and the operator has been told why.
+    enum StoreResult {
+        Stored = 0,            // also for an unknown type, which stores nothing
+        StoreFull = -1,        // the count limit is reached
+        NoSpace = -2,          // the data partition has no room for it
+        WriteFailed = -3,      // a directory, info.ini, copy, flush or rename failed
+        RecordingMissing = -4, // a recording to copy is absent or unreadable
+    };
+
     explicit Measurements(QObject *parent = nullptr);
 
     // Device path of the root, with the trailing slash.
     static QString rootPath();
-    // 0 when saved or for an unknown type; -1 when the store is full.
+    // A measurement is built in a hidden directory beside the entries and
+    // renamed into place once it is complete on disk, so the list shows it
+    // whole or not at all. Returns a StoreResult.
     int storeMeasurement(int type, QString name, const MeasInfoStructure &info);
-    // Counts and lists the LE_, PP_, PL_, H2_ and LT_ entries of the root,
-    // which becomes the current directory; the list is newest first.
+    // Counts and lists the complete LE_, PP_, PL_, H2_ and LT_ measurements
+    // of the root (real directories holding an info.ini; no files, links or
+    // hidden entries), which becomes the current directory; newest first.
     int getNumMeasurements();
     QStringList getMeasurementList();
+    // Removes what a store or rename cut off by a power loss leaves: hidden
+    // build directories, QSettings' lock and temporary files inside entries,
+    // and empty entries. Run once at start-up, after the partition is mounted.
+    void cleanUpInterruptedStores();
+    // Free bytes on the partition of a host path; tests replace it to
+    // stand for a full partition. An empty function restores the real one.
+    void setFreeSpaceProbe(std::function<qint64(const QString &)> probe);
 
+    // The info.ini writers return 0, or -1 when the file could not be written.
     int storeInfoFileLevelmeasurement(const QString &infoPath, const QString &name, const MeasInfoStructure &info);
     int storeInfoFilePinpointing(const QString &infoPath, const QString &name, const MeasInfoStructure &info);
     int storeInfoFilePipelocating(const QString &infoPath, const QString &name, const MeasInfoStructure &info);
@@ -70,10 +93,11 @@ public:
 
     // Renames a measurement directory and sets the info.ini's name to the
     // new directory name from position 19 on. False, with nothing changed,
-    // when either name is not a plain entry name, the directory is missing
-    // or another measurement already has the new name.
+    // when either name is not a plain entry name, the directory is missing,
+    // it or its info.ini is a symbolic link, or the new name is taken.
     bool renameMeasurement(const QString &dirName, const QString &newDirName);
-    // Removes a measurement directory with its contents.
+    // Removes a measurement directory with its contents; links inside are
+    // removed, never followed. An entry that is itself a link is refused.
     bool deleteMeasurement(const QString &dirName);
 
 private:
@@ -86,6 +110,12 @@ private:
     int storePointsFile(const QString &infoPath, const char *typeText, const QString &name,
                         const MeasInfoStructure &info);
     bool showLimitDialog(int num);
+    int build(int type, const QString &name, const MeasInfoStructure &info);
+    int writeFailed(const QString &what, const QString &path, int error, qint64 needed);
+    qint64 freeSpace(const QString &hostPath) const;
+    void showStoreFailed(int result);
+
+    std::function<qint64(const QString &)> m_freeSpaceProbe;
 
     Gps *m_gpsModul = nullptr;
     QString m_date;
@@ -97,6 +127,8 @@ Measurements *MeasurementData();
 
 // A stored measurement's info.ini read back the same way by every screen.
 // A missing or damaged file reads as empty values: "", 0 and empty lists.
+// Damaged means unreadable, or without its type, its name or the type's
+// main value (the level, the first point's level or the series count).
 class StoredMeasurement
 {
 public:
@@ -104,10 +136,10 @@ public:
     static constexpr int MaxFftValues = 1024;
 
     // dirName is one directory name directly below the measurement root;
-    // false when it names no info.ini there.
+    // false when it names no info.ini there or the file is damaged.
     bool load(const QString &dirName);
-    // Reads an info.ini at a host path; the type stays unknown.
-    bool loadFile(const QString &hostPath);
+    // Reads an info.ini at a host path as a measurement of the given type.
+    bool loadFile(const QString &hostPath, int type = -1);
 
     int type() const { return m_type; }
     QString name() const { return m_name; }
@@ -136,6 +168,7 @@ public:
 private:
     void clear();
     void read(QSettings &ini);
+    bool usable(QSettings &ini) const;
 
     int m_type = -1;
     QString m_name;

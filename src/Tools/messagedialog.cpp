@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <QTimer>
 
+#include <utility>
+
 namespace {
 
 const char *const kIcons[] = {
@@ -83,11 +85,18 @@ void MessageDialog::setDialogType(int type)
     placeButton(ui->butMiddle, m_middleButton, layout.code[1], layout.x[1]);
     placeButton(ui->butRight, m_rightButton, layout.code[2], layout.x[2]);
     // The first button shown takes the focus, so the select key answers it.
-    for (QPushButton *button : {ui->butLeft, ui->butMiddle, ui->butRight}) {
-        if (!button->isHidden()) {
+    setFocusedButton(layout.code[layout.code[0] != NotClosed ? 0 : 1]);
+}
+
+void MessageDialog::setFocusedButton(int code)
+{
+    const std::pair<QPushButton *, int> buttons[] = {
+        {ui->butLeft, m_leftButton}, {ui->butMiddle, m_middleButton}, {ui->butRight, m_rightButton}};
+    for (const auto &[button, buttonCode] : buttons) {
+        const bool chosen = code != NotClosed && buttonCode == code;
+        button->setDefault(chosen);
+        if (chosen)
             button->setFocus();
-            break;
-        }
     }
 }
 

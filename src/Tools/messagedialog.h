@@ -30,6 +30,10 @@ public:
     void setInfotext(const QString &text);
     // 0 OK; 1 OK, Cancel; 2 Yes, No; 3 Yes, No, Cancel; others as 0.
     void setDialogType(int type);
+    // Gives the focus and the Enter key to the button with this result code
+    // (after setDialogType): a question about something that cannot be
+    // undone starts on "No". By default the first button shown has them.
+    void setFocusedButton(int code);
     // 1 to 86399 s closes the dialog with code 4 after that time; any
     // other value switches the timer off and stores -1.
     void setAutoCloseTimeout(int seconds);
