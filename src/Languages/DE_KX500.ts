@@ -231,11 +231,11 @@
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Error</translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>SettingsCouldNotBeSaved</source>
-        <translation type="unfinished">The settings could not be saved. Changes are lost when the device is switched off.</translation>
+        <translation>Die Einstellungen konnten nicht gespeichert werden. Änderungen gehen beim Ausschalten verloren.</translation>
     </message>
 </context>
 <context>
