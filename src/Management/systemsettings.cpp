@@ -2,6 +2,7 @@
 #include "ui_systemsettings.h"
 
 #include "buttonstyle.h"
+#include "filesync.h"
 #include "globals.h"
 #include "mainmenu.h"
 #include "messagedialog.h"
@@ -18,9 +19,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fcntl.h>
 #include <functional>
-#include <unistd.h>
 
 namespace {
 
@@ -210,17 +209,6 @@ bool isBluetoothAddress(const QString &id)
     return id.isEmpty() || address.match(id).hasMatch();
 }
 
-// Flushes a file or directory to the medium; false when that fails.
-bool syncToDisk(const QString &path, int flags)
-{
-    const int fd = ::open(QFile::encodeName(path).constData(), flags | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    const bool ok = ::fsync(fd) == 0;
-    ::close(fd);
-    return ok;
-}
-
 } // namespace
 
 Systemsettings::Systemsettings(QWidget *parent) : QWidget(parent), ui(new Ui::Systemsettings)
@@ -368,7 +356,7 @@ bool Systemsettings::writeFile() const
             return false;
         }
     }
-    if (!syncToDisk(temp, O_RDONLY)) {
+    if (!syncToDisk(temp, false)) {
         qWarning() << "Systemsettings: cannot flush" << temp;
         QFile::remove(temp);
         return false;
@@ -378,7 +366,7 @@ bool Systemsettings::writeFile() const
         QFile::remove(temp);
         return false;
     }
-    syncToDisk(QFileInfo(target).absolutePath(), O_RDONLY | O_DIRECTORY);
+    syncToDisk(QFileInfo(target).absolutePath(), true);
     return true;
 }
 

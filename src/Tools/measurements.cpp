@@ -2,6 +2,7 @@
 
 #include "backgroundrecording.h"
 #include "bluetooth.h"
+#include "filesync.h"
 #include "gps.h"
 #include "mainmenu.h"
 #include "messagedialog.h"
@@ -85,22 +86,6 @@ bool occupied(const QString &path)
 {
     const QFileInfo info(path);
     return info.exists() || info.isSymLink();
-}
-
-// Data that is only in the page cache is lost with the battery; a directory
-// is synced so that the names in it (a rename, a new file) are on disk too.
-// Some file systems cannot sync a directory (EINVAL): nothing more to do there.
-bool syncToDisk(const QString &path, bool directory, int *error)
-{
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | (directory ? O_DIRECTORY : 0));
-    if (fd < 0) {
-        *error = errno;
-        return false;
-    }
-    const bool ok = ::fsync(fd) == 0 || (directory && errno == EINVAL);
-    *error = ok ? 0 : errno;
-    ::close(fd);
-    return ok;
 }
 
 // Copies and syncs one file; false with errno in *error. The sizes are
