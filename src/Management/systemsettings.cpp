@@ -256,9 +256,12 @@ void Systemsettings::loadSystemsettings()
         // Name, number and offset describe one zone: taken together or not at all.
         QString zoneName;
         int zoneNum = 0, zoneOffset = 0;
-        if (r.text(key("Local-Settings", "Timezone"), zoneName, [](const QString &t) { return !t.isEmpty(); })
-            & r.number(key("Local-Settings", "TimezoneNum"), zoneNum, inRange(0, TimezoneNumMax))
-            & r.number(key("Local-Settings", "TimezoneOffset"), zoneOffset, inRange(TimezoneOffsetMin, TimezoneOffsetMax))) {
+        // All three are read, so each invalid one is noted.
+        const bool nameOk = r.text(key("Local-Settings", "Timezone"), zoneName, [](const QString &t) { return !t.isEmpty(); });
+        const bool numOk = r.number(key("Local-Settings", "TimezoneNum"), zoneNum, inRange(0, TimezoneNumMax));
+        const bool offsetOk = r.number(key("Local-Settings", "TimezoneOffset"), zoneOffset,
+                                       inRange(TimezoneOffsetMin, TimezoneOffsetMax));
+        if (nameOk && numOk && offsetOk) {
             m_timezoneName = zoneName;
             m_timezoneNum = zoneNum;
             m_timezoneOffset = zoneOffset;
