@@ -14,14 +14,19 @@ mkdir -p "$root/sim"
 root=$(cd "$root" && pwd)
 pidfile=$root/sim/kx500.pid
 
+# SIGTERM lets the program close its lines; what is still there after 5 s is killed.
+end_process() {
+  kill -TERM "$1" 2>/dev/null || return 0
+  for _ in $(seq 50); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.1; done
+  kill -KILL "$1" 2>/dev/null || true
+}
+
 # A program left from an earlier run on this root would hold its serial lines.
 if [ -f "$pidfile" ]; then
   old=$(cat "$pidfile")
   if [ -n "$old" ] && grep -qs kx500 "/proc/$old/cmdline" && ! grep -qs kx500-sim "/proc/$old/cmdline"; then
     echo "Ending the program of an earlier run (pid $old)"
-    kill -TERM "$old" 2>/dev/null || true
-    for _ in $(seq 50); do kill -0 "$old" 2>/dev/null || break; sleep 0.1; done
-    kill -KILL "$old" 2>/dev/null || true
+    end_process "$old"
   fi
   rm -f "$pidfile"
 fi
@@ -36,11 +41,7 @@ fi
 
 program=""
 end_program() {
-  if [ -n "$program" ] && kill -0 "$program" 2>/dev/null; then
-    kill -TERM "$program" 2>/dev/null || true
-    for _ in $(seq 50); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
-    kill -KILL "$program" 2>/dev/null || true
-  fi
+  [ -n "$program" ] && end_process "$program"
   rm -f "$pidfile"
 }
 # Ctrl-C reaches the simulator and this script; the program, started in the

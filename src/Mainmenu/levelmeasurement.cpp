@@ -272,13 +272,9 @@ void Levelmeasurement::showDamaged()
     ui->labelMinimumLevel->setText(QStringLiteral("--"));
     ui->labelFrequency->setText(QStringLiteral("-- Hz"));
     qWarning() << "Levelmeasurement: stored measurement damaged" << m_selectedMeasurementDir;
-    MessageDialog msg(this);
-    msg.setIcon(1);
-    msg.setHeadline(tr("Note", "Note"));
-    msg.setInfotext(tr("MeasurementDamaged", "This measurement is damaged. Its values cannot be shown.")
-                    + QLatin1Char('\n') + m_selectedMeasurementDir.mid(19));
-    msg.setDialogType(0);
-    msg.exec();
+    MessageDialog::inform(this, 1, tr("Note", "Note"),
+                          tr("MeasurementDamaged", "This measurement is damaged. Its values cannot be shown.")
+                              + QLatin1Char('\n') + m_selectedMeasurementDir.mid(19));
 }
 
 void Levelmeasurement::analyseInfoFile()
@@ -378,13 +374,10 @@ void Levelmeasurement::checkBtConnection()
     if (!linkUp && m_enableWarningBtConnection) {
         m_enableWarningBtConnection = false;
         muteAudioPath(true, true);
-        MessageDialog msg(this);
-        msg.setIcon(1);
-        msg.setHeadline(tr("Warning", "Warning"));
-        msg.setDialogType(0);
-        msg.setInfotext(tr("NoBluetoothConnectionPleaseCheckYourRM3", "No bluetooth connection. Please check your RM-3."));
-        msg.exec();
-        if (msg.getPressedButton() == MessageDialog::Ok)
+        const int answer = MessageDialog::inform(
+            this, 1, tr("Warning", "Warning"),
+            tr("NoBluetoothConnectionPleaseCheckYourRM3", "No bluetooth connection. Please check your RM-3."));
+        if (answer == MessageDialog::Ok)
             qDebug() << "Message BT-Connection closed";
         else
             qDebug() << "Ende Button Unknown";

@@ -182,14 +182,10 @@ void MeasManagement::editMeasurement(const QString &dirName)
 
 void MeasManagement::showChangeFailed(bool deleting)
 {
-    MessageDialog dialog(this);
-    dialog.setIcon(2);
-    dialog.setHeadline(tr("Error", "Error"));
-    dialog.setInfotext(deleting ? tr("MeasurementNotDeleted", "The measurement could not be deleted.")
-                                : tr("MeasurementNotRenamed",
-                                     "The measurement could not be renamed. Another measurement may have this name."));
-    dialog.setDialogType(0);
-    dialog.exec();
+    MessageDialog::inform(this, 2, tr("Error", "Error"),
+                          deleting ? tr("MeasurementNotDeleted", "The measurement could not be deleted.")
+                                   : tr("MeasurementNotRenamed", "The measurement could not be renamed. Another "
+                                                                 "measurement may have this name."));
 }
 
 void MeasManagement::on_butMenuPageUp_clicked()

@@ -381,14 +381,10 @@ void Systemsettings::warnNotSaved()
         return;
     m_notSavedWarningDue = true;
     QTimer::singleShot(0, this, [this] {
-        MessageDialog dialog;
-        dialog.setIcon(2);
-        dialog.setHeadline(tr("Error", "Error"));
-        dialog.setDialogType(0);
-        dialog.setInfotext(tr("SettingsCouldNotBeSaved",
-                              "The settings could not be saved. Changes are lost when the device is switched off."));
-        dialog.setAutoCloseTimeout(120);
-        dialog.exec();
+        MessageDialog::inform(nullptr, 2, tr("Error", "Error"),
+                              tr("SettingsCouldNotBeSaved", "The settings could not be saved. Changes are lost "
+                                                            "when the device is switched off."),
+                              120);
         m_notSavedWarningDue = false;
     });
 }

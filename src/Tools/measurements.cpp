@@ -456,15 +456,11 @@ int Measurements::writeFailed(const QString &what, const QString &path, int erro
 
 void Measurements::showStoreFailed(int result)
 {
-    MessageDialog dialog;
-    dialog.setIcon(2);
-    dialog.setHeadline(tr("Error", "Error"));
-    dialog.setDialogType(0);
-    dialog.setInfotext(result == NoSpace
-                           ? tr("NotEnoughSpace", "Not enough space on the data memory. The measurement was not "
-                                                  "stored. Please delete old measurements.")
-                           : tr("MeasurementNotStored", "The measurement could not be stored."));
-    dialog.exec();
+    MessageDialog::inform(nullptr, 2, tr("Error", "Error"),
+                          result == NoSpace ? tr("NotEnoughSpace", "Not enough space on the data memory. The "
+                                                                   "measurement was not stored. Please delete old "
+                                                                   "measurements.")
+                                            : tr("MeasurementNotStored", "The measurement could not be stored."));
 }
 
 // --- info.ini writers ------------------------------------------------------

@@ -120,6 +120,20 @@ QString MessageDialog::buttonText(int code)
     }
 }
 
+int MessageDialog::inform(QWidget *parent, int icon, const QString &headline, const QString &text,
+                          int autoCloseSeconds)
+{
+    MessageDialog dialog(parent);
+    dialog.setIcon(icon);
+    dialog.setHeadline(headline);
+    dialog.setInfotext(text);
+    dialog.setDialogType(0);
+    if (autoCloseSeconds > 0)
+        dialog.setAutoCloseTimeout(autoCloseSeconds);
+    dialog.exec();
+    return dialog.getPressedButton();
+}
+
 void MessageDialog::setAutoCloseTimeout(int seconds)
 {
     // One day minus a second keeps seconds * 1000 well inside an int.

@@ -23,6 +23,11 @@ public:
     explicit MessageDialog(QWidget *parent = nullptr);
     ~MessageDialog() override;
 
+    // A message with only OK, run modally; returns the code it closed with.
+    // autoCloseSeconds as for setAutoCloseTimeout (0: stays until answered).
+    static int inform(QWidget *parent, int icon, const QString &headline, const QString &text,
+                      int autoCloseSeconds = 0);
+
     // 0 information, 1 warning, 2 error, 3 question; others as 0.
     void setIcon(int icon);
     // Large and bold; a headline too wide for the line is set smaller.

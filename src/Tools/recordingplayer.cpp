@@ -94,10 +94,5 @@ void RecordingPlayer::playerFailed()
 
 void RecordingPlayer::tell(const QString &text)
 {
-    MessageDialog msg(m_dialogParent);
-    msg.setIcon(1);
-    msg.setHeadline(tr("Note", "Note"));
-    msg.setInfotext(text);
-    msg.setDialogType(0);
-    msg.exec();
+    MessageDialog::inform(m_dialogParent, 1, tr("Note", "Note"), text);
 }

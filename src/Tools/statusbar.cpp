@@ -76,9 +76,7 @@ Statusbardata::Statusbardata(QObject *parent)
     m_timer.setInterval(TickMs);
     connect(&m_timer, &QTimer::timeout, this, &Statusbardata::update);
     m_timer.start();
-    // Named children, so a test can quicken the real ticks.
-    m_timer.setParent(this);
-    m_timer.setObjectName(QStringLiteral("tick"));
+    // A named child, so a test can quicken the real tick.
     m_longTimer.setParent(this);
     m_longTimer.setObjectName(QStringLiteral("rareTick"));
     m_longTimer.setInterval(RareTickMs);
@@ -253,15 +251,7 @@ void Statusbardata::showLowBatteryWarning()
 // open one while another is still shown.
 int Statusbardata::showWarning(const QString &text, int autoCloseSeconds)
 {
-    MessageDialog dialog;
-    dialog.setIcon(1);
-    dialog.setHeadline(tr("Warning", "Warning"));
-    dialog.setDialogType(0);
-    dialog.setInfotext(text);
-    if (autoCloseSeconds > 0)
-        dialog.setAutoCloseTimeout(autoCloseSeconds);
-    dialog.exec();
-    return dialog.getPressedButton();
+    return MessageDialog::inform(nullptr, 1, tr("Warning", "Warning"), text, autoCloseSeconds);
 }
 
 void Statusbardata::analyseAlert(const QString &a_alert)

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 
 #include <csignal>
+#include <sys/resource.h>
 
 TestRoot::TestRoot()
 {
@@ -112,4 +113,12 @@ double TestRoot::stateValue(const QString &devicePath, const char *key) const
             return kv[1].toDouble();
     }
     return -1;
+}
+
+double processCpuSeconds()
+{
+    rusage usage = {};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
+           + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }

@@ -55,6 +55,10 @@ private:
     QByteArray m_buffer;
 };
 
+// CPU time this process has used so far, in seconds: a line that spins
+// costs about one second per second.
+double processCpuSeconds();
+
 // Polls cond() while the event loop runs, up to timeoutMs.
 template<typename Cond>
 bool waitFor(Cond cond, int timeoutMs = 5000);
