@@ -1,7 +1,8 @@
 // Any bytes from the GNSS receiver's serial line, cut into chunks of varying
-// size: the driver must neither crash nor let its buffers grow, never report
-// an impossible position or reception figure, and set the clock at most once
-// and only from a fix dated within the accepted years.
+// size and epochs ended at varying places: the driver must neither crash nor
+// let its buffers grow, never report an impossible position, counts or
+// reception figure, never take 0 N 0 E for a fix, and set the clock at most
+// once and only to a time between the build day and LastClockYear.
 #include "gps.h"
 #include "nmeapositioninfosourceraw.h"
 
@@ -22,10 +23,12 @@ void watchCommands(QtMsgType, const QMessageLogContext &, const QString &message
     if (!message.contains(QLatin1String("+%F")))
         return;
     ++dateCommands;
-    static const QRegularExpression date(QStringLiteral("-s\\W+(\\d+)-\\d+-\\d+"));
+    static const QRegularExpression date(QStringLiteral("-s\\W+(\\d+)-(\\d+)-(\\d+)"));
     const QRegularExpressionMatch m = date.match(message);
-    const int year = m.hasMatch() ? m.captured(1).toInt() : 0;
-    if (year < Gps::FirstClockYear || year > Gps::LastClockYear)
+    const QDate day = m.hasMatch() ? QDate(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt())
+                                   : QDate();
+    // Without settings the offset is 0: the date is the fix's UTC date.
+    if (!day.isValid() || day < Gps::earliestClockTime().date() || day.year() > Gps::LastClockYear)
         std::abort();
 }
 
@@ -39,7 +42,11 @@ void check(const Gps &gps)
         std::abort();
     if (gps.getGpsQuality() < 0 || gps.getGpsQuality() > 100)
         std::abort();
-    if (gps.getNumSatellitesUsed() < 0 || gps.getNumSatellitesUsed() > 12)
+    if (gps.getNumSatellitesUsed() < 0 || gps.getNumSatellitesUsed() > NmeaPositionInfoSourceRaw::MaxUsed)
+        std::abort();
+    if (gps.getNumSatellitesInView() < 0 || gps.gsvSatellite(Gps::MaxSatellites).number != 0)
+        std::abort();
+    if (gps.isGpsDataValid() && gps.getLatitude() == 0.0 && gps.getLongitude() == 0.0)
         std::abort();
     if (gps.getRmcUtcTime().size() > 8)
         std::abort();
@@ -70,8 +77,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
 
     // The first byte sets the chunk size, as the serial port hands over
-    // whatever has arrived, and whether the module is switched off halfway.
+    // whatever has arrived, whether a quiet gap ends the epoch after each
+    // chunk, and whether the module is switched off halfway.
     const size_t chunk = 1 + data[0] % 64;
+    const bool gapAfterChunks = data[0] & 0x40;
     const bool switchOff = data[0] & 0x80;
     dateCommands = 0;
     Gps gps;
@@ -81,6 +90,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (size_t at = 1; at < size; at += chunk) {
         const size_t n = std::min(chunk, size - at);
         gps.receiveData(QByteArray(reinterpret_cast<const char *>(data + at), int(n)));
+        if (gapAfterChunks)
+            gps.completeEpoch();
         check(gps);
         if (switchOff && at > size / 2 && gps.isSwitchedOn()) {
             gps.switchOffGpsModul();
@@ -88,8 +99,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                 std::abort();
         }
     }
-    // Parse what came after the last fix, as the next update would.
-    gps.updatePosition();
+    // The line falls quiet.
+    gps.completeEpoch();
     check(gps);
     gps.clearLastGpsData();
     if (gps.getNumSatellitesInView() != 0 || gps.getRmcUtcTime() != QLatin1String("NO GPS"))

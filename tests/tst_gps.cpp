@@ -31,11 +31,17 @@ const QByteArray Gsv1 = nmea("GPGSV,2,1,08,01,40,083,46,02,17,308,41,12,07,344,3
 const QByteArray Gsv2 = nmea("GPGSV,2,2,08,15,30,050,47,17,40,208,46,18,10,101,35,22,20,310,42");
 const QByteArray Cycle = Rmc + Gga + Gsa + Gsv1 + Gsv2;
 
-// A fix at the given RMC time and date.
-QByteArray fixAt(const QByteArray &time, const QByteArray &date)
+// A fix at the given RMC time and date, at lat/lon in NMEA form.
+QByteArray fixAt(const QByteArray &time, const QByteArray &date, const QByteArray &where = "4807.038,N,01131.000,E")
 {
-    return nmea("GPRMC," + time + ",A,4807.038,N,01131.000,E,022.4,084.4," + date + ",003.1,W,A")
-           + nmea("GPGGA," + time + ",4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,");
+    return nmea("GPRMC," + time + ",A," + where + ",022.4,084.4," + date + ",003.1,W,A")
+           + nmea("GPGGA," + time + "," + where + ",1,08,0.9,545.4,M,46.9,M,,");
+}
+
+// ddMMyy of a day after the program was built.
+QByteArray dayAfterBuild(int days)
+{
+    return Gps::earliestClockTime().date().addDays(days).toString(QStringLiteral("ddMMyy")).toLatin1();
 }
 
 } // namespace
@@ -54,11 +60,13 @@ private slots:
     void fields();
     void satellitesInView_data();
     void satellitesInView();
+    void epochs_data();
+    void epochs();
     void quality_data();
     void quality();
     void systemClock_data();
     void systemClock();
-    void clockSetOnlyOnceFromFirstAcceptedFix();
+    void clockOnlyFromTrustworthyFix();
     void switchedOffIgnoresUpdates();
     void badInputStaysBounded_data();
     void badInputStaysBounded();
@@ -68,14 +76,11 @@ private:
     // A driver started and switched on, reading from the root's /dev/ttyO1;
     // by default every fix is handed over at once.
     void start(int updateIntervalMs = 0);
-    // Feeds bytes, lets Qt's source hand over the sentences of the last
-    // time stamp (it waits briefly for more), then runs the update the next
-    // fix would bring, so that sentences after the last fix are parsed too.
+    // Feeds bytes, then ends the epoch as the quiet line after a burst does.
     void feed(const QByteArray &bytes)
     {
         m_gps->receiveData(bytes);
-        PtyPeer::settle(60);
-        m_gps->updatePosition();
+        m_gps->completeEpoch();
     }
 
     std::unique_ptr<TestRoot> m_root;
@@ -108,19 +113,17 @@ void TestGps::capture_data()
 {
     QTest::addColumn<QByteArray>("input");
     QTest::addColumn<int>("chunk");
-    QTest::addColumn<QString>("kind"); // GGA GSA RMC VTG or a GSV slot 0..4
+    QTest::addColumn<QString>("kind"); // GGA VTG RMC or a GSV slot 0..4
     QTest::addColumn<QByteArray>("stored");
 
     const QByteArray gnGga = nmea("GNGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,");
-    const QByteArray vtg = nmea("GPVTG,054.7,T,034.4,M,005.5,N,010.2,K");
-    const QByteArray glGsv = nmea("GLGSV,2,2,08,65,30,050,47");
+    const QByteArray vtg = nmea("GNVTG,054.7,T,034.4,M,005.5,N,010.2,K,A");
+    const QByteArray gaGsv = nmea("GAGSV,2,2,08,05,30,050,47,7");
     QByteArray badSum = Gga;
     badSum[badSum.size() - 3] = badSum[badSum.size() - 3] == '0' ? '1' : '0';
     QTest::newRow("GN GGA, byte by byte") << gnGga << 1 << "GGA" << gnGga;
-    QTest::newRow("GL GGA not kept") << "$GL" + gnGga.mid(3) << 0 << "GGA" << QByteArray();
-    QTest::newRow("GP VTG") << vtg << 0 << "VTG" << vtg;
-    QTest::newRow("GN VTG not kept") << nmea("GNVTG,054.7,T,034.4,M,005.5,N,010.2,K") << 0 << "VTG" << QByteArray();
-    QTest::newRow("GL and GP share a slot, later wins") << Gsv1 + Gsv2 + glGsv << 0 << "1" << glGsv;
+    QTest::newRow("GN VTG") << vtg << 0 << "VTG" << vtg;
+    QTest::newRow("GA and GP share a slot, later wins") << Gsv1 + Gsv2 + gaGsv << 0 << "1" << gaGsv;
     QTest::newRow("message 1 empties the slots") << Gsv2 + nmea("GPGSV,1,1,01,03,10,100,30") << 0 << "1"
                                                  << QByteArray();
     QTest::newRow("message 6 not kept") << nmea("GPGSV,6,6,21,03,10,100,30") << 7 << "4" << QByteArray();
@@ -149,26 +152,53 @@ void TestGps::capture()
 void TestGps::fields_data()
 {
     QTest::addColumn<QByteArray>("input");
-    // valid, latitude, longitude, satellites used, HDOP, height
+    // valid, latitude, longitude, satellites used and in view, HDOP, height
     QTest::addColumn<QString>("fields");
 
-    const QByteArray gn = nmea("GNRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230324,003.1,W,A")
-                          + nmea("GNGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,")
-                          + nmea("GNGSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3,2.1");
-    QTest::newRow("GP talkers") << Cycle << "1 48.117300 11.516667 5 1.3 545.4";
-    QTest::newRow("GN talkers") << gn << "1 48.117300 11.516667 5 1.3 545.4";
-    QTest::newRow("south and west") << nmea("GPRMC,123519,A,3330.000,S,07030.000,W,0.0,359.9,230324,,,A")
-                                           + nmea("GPGGA,123519,3330.000,S,07030.000,W,2,04,1.0,12.0,M,,,,")
-                                    << "1 -33.500000 -70.500000 0 0 12";
-    QTest::newRow("latitude 91") << nmea("GPRMC,123519,A,9100.000,N,01131.000,E,022.4,084.4,230324,003.1,W,A")
-                                        + nmea("GPGGA,123519,9100.000,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,")
-                                 << "0 0.000000 0.000000 0 0 545.4";
-    QTest::newRow("no fix") << nmea("GPRMC,123519,V,,,,,,,230324,,,N") + nmea("GPGGA,123519,,,,,0,00,99.99,,,,,,")
-                            << "0 0.000000 0.000000 0 0 0";
-    QTest::newRow("extra fields do not match")
-        << Rmc + nmea("GNGSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3,2.1,1")
-               + nmea("GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,,7")
-        << "1 48.117300 11.516667 0 0 0";
+    const QByteArray gnGsa = nmea("GNGSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3,2.1");
+    QTest::newRow("GP talkers") << Cycle << "1 48.117300 11.516667 5 8 1.3 545.4";
+    QTest::newRow("GN talkers, GGA and GSA first")
+        << nmea("GNGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,") + gnGsa
+               + nmea("GNRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230324,003.1,W,A")
+        << "1 48.117300 11.516667 5 0 1.3 545.4";
+    // NMEA 2.0: no mode in RMC; GGA without a height.
+    QTest::newRow("NMEA 2.0, south and west") << nmea("GPRMC,123519,A,3330.000,S,07030.000,W,0.0,359.9,230324,,")
+                                                      + nmea("GPGGA,123519,3330.000,S,07030.000,W,2,04,1.0,,,,,,")
+                                               << "1 -33.500000 -70.500000 0 0 0 0";
+    // Twelve used and 23 in view over three systems, GPS on two signals.
+    QTest::newRow("NMEA 4.1, three systems")
+        << nmea("GNRMC,123519.00,A,4807.03800,N,01131.00000,E,0.012,,230324,,,A,V")
+               + nmea("GNGGA,123519.00,4807.03800,N,01131.00000,E,1,12,0.62,-12.3,M,-31.0,M,,")
+               + nmea("GNGSA,A,3,04,05,09,12,24,,,,,,,,1.10,0.62,0.91,1")
+               + nmea("GNGSA,A,3,65,72,79,86,,,,,,,,,1.10,0.62,0.91,2")
+               + nmea("GNGSA,A,3,04,11,19,,,,,,,,,,1.10,0.62,0.91,3")
+               + nmea("GPGSV,3,1,09,04,40,083,46,05,17,308,41,09,07,344,39,12,22,228,45,1")
+               + nmea("GPGSV,3,2,09,24,30,050,47,17,40,208,36,18,10,101,35,22,20,310,32,1")
+               + nmea("GPGSV,3,3,09,25,05,010,,1") + nmea("GPGSV,1,1,04,04,40,083,41,05,17,308,38,09,07,344,,12,22,228,40,8")
+               + nmea("GLGSV,2,1,07,65,75,177,41,72,21,107,,79,64,091,43,86,10,021,23,1")
+               + nmea("GLGSV,2,2,07,68,54,005,45,75,43,279,35,93,32,193,19,1")
+               + nmea("GAGSV,2,1,07,04,61,120,44,11,33,260,40,19,48,045,42,26,12,300,,7")
+               + nmea("GAGSV,2,2,07,30,22,190,30,31,08,090,,36,70,010,38,7")
+        << "1 48.117300 11.516667 12 23 0.62 -12.3";
+    // NMEA 4.0 names no system in a GN GSA: Galileo's 04 is not GPS's 04.
+    QTest::newRow("NMEA 4.0, GSA per system without id")
+        << fixAt("123519", "230324") + nmea("GNGSA,A,3,04,05,,,,,,,,,,,1.8,0.9,1.5")
+               + nmea("GNGSA,A,3,04,,,,,,,,,,,,1.8,0.9,1.5") + nmea("GBGSV,1,1,02,04,40,083,46,07,17,308,41,1")
+               + nmea("BDGSV,1,1,03,04,40,083,46,07,17,308,41,09,07,344,39")
+        << "1 48.117300 11.516667 3 3 0.9 545.4";
+    QTest::newRow("searching, printing zeros")
+        << nmea("GPGGA,123519.00,0000.0000,N,00000.0000,E,0,00,99.99,0.0,M,0.0,M,,")
+               + nmea("GPGSA,A,1,,,,,,,,,,,,,99.99,99.99,99.99")
+               + nmea("GPRMC,123519.00,V,0000.0000,N,00000.0000,E,0.000,0.00,070807,,,N")
+        << "0 0.000000 0.000000 0 0 99.99 0";
+    QTest::newRow("quality 1 at zeros") << nmea("GPGGA,123519,0000.0000,N,00000.0000,E,1,05,1.2,0.0,M,0.0,M,,")
+                                        << "0 0.000000 0.000000 0 0 0 0";
+    QTest::newRow("GSA says no fix") << fixAt("123519", "230324") + nmea("GPGSA,A,1,,,,,,,,,,,,,99.99,99.99,99.99")
+                                     << "0 0.000000 0.000000 0 0 99.99 545.4";
+    QTest::newRow("RMC A in mode N") << nmea("GPRMC,123519,A,4807.038,N,01131.000,E,0.0,0.0,230324,,,N")
+                                     << "0 0.000000 0.000000 0 0 0 0";
+    QTest::newRow("latitude 91") << fixAt("123519", "230324", "9100.000,N,01131.000,E")
+                                 << "0 0.000000 0.000000 0 0 0 545.4";
 }
 
 void TestGps::fields()
@@ -177,11 +207,12 @@ void TestGps::fields()
     QFETCH(QString, fields);
     start();
     feed(input);
-    QCOMPARE(QStringLiteral("%1 %2 %3 %4 %5 %6")
+    QCOMPARE(QStringLiteral("%1 %2 %3 %4 %5 %6 %7")
                  .arg(int(m_gps->isGpsDataValid()))
                  .arg(m_gps->getLatitude(), 0, 'f', 6)
                  .arg(m_gps->getLongitude(), 0, 'f', 6)
                  .arg(m_gps->getNumSatellitesUsed())
+                 .arg(m_gps->getNumSatellitesInView())
                  .arg(double(m_gps->getGpsInfoHdop()))
                  .arg(m_gps->getGpsHeightOverSea()),
              fields);
@@ -194,19 +225,20 @@ void TestGps::satellitesInView_data()
     QTest::addColumn<int>("inView");
 
     QTest::newRow("eight in two messages") << Gsv1 + Gsv2 << QList<int>{1, 2, 12, 14, 15, 17, 18, 22, 0, 0, 0, 0} << 8;
-    QTest::newRow("a failed message moves the next ones down")
+    QTest::newRow("a damaged message leaves no gap")
         << nmea("GPGSV,3,1,10,01,40,083,46,02,17,308,41,12,07,344,39,14,22,228,45")
                + nmea("GPGSV,3,2,10,15,30,050,47,17,40,208,46,18,10,101,35,22,20,310") // one field short
                + nmea("GPGSV,3,3,10,23,30,050,47,24,40,208,46")
         << QList<int>{1, 2, 12, 14, 23, 24, 0, 0, 0, 0, 0, 0} << 10;
     QTest::newRow("three in the only message") << nmea("GPGSV,1,1,03,05,30,050,47,07,40,208,,09,,,")
                                                << QList<int>{5, 7, 9, 0, 0, 0, 0, 0, 0, 0, 0, 0} << 3;
-    QTest::newRow("last message longer than its count")
-        << Gsv1 + nmea("GPGSV,2,2,05,15,30,050,47,17,40,208,46")
-        << QList<int>{1, 2, 12, 14, 0, 0, 0, 0, 0, 0, 0, 0} << 5;
     QTest::newRow("none in view") << nmea("GPGSV,1,1,00") << QVector<int>(12, 0).toList() << 0;
-    QTest::newRow("GL after GP") << Gsv1 + Gsv2 + nmea("GLGSV,1,1,02,65,30,050,47,66,40,208,46")
-                                 << QList<int>{65, 66, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0} << 2;
+    QTest::newRow("GP and GL add up") << Gsv1 + Gsv2 + nmea("GLGSV,1,1,02,65,30,050,47,66,40,208,46")
+                                      << QList<int>{1, 2, 12, 14, 15, 17, 18, 22, 65, 66, 0, 0} << 10;
+    QTest::newRow("a second signal lists no one twice")
+        << nmea("GPGSV,1,1,03,05,30,050,47,07,40,208,40,09,10,100,30,1")
+               + nmea("GPGSV,1,1,02,07,40,208,38,09,10,100,28,8") + nmea("GQGSV,1,1,01,02,60,100,44,1")
+        << QList<int>{5, 7, 9, 2, 0, 0, 0, 0, 0, 0, 0, 0} << 4;
 }
 
 void TestGps::satellitesInView()
@@ -215,7 +247,7 @@ void TestGps::satellitesInView()
     QFETCH(QList<int>, numbers);
     QFETCH(int, inView);
     start();
-    // Stale satellites from an earlier cycle must not show through.
+    // Stale satellites from an earlier epoch must not show through.
     feed(Rmc + nmea("GPGSV,3,1,12,91,1,1,1,92,1,1,1,93,1,1,1,94,1,1,1")
          + nmea("GPGSV,3,2,12,95,1,1,1,96,1,1,1,97,1,1,1,98,1,1,1")
          + nmea("GPGSV,3,3,12,99,1,1,1,90,1,1,1,89,1,1,1,88,1,1,1"));
@@ -227,6 +259,30 @@ void TestGps::satellitesInView()
     QCOMPARE(m_gps->getNumSatellitesInView(), inView);
     if (inView == 8)
         QCOMPARE(m_gps->gsvSatellite(7).snr, 42);
+}
+
+void TestGps::epochs_data()
+{
+    QTest::addColumn<QByteArray>("input"); // one burst, no quiet gap inside
+    QTest::addColumn<QString>("result");   // latitude and satellites used at the end
+
+    const auto at = [](const QByteArray &time, const char *minutes) {
+        return nmea("GNRMC," + time + ",A,48" + minutes + ",N,01131.000,E,1.0,90.0,230324,,,A")
+               + nmea("GNGSA,A,3,04,05,09,12,24,29,,,,,,,1.8,0.9,1.5");
+    };
+    QTest::newRow("10 Hz") << at("123519.10", "07.000") + at("123519.20", "07.060") + at("123519.30", "07.120")
+                           << "48.118667 6";
+    QTest::newRow("time steps back") << at("123520.00", "07.000") + at("123510.00", "07.120")
+                                     << "48.118667 6";
+}
+
+void TestGps::epochs()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(QString, result);
+    start();
+    feed(input);
+    QCOMPARE(QStringLiteral("%1 %2").arg(m_gps->getLatitude(), 0, 'f', 6).arg(m_gps->getNumSatellitesUsed()), result);
 }
 
 void TestGps::quality_data()
@@ -275,17 +331,17 @@ void TestGps::systemClock_data()
     const auto utc = [](int y, int mo, int d, int h, int mi, int s) {
         return QDateTime(QDate(y, mo, d), QTime(h, mi, s), Qt::UTC);
     };
-    const auto set = [](const char *date, const char *time) {
-        return QStringList{QStringLiteral("date +%F -s ") + QLatin1String(date),
-                           QStringLiteral("date +%T -s ") + QLatin1String(time),
+    const auto set = [](const QString &date, const QString &time) {
+        return QStringList{QStringLiteral("date +%F -s ") + date, QStringLiteral("date +%T -s ") + time,
                            QStringLiteral("hwclock -w -f /dev/rtc0")};
     };
-    QTest::newRow("23:30 UTC, +1 h: next day") << utc(2024, 3, 5, 23, 30, 0) << 3600 << set("2024-3-6", "0:30:0");
-    QTest::newRow("new year") << utc(2024, 12, 31, 23, 30, 5) << 7200 << set("2025-1-1", "1:30:5");
-    QTest::newRow("leap day, west") << utc(2024, 3, 1, 0, 15, 7) << -7200 << set("2024-2-29", "22:15:7");
-    QTest::newRow("2016 in UTC") << utc(2016, 1, 1, 0, 0, 0) << -3600 << set("2015-12-31", "23:0:0");
+    const QDateTime built = Gps::earliestClockTime();
+    QTest::newRow("23:30 UTC, +1 h: next year") << utc(2049, 12, 31, 23, 30, 0) << 3600 << set("2050-1-1", "0:30:0");
+    QTest::newRow("leap day, west") << utc(2048, 3, 1, 0, 15, 7) << -7200 << set("2048-2-29", "22:15:7");
+    QTest::newRow("build day, west") << built << -3600
+                                     << set(built.addDays(-1).date().toString(QStringLiteral("yyyy-M-d")), "23:0:0");
+    QTest::newRow("before the build day") << built.addSecs(-1) << 3600 << QStringList();
     QTest::newRow("2050 in UTC") << utc(2050, 12, 31, 23, 59, 59) << 0 << set("2050-12-31", "23:59:59");
-    QTest::newRow("2015") << utc(2015, 12, 31, 23, 30, 0) << 3600 << QStringList();
     QTest::newRow("2051") << utc(2051, 1, 1, 0, 0, 0) << 0 << QStringList();
     QTest::newRow("no time") << QDateTime() << 0 << QStringList();
 }
@@ -299,20 +355,29 @@ void TestGps::systemClock()
     QCOMPARE(m_root->commands(), commands);
 }
 
-void TestGps::clockSetOnlyOnceFromFirstAcceptedFix()
+// The clock waits for an RMC "A" dated after the build, then is set once.
+void TestGps::clockOnlyFromTrustworthyFix()
 {
     start();
     m_gps->enableSystemTimeSettingViaGps(true);
-    feed(fixAt("233000", "311215"));
+    const QByteArray later = dayAfterBuild(30);
+    // Week rollover while searching, a GGA fix beside an RMC "V", a fix
+    // dated before the build.
+    feed(nmea("GPRMC,080910,V,0000.0000,N,00000.0000,E,0.0,0.0,070807,,,N")
+         + nmea("GPGGA,080910,0000.0000,N,00000.0000,E,0,00,99.99,0.0,M,0.0,M,,"));
+    feed(nmea("GPRMC,080911,V,,,,,,," + later + ",,,N")
+         + nmea("GPGGA,080911,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,"));
     QVERIFY(m_gps->isGpsDataValid());
+    feed(fixAt("080912", "230324"));
     QCOMPARE(m_root->commands(), QStringList());
     QVERIFY(m_gps->isSystemTimeSettingPending());
 
-    feed(fixAt("080910", "050324"));
-    QCOMPARE(m_root->commands(),
-             (QStringList{"date +%F -s 2024-3-5", "date +%T -s 8:9:10", "hwclock -w -f /dev/rtc0"}));
+    feed(fixAt("080913", later));
+    const QDate day = QDate::fromString(QString::fromLatin1(later), QStringLiteral("ddMMyy")).addYears(100);
+    QCOMPARE(m_root->commands(), (QStringList{"date +%F -s " + day.toString(QStringLiteral("yyyy-M-d")),
+                                              "date +%T -s 8:9:13", "hwclock -w -f /dev/rtc0"}));
     QVERIFY(!m_gps->isSystemTimeSettingPending());
-    feed(fixAt("080911", "050324"));
+    feed(fixAt("080914", later));
     QCOMPARE(m_root->commands().size(), 3);
 }
 
@@ -337,11 +402,21 @@ void TestGps::badInputStaysBounded_data()
     QTest::newRow("binary") << QByteArray("\xb5\x62\x00\xff\n\r\x80$", 8) << 2000;
     QTest::newRow("NUL inside a sentence") << QByteArray("$GPGGA,1\0,2*00\r\n", 16) << 10;
     QTest::newRow("overlong sentence") << nmea("GPGGA," + QByteArray(300, '1') + ",,,,,1,08,,,,,,,") << 5;
-    // A valid fix (too early for the clock) with an absurd count in view.
+    // A valid fix (too early for the clock) with absurd counts.
     QTest::newRow("huge numbers") << fixAt("123519", "230315") + nmea("GPGSV,1,1,2147483647,1,1,1,1")
+                                         + nmea("GLGSV,1,1,2147483647,1,1,1,1")
                                          + nmea("GPGSA,A,3,9999999999,,,,,,,,,,,,9" + QByteArray(60, '9')
                                                 + ".9,1.5,1.0")
                                   << 3;
+    // Every GSA of an epoch with twelve new satellites.
+    QByteArray manyGsa;
+    for (int system = 0; system < 20; ++system) {
+        QByteArray numbers;
+        for (int i = 1; i <= 12; ++i)
+            numbers += QByteArray::number(system * 12 + i) + ',';
+        manyGsa += nmea("GNGSA,A,3," + numbers + "1.0,1.0,1.0");
+    }
+    QTest::newRow("GSA after GSA") << manyGsa << 2;
 }
 
 void TestGps::badInputStaysBounded()
@@ -352,12 +427,13 @@ void TestGps::badInputStaysBounded()
     m_gps->enableSystemTimeSettingViaGps(true);
     for (int i = 0; i < repeat; ++i) {
         m_gps->receiveData(chunk);
-        m_gps->updatePosition();
         QVERIFY(m_gps->receiveBufferSize() <= Gps::MaxSentence);
     }
-    feed(QByteArray());
+    m_gps->completeEpoch();
     QVERIFY(m_gps->getNmeaString().size() < 7 * Gps::MaxSentence);
     QVERIFY(m_gps->getGpsQuality() >= 0 && m_gps->getGpsQuality() <= 100);
+    QVERIFY(m_gps->getNumSatellitesUsed() <= NmeaPositionInfoSourceRaw::MaxUsed);
+    QVERIFY(m_gps->getNumSatellitesInView() >= 0);
     QCOMPARE(m_root->commands(), QStringList());
     // Good sentences still get through afterwards.
     feed("\r\n" + Cycle);
@@ -373,7 +449,8 @@ void TestGps::streamOverSerialLine()
     start(Gps::UpdateIntervalMs);
     QCOMPARE(receiver.take(), QByteArray::fromHex("b56206040400000009001776")); // controlled GNSS start
     QCOMPARE(m_root->read(QStringLiteral("/sys/class/gpio/gpio16/value")).trimmed(), QByteArray("1"));
-    // Split mid-sentence, as the line hands over whatever has arrived.
+    // Split mid-sentence, as the line hands over whatever has arrived; the
+    // quiet line then ends the epoch.
     receiver.send(Cycle.left(50));
     receiver.send(Cycle.mid(50));
     QVERIFY(waitFor([&] { return m_gps->isGpsDataValid(); }, 3 * Gps::UpdateIntervalMs));

@@ -8,57 +8,8 @@
 #include "systemsettings.h"
 
 #include <QDebug>
-#include <QIODevice>
-#include <QRegularExpression>
 
 #include <algorithm>
-#include <cmath>
-#include <cstring>
-#include <limits>
-
-// Hands whole sentences to Qt's NMEA source. Qt reads its device line by
-// line and leaves a partial line where it is; straight on the serial port,
-// noise without a line end would pile up in the port's unlimited buffer.
-// This device only ever holds the complete, bounded lines of one chunk.
-class GpsLineFeed : public QIODevice
-{
-public:
-    GpsLineFeed() { open(QIODevice::ReadOnly | QIODevice::Unbuffered); }
-
-    bool isSequential() const override { return true; }
-    qint64 bytesAvailable() const override { return m_lines.size() + QIODevice::bytesAvailable(); }
-    bool canReadLine() const override { return m_lines.contains('\n') || QIODevice::canReadLine(); }
-
-    void push(const QByteArray &lines)
-    {
-        m_lines.append(lines);
-        emit readyRead();
-        // Nobody reads while updates are stopped: the next fix is what counts.
-        m_lines.clear();
-    }
-
-protected:
-    qint64 readData(char *data, qint64 maxSize) override { return take(data, maxSize, int(m_lines.size())); }
-    qint64 readLineData(char *data, qint64 maxSize) override
-    {
-        const int nl = m_lines.indexOf('\n');
-        return take(data, maxSize, nl < 0 ? int(m_lines.size()) : nl + 1);
-    }
-    qint64 writeData(const char *, qint64) override { return -1; }
-
-private:
-    qint64 take(char *data, qint64 maxSize, int wanted)
-    {
-        const int n = int(std::min<qint64>(maxSize, wanted));
-        if (n <= 0)
-            return 0;
-        std::memcpy(data, m_lines.constData(), size_t(n));
-        m_lines.remove(0, n);
-        return n;
-    }
-
-    QByteArray m_lines;
-};
 
 namespace {
 
@@ -72,97 +23,19 @@ const Systemsettings *systemsettings()
     return main ? main->getInstanceSystemsettings() : nullptr;
 }
 
-// Field texts that do not convert (or overflow) count as zero.
-double number(const QString &text)
-{
-    bool ok = false;
-    const double value = text.toDouble(&ok);
-    return ok && std::isfinite(value) ? value : 0.0;
-}
-
-// A double beyond the float range would not convert.
-float dilution(const QString &text)
-{
-    const double value = number(text);
-    return value <= double(std::numeric_limits<float>::max()) ? float(value) : 0.0f;
-}
-
-int integer(const QString &text)
-{
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    return ok ? value : 0;
-}
-
-const QRegularExpression &ggaPattern()
-{
-    static const QRegularExpression re(QStringLiteral(
-        "\\$(GPGGA|GNGGA),(\\d+.\\d+|),(\\d+.\\d+|),(\\w+|),(\\d+.\\d+|),(\\w+|),(\\d+),(\\d+),(\\d+.\\d+|),"
-        "(\\d+.\\d+|),(\\w+|),(\\d+.\\d+|),(\\w+|),(\\d+.\\d+|),(\\d+.\\d+|)\\*([0-9a-fA-F]+)"));
-    return re;
-}
-
-const QRegularExpression &gsaPattern()
-{
-    static const QRegularExpression re(QStringLiteral(
-        "\\$(GPGSA|GNGSA),(\\w+),(\\d+|),(\\d+|),(\\d+|),(\\d+|),(\\d+|),(\\d+|),(\\d+|),(\\d+|),(\\d+|),(\\d+|),"
-        "(\\d+|),(\\d+|),(\\d+|),(\\d+.\\d+|),(\\d+.\\d+|),(\\d+.\\d+|)\\*([0-9a-fA-F]+)"));
-    return re;
-}
-
-const QRegularExpression &rmcPattern()
-{
-    static const QRegularExpression re(QStringLiteral(
-        "\\$(GPRMC|GNRMC),(\\d+.\\d+|),(\\w+|),(\\d+.\\d+|),(\\w+|),(\\d+.\\d+|),(\\w+|),(\\d+.\\d+|),"
-        "(\\d+.\\d+|),(\\w+|),(\\d+.\\d+|),(\\w+|),(\\w+|)\\*([0-9a-fA-F]+)"));
-    return re;
-}
-
-const QRegularExpression &rmcTimePattern()
-{
-    static const QRegularExpression re(QStringLiteral("\\$(GPRMC|GNRMC),(\\d+)"));
-    return re;
-}
-
-const QRegularExpression &gsvHeaderPattern()
-{
-    static const QRegularExpression re(QStringLiteral("\\$(GPGSV|GLGSV),(\\d+),(\\d+),(\\d+)"));
-    return re;
-}
-
-// The pattern for a GSV message carrying count (1..4) satellites.
-const QRegularExpression &gsvPattern(int count)
-{
-    static const QRegularExpression patterns[4] = {
-        QRegularExpression(QStringLiteral("\\$(GPGSV|GLGSV),(\\d+),(\\d+),(\\d+),(\\d+|),(\\d+|),(\\d+|),(\\d+|)"
-                                          "\\*([0-9a-fA-F]+)")),
-        QRegularExpression(QStringLiteral("\\$(GPGSV|GLGSV),(\\d+),(\\d+),(\\d+),(\\d+|),(\\d+|),(\\d+|),(\\d+|),"
-                                          "(\\d+|),(\\d+|),(\\d+|),(\\d+|)\\*([0-9a-fA-F]+)")),
-        QRegularExpression(QStringLiteral("\\$(GPGSV|GLGSV),(\\d+),(\\d+),(\\d+),(\\d+|),(\\d+|),(\\d+|),(\\d+|),"
-                                          "(\\d+|),(\\d+|),(\\d+|),(\\d+|),(\\d+|),(\\d+|),(\\d+|),(\\d+|)"
-                                          "\\*([0-9a-fA-F]+)")),
-        QRegularExpression(QStringLiteral("\\$(GPGSV|GLGSV),(\\d+),(\\d+),(\\d+),(\\d+|),(\\d+|),(\\d+|),(\\d+|),"
-                                          "(\\d+|),(\\d+|),(\\d+|),(\\d+|),(\\d+|),(\\d+|),(\\d+|),(\\d+|),(\\d+|),"
-                                          "(\\d+|),(\\d+|),(\\d+|)\\*([0-9a-fA-F]+)")),
-    };
-    return patterns[count - 1];
-}
-
 } // namespace
 
 Gps::Gps(QObject *parent)
     : QObject(parent),
       uartPort1(new SerialLine(9600, this)),
-      m_feed(std::make_unique<GpsLineFeed>()),
       m_nmeaSource(std::make_unique<NmeaPositionInfoSourceRaw>())
 {
     connect(uartPort1, &SerialLine::readyRead, this, &Gps::readPort);
     connect(uartPort1, &SerialLine::reopened, this, &Gps::lineReopened);
+    connect(m_nmeaSource.get(), &NmeaPositionInfoSourceRaw::epochCompleted, this, &Gps::takeEpoch);
     uartPort1->open(QString::fromLatin1(PortName));
-    m_nmeaSource->setDevice(m_feed.get());
 }
 
-// The members go in reverse order: the source before the device it reads.
 Gps::~Gps() = default;
 
 void Gps::initGps(int updateIntervalMs)
@@ -241,22 +114,24 @@ void Gps::readPort()
 void Gps::receiveData(const QByteArray &chunk)
 {
     m_lineBuffer.append(chunk);
-    QByteArray lines;
     int start = 0;
     for (int nl = m_lineBuffer.indexOf('\n'); nl >= 0; start = nl + 1, nl = m_lineBuffer.indexOf('\n', start)) {
         // A sentence starts at its '$'; what precedes it on the line is noise
         // (a receiver powering up, a damaged byte).
         const int dollar = m_lineBuffer.lastIndexOf('$', nl);
         if (dollar >= start && nl + 1 - dollar <= MaxSentence)
-            lines.append(m_lineBuffer.constData() + dollar, nl + 1 - dollar);
+            m_nmeaSource->takeSentence(m_lineBuffer.constData() + dollar, nl + 1 - dollar);
     }
     m_lineBuffer.remove(0, start);
     // NMEA sentences are at most 82 characters; a longer run without a line
     // end is noise, and only its tail can still begin a sentence.
     if (m_lineBuffer.size() > MaxSentence)
         m_lineBuffer.remove(0, m_lineBuffer.size() - MaxSentence);
-    if (!lines.isEmpty())
-        m_feed->push(lines);
+}
+
+void Gps::completeEpoch()
+{
+    m_nmeaSource->completeEpoch();
 }
 
 void Gps::updatePosition()
@@ -295,19 +170,43 @@ double Gps::getLongitude() const
     return m_longitude >= -180.0 && m_longitude <= 180.0 ? m_longitude : 0.0;
 }
 
+// A fix from the source: the position, and the clock when it waits for one.
 void Gps::readGpsData()
 {
     m_posInfo = m_nmeaSource->lastKnownPosition();
     m_latitude = m_posInfo.coordinate().latitude();
     m_longitude = m_posInfo.coordinate().longitude();
     m_dateTime = m_posInfo.timestamp();
-    m_valid = m_posInfo.isValid();
+    m_valid = m_posInfo.coordinate().isValid();
     if (m_valid && m_setSystemTime && setSystemTime())
         m_setSystemTime = false;
-    parseGsa();
-    analyseGsvString();
-    parseRmc();
-    parseGga();
+}
+
+// Every epoch, with or without a fix, brings the fields the GPS monitor
+// shows; what an epoch lacks stays as it was.
+void Gps::takeEpoch()
+{
+    if (!m_nmeaEnabled)
+        return;
+    const NmeaPositionInfoSourceRaw::Epoch &e = m_nmeaSource->lastEpoch();
+    if (e.hasGga)
+        m_gga = e.gga;
+    if (e.hasRmc)
+        m_rmc = e.rmc;
+    if (e.hasGsa) {
+        m_gsa = e.gsa;
+        m_numSatellitesUsed = e.satellitesUsed;
+        m_pdop = m_gsa.pdop;
+        m_hdop = m_gsa.hdop;
+        m_vdop = m_gsa.vdop;
+    }
+    if (e.hasGsv) {
+        m_gsvNumMessages = e.gsvNumMessages;
+        m_gsvMessageNumber = e.gsvMessageNumber;
+        m_gsvSatellitesInView = e.satellitesInView;
+        std::copy(e.satellites, e.satellites + e.satelliteCount, m_gsvSatellites);
+        std::fill(m_gsvSatellites + e.satelliteCount, m_gsvSatellites + MaxSatellites, GsvSatellite());
+    }
 }
 
 bool Gps::setSystemTime()
@@ -317,12 +216,25 @@ bool Gps::setSystemTime()
     return setSystemClock(m_dateTime, offset);
 }
 
+QDateTime Gps::earliestClockTime()
+{
+    // "Mmm dd yyyy": a receiver's clock before this day is a receiver fault
+    // (a week-number rollover, an empty backup battery).
+    static const QDateTime built = [] {
+        const QByteArray text(__DATE__);
+        const int month = int(QByteArray("JanFebMarAprMayJunJulAugSepOctNovDec").indexOf(text.left(3))) / 3 + 1;
+        return QDateTime(QDate(text.mid(7, 4).toInt(), month, text.mid(4, 2).trimmed().toInt()), QTime(0, 0),
+                         Qt::UTC);
+    }();
+    return built;
+}
+
 bool Gps::setSystemClock(const QDateTime &utc, int offsetSeconds)
 {
     if (!utc.isValid())
         return false;
     const QDateTime fix = utc.toUTC();
-    if (fix.date().year() < FirstClockYear || fix.date().year() > LastClockYear)
+    if (fix < earliestClockTime() || fix.date().year() > LastClockYear)
         return false;
     const QDateTime local = fix.addSecs(offsetSeconds);
     qDebug() << "Offset Time:" << offsetSeconds << offsetSeconds / 3600 << (offsetSeconds % 3600) / 60;
@@ -334,104 +246,6 @@ bool Gps::setSystemClock(const QDateTime &utc, int offsetSeconds)
     return true;
 }
 
-void Gps::parseGga()
-{
-    const QRegularExpressionMatch m = ggaPattern().match(m_nmeaSource->getNmeaGgaString());
-    if (!m.hasMatch()) {
-        qDebug() << "No GGA match";
-        return;
-    }
-    m_gga.utcTime = m.captured(2);
-    m_gga.latitude = m.captured(3);
-    m_gga.northSouth = m.captured(4);
-    m_gga.longitude = m.captured(5);
-    m_gga.eastWest = m.captured(6);
-    m_gga.fixQuality = integer(m.captured(7));
-    m_gga.numSatellites = integer(m.captured(8));
-    m_gga.hdop = number(m.captured(9));
-    m_gga.heightOverSea = number(m.captured(10));
-    m_gga.heightUnit = m.captured(11);
-    m_gga.geoidalSeparation = number(m.captured(12));
-    m_gga.geoidalUnit = m.captured(13);
-    m_gga.dgpsAge = m.captured(14);
-    m_gga.dgpsStation = m.captured(15);
-}
-
-void Gps::parseGsa()
-{
-    const QRegularExpressionMatch m = gsaPattern().match(m_nmeaSource->getNmeaGsaString());
-    if (!m.hasMatch()) {
-        qDebug() << "No GPGSA match";
-        return;
-    }
-    m_gsa.mode1 = m.captured(2);
-    m_gsa.mode2 = integer(m.captured(3));
-    m_numSatellitesUsed = 0;
-    for (int i = 0; i < 12; ++i) {
-        m_gsa.satellites[i] = integer(m.captured(4 + i));
-        if (m_gsa.satellites[i] >= 1)
-            ++m_numSatellitesUsed;
-    }
-    m_pdop = m_gsa.pdop = dilution(m.captured(16));
-    m_hdop = m_gsa.hdop = dilution(m.captured(17));
-    m_vdop = m_gsa.vdop = dilution(m.captured(18));
-}
-
-void Gps::parseRmc()
-{
-    const QRegularExpressionMatch m = rmcPattern().match(m_nmeaSource->getNmeaRmcString());
-    if (!m.hasMatch()) {
-        qDebug() << "No RMC match";
-        return;
-    }
-    m_rmc.utcTime = m.captured(2);
-    m_rmc.status = m.captured(3);
-    m_rmc.latitude = m.captured(4);
-    m_rmc.northSouth = m.captured(5);
-    m_rmc.longitude = m.captured(6);
-    m_rmc.eastWest = m.captured(7);
-    m_rmc.speedOverGround = number(m.captured(8));
-    m_rmc.courseOverGround = number(m.captured(9));
-    m_rmc.date = m.captured(10);
-    m_rmc.magneticVariation = number(m.captured(11));
-    m_rmc.magneticDirection = m.captured(12);
-    m_rmc.mode = m.captured(13);
-}
-
-void Gps::analyseGsvString()
-{
-    // A message that does not match leaves a gap that the next message's
-    // satellites close; whatever lies past the last one stored is cleared,
-    // so a shorter cycle leaves no satellites of an earlier one behind.
-    int index = 0;
-    for (int slot = 0; slot < NmeaPositionInfoSourceRaw::GsvSlots; ++slot) {
-        const QString sentence = m_nmeaSource->getNmeaGsvString(slot);
-        const QRegularExpressionMatch header = gsvHeaderPattern().match(sentence);
-        if (!header.hasMatch())
-            continue;
-        m_gsvNumMessages = integer(header.captured(2));
-        m_gsvMessageNumber = integer(header.captured(3));
-        m_gsvSatellitesInView = integer(header.captured(4));
-        // 64 bits: the counts are whatever digits the sentence carries.
-        const qint64 last = qint64(m_gsvSatellitesInView) - 4 * (qint64(m_gsvNumMessages) - 1);
-        const int count = m_gsvMessageNumber == m_gsvNumMessages ? int(std::clamp<qint64>(last, 0, 5)) : 4;
-        if (count < 1 || count > 4)
-            continue;
-        const QRegularExpressionMatch m = gsvPattern(count).match(sentence);
-        if (!m.hasMatch())
-            continue;
-        // At most four per slot, so the index stays below MaxSatellites.
-        for (int k = 0; k < count; ++k, ++index) {
-            GsvSatellite &satellite = m_gsvSatellites[index];
-            satellite.number = integer(m.captured(5 + 4 * k));
-            satellite.elevation = integer(m.captured(6 + 4 * k));
-            satellite.azimuth = integer(m.captured(7 + 4 * k));
-            satellite.snr = integer(m.captured(8 + 4 * k));
-        }
-    }
-    std::fill(m_gsvSatellites + index, m_gsvSatellites + MaxSatellites, GsvSatellite());
-}
-
 Gps::GsvSatellite Gps::gsvSatellite(int index) const
 {
     return index >= 0 && index < MaxSatellites ? m_gsvSatellites[index] : GsvSatellite();
@@ -439,13 +253,17 @@ Gps::GsvSatellite Gps::gsvSatellite(int index) const
 
 QString Gps::getRmcUtcTime() const
 {
-    const QString rmc = m_nmeaSource->getNmeaRmcString();
+    const QByteArray rmc = m_nmeaSource->getNmeaRmcString().toLatin1();
     if (rmc.isEmpty())
         return NoGps;
-    const QRegularExpressionMatch m = rmcTimePattern().match(rmc);
-    if (!m.hasMatch())
+    NmeaSentence sentence;
+    const QByteArray field = sentence.parse(rmc.constData(), int(rmc.size())) ? sentence.field(0) : QByteArray();
+    int digits = 0;
+    while (digits < 6 && digits < field.size() && field.at(digits) >= '0' && field.at(digits) <= '9')
+        ++digits;
+    if (digits == 0)
         return QStringLiteral("...");
-    QString time = m.captured(2).left(6);
+    QString time = QString::fromLatin1(field.left(digits));
     for (int at : {4, 2}) {
         if (time.size() > at)
             time.insert(at, QLatin1Char(':'));

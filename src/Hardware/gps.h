@@ -8,61 +8,37 @@
 #include <QObject>
 #include <QString>
 
+#include "nmeapositioninfosourceraw.h"
+
 #include <memory>
 
-class GpsLineFeed;
-class NmeaPositionInfoSourceRaw;
 class SerialLine;
 
 // The GNSS receiver on /dev/ttyO1 (9600 baud, NMEA 0183 out, UBX reset in),
-// powered through GPIO 16. Qt's NMEA source decodes position and time; the
-// raw GGA, GSA, RMC and GSV sentences are parsed here for the GPS monitor.
-// When asked to, the first fix with a plausible date sets the system clock.
+// powered through GPIO 16. The NMEA source decodes each epoch of the
+// receiver; its fields are kept here for the GPS monitor. When asked to, the
+// first fix with a trustworthy time sets the system clock.
 class Gps : public QObject
 {
     Q_OBJECT
 public:
-    static constexpr int MaxSatellites = 20;
+    static constexpr int MaxSatellites = NmeaPositionInfoSourceRaw::MaxSatellites;
     // Longest sentence handed on, and the most kept while waiting for a
     // line end, in bytes.
     static constexpr int MaxSentence = 160;
     static constexpr int UpdateIntervalMs = 1200;
-    static constexpr int FirstClockYear = 2016;
     static constexpr int LastClockYear = 2050;
 
-    struct GgaFields {
-        QString utcTime, latitude, northSouth, longitude, eastWest;
-        int fixQuality = 0;
-        int numSatellites = 0;
-        double hdop = 0.0;
-        double heightOverSea = 0.0;
-        QString heightUnit;
-        double geoidalSeparation = 0.0;
-        QString geoidalUnit, dgpsAge, dgpsStation;
-    };
-    struct GsaFields {
-        QString mode1;
-        int mode2 = 0;
-        int satellites[12] = {};
-        float pdop = 0.0f, hdop = 0.0f, vdop = 0.0f;
-    };
-    struct RmcFields {
-        QString utcTime, status, latitude, northSouth, longitude, eastWest;
-        double speedOverGround = 0.0;
-        double courseOverGround = 0.0;
-        QString date;
-        double magneticVariation = 0.0;
-        QString magneticDirection, mode;
-    };
-    struct GsvSatellite {
-        int number = 0, elevation = 0, azimuth = 0, snr = 0;
-    };
+    using GgaFields = NmeaGga;
+    using GsaFields = NmeaGsa;
+    using RmcFields = NmeaRmc;
+    using GsvSatellite = NmeaSatellite;
 
     explicit Gps(QObject *parent = nullptr);
     ~Gps() override;
 
     // Position updates come at most once per interval; 0 hands over every
-    // fix sentence at once (no time-outs then).
+    // fix at once (no time-outs then).
     void initGps(int updateIntervalMs = UpdateIntervalMs);
     void switchOnGpsModul();
     void switchOffGpsModul();
@@ -79,6 +55,7 @@ public:
     void enableSystemTimeSettingViaGps(bool enable) { m_setSystemTime = enable; }
     bool isSystemTimeSettingPending() const { return m_setSystemTime; }
 
+    // Over all satellite systems of the last epoch.
     int getNumSatellitesInView() const { return m_gsvSatellitesInView; }
     int getNumSatellitesUsed() const { return m_numSatellitesUsed; }
     float getGpsInfoPdop() const { return m_pdop; }
@@ -110,15 +87,20 @@ public:
     const NmeaPositionInfoSourceRaw *nmeaSource() const { return m_nmeaSource.get(); }
 
     // The receive path without the port: what the port's read notification
-    // does with each chunk. Public so the parser can be fed directly.
+    // does with each chunk, and what a quiet line does after the sentences
+    // of an epoch. Public so the parser can be fed directly.
     void receiveData(const QByteArray &chunk);
+    void completeEpoch();
     int receiveBufferSize() const { return int(m_lineBuffer.size()); }
 
     // The 12-byte UBX CFG-RST: controlled GNSS start or stop.
     static QByteArray ubxResetMessage(bool start);
     // Sets the system and hardware clock to utc + offsetSeconds; false
-    // (nothing run) for an invalid time or a year outside the window.
+    // (nothing run) for an invalid time, one before the program was built
+    // or one after LastClockYear.
     static bool setSystemClock(const QDateTime &utc, int offsetSeconds);
+    // The day the program was built, 00:00 UTC.
+    static QDateTime earliestClockTime();
 
 public slots:
     void updatePosition();
@@ -128,19 +110,15 @@ public slots:
 private slots:
     void readPort();
     void lineReopened();
+    void takeEpoch();
 
 private:
     void switchModule(bool on);
     void readGpsData();
     bool setSystemTime();
     void clearPosition();
-    void parseGga();
-    void parseGsa();
-    void parseRmc();
-    void analyseGsvString();
 
     SerialLine *uartPort1 = nullptr;
-    std::unique_ptr<GpsLineFeed> m_feed;
     std::unique_ptr<NmeaPositionInfoSourceRaw> m_nmeaSource;
     QByteArray m_lineBuffer;
 
