@@ -23,7 +23,6 @@ constexpr int AcquireMs = 3000;
 constexpr qint64 MaxReplayBytes = 4 * 1024 * 1024;
 constexpr double EarthRadius = 6371000.0;
 constexpr double KmhPerKnot = 1.852;
-constexpr double GeoidSeparation = 47.0;
 constexpr int MaxInView = 32;
 constexpr int GsaSlots = 12;
 
@@ -98,11 +97,12 @@ Gnss::Gnss(const QString &root, QObject *parent) : QObject(parent), m_root(root)
 void Gnss::addCommands(Control &control)
 {
     control.add({QStringLiteral("gps"),
-                 QStringLiteral("fix on|off | position LAT LON [ALT] | move KMH COURSE | satellites VIEW USED | "
-                                "hdop X | talker GP|GL|GN | time YYYY-MM-DD HH:MM:SS|now|offset SECONDS | "
-                                "replay FILE|stop | state"),
+                 QStringLiteral("fix on|off | position LAT LON [ALT] | geoid METRES | move KMH COURSE | "
+                                "satellites VIEW USED | hdop X | talker GP|GL|GN | "
+                                "time YYYY-MM-DD HH:MM:SS|now|offset SECONDS | replay FILE|stop | state"),
                  QStringLiteral("the GNSS receiver on ttyO1 (powered by GPIO 16): fix, position in decimal degrees "
-                                "(negative: S, W) and altitude in m, motion (0 stops), satellites in view and used, "
+                                "(negative: S, W) and altitude in m, geoid separation in m (GGA), motion (0 stops), "
+                                "satellites in view and used, "
                                 "HDOP, talker (GPS, GLONASS, combined), its UTC clock (set, back to the host's, "
                                 "or shifted), replay of recorded sentences (a new second at each GGA or blank line; "
                                 ":/fixtures/nmea-sample.txt is built in), state prints it"),
@@ -146,10 +146,17 @@ QString Gnss::command(const QStringList &a)
     }
     if (what == QLatin1String("satellites") && n == 3) {
         const int view = a[1].toInt(&ok1), used = a[2].toInt(&ok2);
-        if (!ok1 || !ok2 || view < 0 || view > MaxInView || used < 0 || used > std::min(view, GsaSlots))
-            return QStringLiteral("gps satellites VIEW USED: VIEW 0..32, USED 0..12 and at most VIEW");
+        if (!ok1 || !ok2 || view < 0 || view > MaxInView || used < 0 || used > view)
+            return QStringLiteral("gps satellites VIEW USED: VIEW 0..32, USED 0..VIEW");
         m_inView = view;
         m_used = used;
+        return QString();
+    }
+    if (what == QLatin1String("geoid") && n == 2) {
+        const double geoid = a[1].toDouble(&ok1);
+        if (!ok1 || !(geoid >= -150 && geoid <= 150))
+            return QStringLiteral("gps geoid METRES: -150..150");
+        m_geoid = geoid;
         return QString();
     }
     if (what == QLatin1String("hdop") && n == 2) {
@@ -177,9 +184,9 @@ QString Gnss::command(const QStringList &a)
         m_replay.clear();
         return QString();
     }
-    return QStringLiteral("usage: gps fix on|off, position LAT LON [ALT], move KMH COURSE, satellites VIEW USED, "
-                          "hdop X, talker GP|GL|GN, time YYYY-MM-DD HH:MM:SS|now|offset SECONDS, "
-                          "replay FILE|stop, state");
+    return QStringLiteral("usage: gps fix on|off, position LAT LON [ALT], geoid METRES, move KMH COURSE, "
+                          "satellites VIEW USED, hdop X, talker GP|GL|GN, "
+                          "time YYYY-MM-DD HH:MM:SS|now|offset SECONDS, replay FILE|stop, state");
 }
 
 QString Gnss::setTime(const QStringList &a)
@@ -427,15 +434,16 @@ QByteArray Gnss::epoch(const QDateTime &utc) const
     QByteArray out;
     if (fix)
         out += sentence(talker + "GGA," + time + ',' + position + ",1," + padded(m_used, 2) + ',' + fixed(m_hdop, 2)
-                        + ',' + fixed(m_altitude, 1) + ",M," + fixed(GeoidSeparation, 1) + ",M,,");
+                        + ',' + fixed(m_altitude, 1) + ",M," + fixed(m_geoid, 1) + ",M,,");
     else
         out += sentence(talker + "GGA," + time + ",,,,,0,00,99.99,,,,,,");
 
     if (fix) {
         QByteArray used;
         int listed = 0;
+        // Like a real receiver, GSA names at most twelve even when more are used.
         for (const Satellite &s : sats) {
-            if (s.used) {
+            if (s.used && listed < GsaSlots) {
                 used += padded(s.prn, 2) + ',';
                 ++listed;
             }
@@ -516,8 +524,8 @@ QString Gnss::stateText() const
                                                  .arg(m_replay.size())
                                                : QStringLiteral("NMEA every second");
     return QStringLiteral("gps power %1, output %2, fix %3%4, talker %5\n"
-                          "gps position %6 %7, %8 m, moving %9 km/h course %10\n"
-                          "gps satellites %11 in view, %12 used, hdop %13, time %14 UTC\n")
+                          "gps position %6 %7, %8 m, geoid %9 m, moving %10 km/h course %11\n"
+                          "gps satellites %12 in view, %13 used, hdop %14, time %15 UTC\n")
         .arg(m_powered ? QStringLiteral("on") : QStringLiteral("off"), output,
              m_fix ? QStringLiteral("on") : QStringLiteral("off"),
              m_fix && now < m_noFixUntil ? QStringLiteral(" (acquiring after reset)") : QString(),
@@ -525,6 +533,7 @@ QString Gnss::stateText() const
         .arg(m_latitude, 0, 'f', 7)
         .arg(m_longitude, 0, 'f', 7)
         .arg(m_altitude, 0, 'f', 1)
+        .arg(m_geoid, 0, 'f', 1)
         .arg(m_speedKmh, 0, 'f', 1)
         .arg(m_course, 0, 'f', 1)
         .arg(m_inView)

@@ -75,6 +75,7 @@ private:
     double m_latitude = 50.110924;
     double m_longitude = 8.682127;
     double m_altitude = 112.0;
+    double m_geoid = 47.0; // geoid separation: geoid height above the ellipsoid
     double m_speedKmh = 0.0;
     double m_course = 0.0;
     int m_inView = 10;

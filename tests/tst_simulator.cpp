@@ -471,7 +471,9 @@ void TestSimulator::gnssReceiver_data()
         R"(< ^\$GPRMC,\d{6}\.00,A,3351\.40706,S,15112\.91780,E,)",
         R"(< ^\$GPGSV,3,1,10()" + Sat + "){4}\\*", R"(< ^\$GPGSV,3,2,10()" + Sat + "){4}\\*",
         R"(< ^\$GPGSV,3,3,10()" + Sat + "){2}\\*", "! gps satellites 4 4", "! gps position 0.99999999 -179.99999999",
-        R"(< ^\$GPGGA,\d{6}\.00,0100\.00000,N,18000\.00000,W,1,04,)", R"(< ^\$GPGSV,1,1,04()" + Sat + "){4}\\*"};
+        R"(< ^\$GPGGA,\d{6}\.00,0100\.00000,N,18000\.00000,W,1,04,)", R"(< ^\$GPGSV,1,1,04()" + Sat + "){4}\\*",
+        "! gps satellites 20 16", "! gps geoid -28.5", "! gps position 31.5 35.5 -430",
+        R"(< ^\$GPGGA,[^*]*,1,16,2\.50,-430\.0,M,-28\.5,M,,\*)", R"(< ^\$GPGSA,A,3,(\d\d,){12}\d+\.\d\d,)"};
     QTest::newRow("fix off and on") << QByteArrayList{
         "power 1", "! gps fix off", "< " + NoFixGga, R"(< ^\$GPGSA,A,1,,,,,,,,,,,,,99\.99,99\.99,99\.99\*)",
         R"(< ^\$GPRMC,\d{6}\.00,V,,,,,,,\d{6},,,N\*)", R"(< ^\$GPVTG,,T,,M,,N,,K,N\*)", "! gps fix on",
@@ -511,7 +513,7 @@ void TestSimulator::gnssReceiver_data()
     QTest::newRow("recorded drive") << sample + QByteArrayList{"! gps replay stop", "< " + Gga};
     QTest::newRow("refused") << QByteArrayList{
         "!? gps position 90.1 0", "!? gps position 0 180.5", "!? gps position x 0", "!? gps satellites 5 6",
-        "!? gps satellites 33 4", "!? gps satellites 20 13", "!? gps hdop 0", "!? gps move -1 0",
+        "!? gps satellites 33 4", "!? gps satellites 20 -1", "!? gps hdop 0", "!? gps geoid 150.5", "!? gps move -1 0",
         "!? gps move 10 361", "!? gps talker GX", "!? gps time 2026-13-01 00:00:00", "!? gps time 1979-12-31 23:59:59",
         "!? gps replay ROOT/sim/missing.txt", "!? gps fix maybe", "!? gps"};
 }
