@@ -31,7 +31,11 @@ public:
     static QByteArray sentence(const QByteArray &body);
 
 private:
-    enum class Talker { Gps, Glonass, Combined };
+    // Default: GP up to NMEA 3.0, GN from 4.0 on.
+    enum class Talker { Default, Gps, Glonass, Combined };
+    enum class Nmea { V20, V30, V40, V41 };
+    // In the order the receiver reports them.
+    enum class System { Gps, Glonass, Galileo, Beidou };
     struct Satellite
     {
         int prn;
@@ -39,7 +43,7 @@ private:
         int azimuth;
         int snr; // 0: tracked without a signal figure
         bool used;
-        bool glonass;
+        System system;
     };
 
     QString command(const QStringList &args);
@@ -52,6 +56,8 @@ private:
     void scheduleTick();
     void tick();
     QByteArray epoch(const QDateTime &utc) const;
+    Talker activeTalker() const;
+    QList<System> systems() const;
     QList<Satellite> satellites() const;
     bool hasFix() const;
     void advance();
@@ -81,7 +87,8 @@ private:
     int m_inView = 10;
     int m_used = 7;
     double m_hdop = 0.9;
-    Talker m_talker = Talker::Gps;
+    Talker m_talker = Talker::Default;
+    Nmea m_nmea = Nmea::V30;
     qint64 m_offsetMs = 0; // receiver clock minus host clock
 
     QString m_replayName;
