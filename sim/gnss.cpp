@@ -26,6 +26,11 @@ constexpr double EarthRadius = 6371000.0;
 constexpr double KmhPerKnot = 1.852;
 constexpr int MaxInView = 32;
 constexpr int GsaSlots = 12;
+// The GPS week number wraps after 1024 weeks; a receiver that misses the
+// wrap dates everything that much too early.
+constexpr int RolloverDays = 1024 * 7;
+// What a searching receiver prints in place of a position.
+constexpr char ZeroPosition[] = "0000.0000,N,00000.0000,E";
 
 QByteArray fixed(double value, int decimals)
 {
@@ -117,15 +122,17 @@ Gnss::Gnss(const QString &root, QObject *parent) : QObject(parent), m_root(root)
 void Gnss::addCommands(Control &control)
 {
     control.add({QStringLiteral("gps"),
-                 QStringLiteral("fix on|off | position LAT LON [ALT] | geoid METRES | move KMH COURSE | "
-                                "satellites VIEW USED | hdop X | talker GP|GL|GN | nmea 2.0|3.0|4.0|4.1 | "
-                                "time YYYY-MM-DD HH:MM:SS|now|offset SECONDS | replay FILE|stop | state"),
-                 QStringLiteral("the GNSS receiver on ttyO1 (powered by GPIO 16): fix, position in decimal degrees "
+                 QStringLiteral("fix on|off | searching-zeros | position LAT LON [ALT] | geoid METRES | "
+                                "move KMH COURSE | satellites VIEW USED | hdop X | talker GP|GL|GN | "
+                                "nmea 2.0|3.0|4.0|4.1 | time YYYY-MM-DD HH:MM:SS|now|offset SECONDS | "
+                                "rollover on|off | replay FILE|stop | state"),
+                 QStringLiteral("the GNSS receiver on ttyO1 (powered by GPIO 16): fix, or searching with zeros in "
+                                "the empty fields until the next fix command, position in decimal degrees "
                                 "(negative: S, W) and altitude in m, geoid separation in m (GGA), motion (0 stops), "
-                                "satellites in view and used, "
-                                "HDOP, talker (GPS, GLONASS, combined), NMEA version of the sentences (3.0 unless set; "
-                                "4.0 and 4.1 add Galileo and BeiDou), its UTC clock (set, back to the host's, "
-                                "or shifted), replay of recorded sentences (a new second at each GGA or blank line; "
+                                "satellites in view and used, HDOP, talker (GPS, GLONASS, combined), NMEA version "
+                                "of the sentences (3.0 unless set; 4.0 and 4.1 add Galileo and BeiDou), its UTC "
+                                "clock (set, back to the host's, or shifted), RMC dates 1024 weeks early (week "
+                                "rollover), replay of recorded sentences (a new second at each GGA or blank line; "
                                 ":/fixtures/nmea-sample.txt is built in), state prints it"),
                  [this](const QStringList &args) { return command(args); }});
 }
@@ -143,7 +150,18 @@ QString Gnss::command(const QStringList &a)
     }
     if (what == QLatin1String("fix") && n == 2 && (arg == QLatin1String("on") || arg == QLatin1String("off"))) {
         m_fix = arg == QLatin1String("on");
+        m_searching = false;
         note(QStringLiteral("fix %1").arg(arg));
+        return QString();
+    }
+    if (what == QLatin1String("searching-zeros") && n == 1) {
+        m_searching = true;
+        note(QStringLiteral("searching, zeros instead of empty fields"));
+        return QString();
+    }
+    if (what == QLatin1String("rollover") && n == 2 && (arg == QLatin1String("on") || arg == QLatin1String("off"))) {
+        m_rollover = arg == QLatin1String("on");
+        note(QStringLiteral("week rollover %1").arg(arg));
         return QString();
     }
     if (what == QLatin1String("position") && (n == 3 || n == 4)) {
@@ -215,9 +233,9 @@ QString Gnss::command(const QStringList &a)
         m_replay.clear();
         return QString();
     }
-    return QStringLiteral("usage: gps fix on|off, position LAT LON [ALT], geoid METRES, move KMH COURSE, "
-                          "satellites VIEW USED, hdop X, talker GP|GL|GN, nmea 2.0|3.0|4.0|4.1, "
-                          "time YYYY-MM-DD HH:MM:SS|now|offset SECONDS, replay FILE|stop, state");
+    return QStringLiteral("usage: gps fix on|off, searching-zeros, position LAT LON [ALT], geoid METRES, "
+                          "move KMH COURSE, satellites VIEW USED, hdop X, talker GP|GL|GN, nmea 2.0|3.0|4.0|4.1, "
+                          "time YYYY-MM-DD HH:MM:SS|now|offset SECONDS, rollover on|off, replay FILE|stop, state");
 }
 
 QString Gnss::setTime(const QStringList &a)
@@ -421,9 +439,15 @@ void Gnss::tick()
     m_tick.start(int(std::max<qint64>(1, second + 1000 - receiverMs())));
 }
 
+QDateTime Gnss::rmcDate(const QDateTime &utc) const
+{
+    // A receiver searching from scratch has not read the week number yet.
+    return m_rollover || m_searching ? utc.addDays(-RolloverDays) : utc;
+}
+
 bool Gnss::hasFix() const
 {
-    return m_fix && m_clock.elapsed() >= m_noFixUntil;
+    return m_fix && !m_searching && m_clock.elapsed() >= m_noFixUntil;
 }
 
 Gnss::Talker Gnss::activeTalker() const
@@ -480,7 +504,7 @@ QByteArray Gnss::epoch(const QDateTime &utc) const
     const bool perSystem = m_nmea >= Nmea::V40;
     const bool v41 = m_nmea == Nmea::V41;
     const QByteArray time = utc.toString(QStringLiteral("hhmmss")).toLatin1() + ".00";
-    const QByteArray date = utc.toString(QStringLiteral("ddMMyy")).toLatin1();
+    const QByteArray date = rmcDate(utc).toString(QStringLiteral("ddMMyy")).toLatin1();
     const QByteArray position = coordinate(m_latitude, 2, 'N', 'S') + ',' + coordinate(m_longitude, 3, 'E', 'W');
     const QByteArray knots = fixed(m_speedKmh / KmhPerKnot, 3);
     const QByteArray course = fixed(m_course, 2);
@@ -494,6 +518,8 @@ QByteArray Gnss::epoch(const QDateTime &utc) const
     if (fix)
         out += sentence(talker + "GGA," + time + ',' + position + ",1," + padded(m_used, 2) + ',' + fixed(m_hdop, 2)
                         + ',' + fixed(m_altitude, 1) + ",M," + fixed(m_geoid, 1) + ",M,,");
+    else if (m_searching)
+        out += sentence(talker + "GGA," + time + ',' + ZeroPosition + ",0,00,99.99,0.0,M,0.0,M,,");
     else
         out += sentence(talker + "GGA," + time + ",,,,,0,00,99.99,,,,,,");
 
@@ -517,6 +543,8 @@ QByteArray Gnss::epoch(const QDateTime &utc) const
     QByteArray rmc = talker + "RMC," + time;
     if (fix)
         rmc += ",A," + position + ',' + knots + ',' + course + ',' + date + ",,";
+    else if (m_searching)
+        rmc += QByteArray(",V,") + ZeroPosition + ",0.000,0.00," + date + ",,";
     else
         rmc += ",V,,,,,,," + date + ",,";
     if (modes)
@@ -549,6 +577,8 @@ QByteArray Gnss::epoch(const QDateTime &utc) const
     QByteArray vtg = talker + "VTG,";
     if (fix)
         vtg += course + ",T,,M," + knots + ",N," + fixed(m_speedKmh, 3) + ",K";
+    else if (m_searching)
+        vtg += "0.00,T,,M,0.000,N,0.000,K";
     else
         vtg += ",T,,M,,N,,K";
     if (modes)
@@ -605,12 +635,16 @@ QString Gnss::stateText() const
                                                  .arg(m_replayAt + 1)
                                                  .arg(m_replay.size())
                                                : QStringLiteral("NMEA every second");
+    const QDateTime utc = QDateTime::fromMSecsSinceEpoch(receiverMs(), Qt::UTC);
     return QStringLiteral("gps power %1, output %2, fix %3%4, NMEA %5, talker %6\n"
                           "gps position %7 %8, %9 m, geoid %10 m, moving %11 km/h course %12\n"
-                          "gps satellites %13 in view, %14 used, hdop %15, time %16 UTC\n")
+                          "gps satellites %13 in view, %14 used, hdop %15, time %16 UTC\n"
+                          "gps rollover %17, RMC date %18\n")
         .arg(m_powered ? QStringLiteral("on") : QStringLiteral("off"), output,
-             m_fix ? QStringLiteral("on") : QStringLiteral("off"),
-             m_fix && now < m_noFixUntil ? QStringLiteral(" (acquiring after reset)") : QString(),
+             m_searching ? QStringLiteral("searching with zeros")
+             : m_fix     ? QStringLiteral("on")
+                         : QStringLiteral("off"),
+             m_fix && !m_searching && now < m_noFixUntil ? QStringLiteral(" (acquiring after reset)") : QString(),
              QLatin1String(NmeaVersions[int(m_nmea)]), talker)
         .arg(m_latitude, 0, 'f', 7)
         .arg(m_longitude, 0, 'f', 7)
@@ -621,5 +655,7 @@ QString Gnss::stateText() const
         .arg(m_inView)
         .arg(m_used)
         .arg(m_hdop, 0, 'f', 2)
-        .arg(QDateTime::fromMSecsSinceEpoch(receiverMs(), Qt::UTC).toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")));
+        .arg(utc.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")))
+        .arg(m_rollover ? QStringLiteral("on") : QStringLiteral("off"),
+             rmcDate(utc).toString(QStringLiteral("yyyy-MM-dd")));
 }

@@ -60,6 +60,7 @@ private:
     QList<System> systems() const;
     QList<Satellite> satellites() const;
     bool hasFix() const;
+    QDateTime rmcDate(const QDateTime &utc) const;
     void advance();
     qint64 receiverMs() const;
     void note(const QString &text);
@@ -78,6 +79,8 @@ private:
     QByteArray m_ubx;           // unparsed input
 
     bool m_fix = true;
+    bool m_searching = false; // no fix, and zeros where the fields would be empty
+    bool m_rollover = false;  // RMC dates 1024 weeks early
     double m_latitude = 50.110924;
     double m_longitude = 8.682127;
     double m_altitude = 112.0;

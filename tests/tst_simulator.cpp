@@ -478,6 +478,17 @@ void TestSimulator::gnssReceiver_data()
         "power 1", "! gps fix off", "< " + NoFixGga, R"(< ^\$GPGSA,A,1,,,,,,,,,,,,,99\.99,99\.99,99\.99\*)",
         R"(< ^\$GPRMC,\d{6}\.00,V,,,,,,,\d{6},,,N\*)", R"(< ^\$GPVTG,,T,,M,,N,,K,N\*)", "! gps fix on",
         R"(< ^\$GPRMC,\d{6}\.00,A,)"};
+    // Zeros while searching, with the date of a receiver that has not read
+    // the week number (1024 weeks early); the rollover fault keeps it so
+    // after the fix.
+    QTest::newRow("searching with zeros") << QByteArrayList{
+        "power 1", "! gps time 2026-03-10 09:15:00", "! gps searching-zeros",
+        R"(< ^\$GPGGA,\d{6}\.00,0000\.0000,N,00000\.0000,E,0,00,99\.99,0\.0,M,0\.0,M,,\*)",
+        R"(< ^\$GPGSA,A,1,,,,,,,,,,,,,99\.99,99\.99,99\.99\*)",
+        R"(< ^\$GPRMC,\d{6}\.00,V,0000\.0000,N,00000\.0000,E,0\.000,0\.00,250706,,,N\*)",
+        R"(< ^\$GPVTG,0\.00,T,,M,0\.000,N,0\.000,K,N\*)", "! gps fix on",
+        R"(< ^\$GPRMC,\d{6}\.00,A,[^*]*,100326,,,A\*)", "! gps rollover on",
+        R"(< ^\$GPRMC,\d{6}\.00,A,[^*]*,250706,,,A\*)"};
     QTest::newRow("moving north") << QByteArrayList{
         "power 1", "! gps position 0 0", "! gps move 360 0",
         R"(< ^\$GPRMC,[^,]*,A,[^,]*,N,00000\.00000,E,194\.384,0\.00,)",
@@ -527,9 +538,9 @@ void TestSimulator::gnssReceiver_data()
     QTest::newRow("refused") << QByteArrayList{
         "!? gps position 90.1 0", "!? gps position 0 180.5", "!? gps position x 0", "!? gps satellites 5 6",
         "!? gps satellites 33 4", "!? gps satellites 20 -1", "!? gps hdop 0", "!? gps geoid 150.5",
-        "!? gps move -1 0", "!? gps move 10 361", "!? gps talker GX", "!? gps nmea 2.3",
-        "!? gps time 2026-13-01 00:00:00", "!? gps time 1979-12-31 23:59:59", "!? gps replay ROOT/sim/missing.txt",
-        "!? gps fix maybe", "!? gps"};
+        "!? gps move -1 0", "!? gps move 10 361", "!? gps talker GX", "!? gps nmea 2.3", "!? gps rollover maybe",
+        "!? gps searching-zeros now", "!? gps time 2026-13-01 00:00:00", "!? gps time 1979-12-31 23:59:59",
+        "!? gps replay ROOT/sim/missing.txt", "!? gps fix maybe", "!? gps"};
 }
 
 void TestSimulator::gnssReceiver()
