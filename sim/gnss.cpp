@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 
 namespace {
 
@@ -23,9 +24,13 @@ constexpr int AcquireMs = 3000;
 constexpr qint64 MaxReplayBytes = 4 * 1024 * 1024;
 constexpr double EarthRadius = 6371000.0;
 constexpr double KmhPerKnot = 1.852;
-constexpr double GeoidSeparation = 47.0;
 constexpr int MaxInView = 32;
 constexpr int GsaSlots = 12;
+// The GPS week number wraps after 1024 weeks; a receiver that misses the
+// wrap dates everything that much too early.
+constexpr int RolloverDays = 1024 * 7;
+// What a searching receiver prints in place of a position.
+constexpr char ZeroPosition[] = "0000.0000,N,00000.0000,E";
 
 QByteArray fixed(double value, int decimals)
 {
@@ -49,7 +54,26 @@ QByteArray coordinate(double degrees, int degreeDigits, char positive, char nega
         + padded(int(rest % PerMinute), 5) + ',' + (degrees < 0 ? negative : positive);
 }
 
-QByteArray gsv(const QByteArray &talker, const QList<QByteArray> &satellites)
+// The sentence formats of "gps nmea", in the order of Gnss::Nmea.
+const char *const NmeaVersions[] = {"2.0", "3.0", "4.0", "4.1"};
+
+struct SystemInfo
+{
+    const char *talker;
+    int firstPrn;
+    int prns;
+    int step; // shares no factor with prns: distinct numbers for every satellite
+    char systemId; // NMEA 4.10: the last GSA field
+    char signalId; // NMEA 4.10: the last GSV field, for the first signal
+};
+// GPS, GLONASS, Galileo, BeiDou, in the order of Gnss::System.
+constexpr SystemInfo Systems[] = {
+    {"GP", 1, 32, 7, '1', '1'}, {"GL", 65, 32, 7, '2', '1'}, {"GA", 1, 36, 7, '3', '7'}, {"GB", 1, 63, 5, '4', '1'}};
+// NMEA 4.10 signal id of the second GPS signal some satellites are tracked on.
+constexpr char GpsSecondSignal = '8';
+
+// suffix: appended to every message (the signal id from NMEA 4.10 on).
+QByteArray gsv(const QByteArray &talker, const QList<QByteArray> &satellites, const QByteArray &suffix)
 {
     const int count = int(satellites.size());
     const int messages = std::max(1, (count + 3) / 4);
@@ -59,7 +83,7 @@ QByteArray gsv(const QByteArray &talker, const QList<QByteArray> &satellites)
             + padded(count, 2);
         for (int k = 4 * m; k < std::min(count, 4 * m + 4); ++k)
             body += ',' + satellites[k];
-        out += Gnss::sentence(body);
+        out += Gnss::sentence(body + suffix);
     }
     return out;
 }
@@ -98,13 +122,17 @@ Gnss::Gnss(const QString &root, QObject *parent) : QObject(parent), m_root(root)
 void Gnss::addCommands(Control &control)
 {
     control.add({QStringLiteral("gps"),
-                 QStringLiteral("fix on|off | position LAT LON [ALT] | move KMH COURSE | satellites VIEW USED | "
-                                "hdop X | talker GP|GL|GN | time YYYY-MM-DD HH:MM:SS|now|offset SECONDS | "
-                                "replay FILE|stop | state"),
-                 QStringLiteral("the GNSS receiver on ttyO1 (powered by GPIO 16): fix, position in decimal degrees "
-                                "(negative: S, W) and altitude in m, motion (0 stops), satellites in view and used, "
-                                "HDOP, talker (GPS, GLONASS, combined), its UTC clock (set, back to the host's, "
-                                "or shifted), replay of recorded sentences (a new second at each GGA or blank line; "
+                 QStringLiteral("fix on|off | searching-zeros | position LAT LON [ALT] | geoid METRES | "
+                                "move KMH COURSE | satellites VIEW USED | hdop X | talker GP|GL|GN | "
+                                "nmea 2.0|3.0|4.0|4.1 | time YYYY-MM-DD HH:MM:SS|now|offset SECONDS | "
+                                "rollover on|off | replay FILE|stop | state"),
+                 QStringLiteral("the GNSS receiver on ttyO1 (powered by GPIO 16): fix, or searching with zeros in "
+                                "the empty fields until the next fix command, position in decimal degrees "
+                                "(negative: S, W) and altitude in m, geoid separation in m (GGA), motion (0 stops), "
+                                "satellites in view and used, HDOP, talker (GPS, GLONASS, combined), NMEA version "
+                                "of the sentences (3.0 unless set; 4.0 and 4.1 add Galileo and BeiDou), its UTC "
+                                "clock (set, back to the host's, or shifted), RMC dates 1024 weeks early (week "
+                                "rollover), replay of recorded sentences (a new second at each GGA or blank line; "
                                 ":/fixtures/nmea-sample.txt is built in), state prints it"),
                  [this](const QStringList &args) { return command(args); }});
 }
@@ -122,7 +150,18 @@ QString Gnss::command(const QStringList &a)
     }
     if (what == QLatin1String("fix") && n == 2 && (arg == QLatin1String("on") || arg == QLatin1String("off"))) {
         m_fix = arg == QLatin1String("on");
+        m_searching = false;
         note(QStringLiteral("fix %1").arg(arg));
+        return QString();
+    }
+    if (what == QLatin1String("searching-zeros") && n == 1) {
+        m_searching = true;
+        note(QStringLiteral("searching, zeros instead of empty fields"));
+        return QString();
+    }
+    if (what == QLatin1String("rollover") && n == 2 && (arg == QLatin1String("on") || arg == QLatin1String("off"))) {
+        m_rollover = arg == QLatin1String("on");
+        note(QStringLiteral("week rollover %1").arg(arg));
         return QString();
     }
     if (what == QLatin1String("position") && (n == 3 || n == 4)) {
@@ -146,10 +185,17 @@ QString Gnss::command(const QStringList &a)
     }
     if (what == QLatin1String("satellites") && n == 3) {
         const int view = a[1].toInt(&ok1), used = a[2].toInt(&ok2);
-        if (!ok1 || !ok2 || view < 0 || view > MaxInView || used < 0 || used > std::min(view, GsaSlots))
-            return QStringLiteral("gps satellites VIEW USED: VIEW 0..32, USED 0..12 and at most VIEW");
+        if (!ok1 || !ok2 || view < 0 || view > MaxInView || used < 0 || used > view)
+            return QStringLiteral("gps satellites VIEW USED: VIEW 0..32, USED 0..VIEW");
         m_inView = view;
         m_used = used;
+        return QString();
+    }
+    if (what == QLatin1String("geoid") && n == 2) {
+        const double geoid = a[1].toDouble(&ok1);
+        if (!ok1 || !(geoid >= -150 && geoid <= 150))
+            return QStringLiteral("gps geoid METRES: -150..150");
+        m_geoid = geoid;
         return QString();
     }
     if (what == QLatin1String("hdop") && n == 2) {
@@ -167,6 +213,16 @@ QString Gnss::command(const QStringList &a)
                                                                                        : Talker::Combined;
         return QString();
     }
+    if (what == QLatin1String("nmea") && n == 2) {
+        const auto *end = std::end(NmeaVersions);
+        const auto *at =
+            std::find_if(std::begin(NmeaVersions), end, [&](const char *v) { return arg == QLatin1String(v); });
+        if (at == end)
+            return QStringLiteral("gps nmea 2.0|3.0|4.0|4.1");
+        m_nmea = Nmea(at - std::begin(NmeaVersions));
+        note(QStringLiteral("NMEA %1").arg(arg));
+        return QString();
+    }
     if (what == QLatin1String("time"))
         return setTime(a.mid(1));
     if (what == QLatin1String("replay") && n == 2) {
@@ -177,9 +233,9 @@ QString Gnss::command(const QStringList &a)
         m_replay.clear();
         return QString();
     }
-    return QStringLiteral("usage: gps fix on|off, position LAT LON [ALT], move KMH COURSE, satellites VIEW USED, "
-                          "hdop X, talker GP|GL|GN, time YYYY-MM-DD HH:MM:SS|now|offset SECONDS, "
-                          "replay FILE|stop, state");
+    return QStringLiteral("usage: gps fix on|off, searching-zeros, position LAT LON [ALT], geoid METRES, "
+                          "move KMH COURSE, satellites VIEW USED, hdop X, talker GP|GL|GN, nmea 2.0|3.0|4.0|4.1, "
+                          "time YYYY-MM-DD HH:MM:SS|now|offset SECONDS, rollover on|off, replay FILE|stop, state");
 }
 
 QString Gnss::setTime(const QStringList &a)
@@ -383,22 +439,49 @@ void Gnss::tick()
     m_tick.start(int(std::max<qint64>(1, second + 1000 - receiverMs())));
 }
 
+QDateTime Gnss::rmcDate(const QDateTime &utc) const
+{
+    // A receiver searching from scratch has not read the week number yet.
+    return m_rollover || m_searching ? utc.addDays(-RolloverDays) : utc;
+}
+
 bool Gnss::hasFix() const
 {
-    return m_fix && m_clock.elapsed() >= m_noFixUntil;
+    return m_fix && !m_searching && m_clock.elapsed() >= m_noFixUntil;
+}
+
+Gnss::Talker Gnss::activeTalker() const
+{
+    if (m_talker != Talker::Default)
+        return m_talker;
+    return m_nmea >= Nmea::V40 ? Talker::Combined : Talker::Gps;
+}
+
+QList<Gnss::System> Gnss::systems() const
+{
+    const Talker talker = activeTalker();
+    if (talker == Talker::Gps)
+        return {System::Gps};
+    if (talker == Talker::Glonass)
+        return {System::Glonass};
+    if (m_nmea >= Nmea::V40)
+        return {System::Gps, System::Glonass, System::Galileo, System::Beidou};
+    return {System::Gps, System::Glonass};
 }
 
 QList<Gnss::Satellite> Gnss::satellites() const
 {
+    const QList<System> active = systems();
     QList<Satellite> list;
-    int gps = 0, glonass = 0;
-    // Generated highest first; the receiver uses the highest ones.
+    int perSystem[std::size(Systems)] = {};
+    // Generated highest first and dealt out over the systems in turn; the
+    // receiver uses the highest ones.
     for (int i = 0; i < m_inView; ++i) {
         Satellite s;
-        s.glonass = m_talker == Talker::Glonass || (m_talker == Talker::Combined && i % 2 == 1);
-        const int k = s.glonass ? glonass++ : gps++;
-        // 7 and 32 share no factor: distinct numbers for up to 32 satellites.
-        s.prn = (s.glonass ? 65 : 1) + (k * 7) % 32;
+        s.system = active[i % int(active.size())];
+        const SystemInfo &info = Systems[int(s.system)];
+        const int k = perSystem[int(s.system)]++;
+        s.prn = info.firstPrn + (k * info.step) % info.prns;
         s.elevation = 80 - i * 70 / std::max(1, m_inView - 1);
         s.azimuth = (40 + i * 137) % 360;
         s.used = i < m_used;
@@ -406,67 +489,101 @@ QList<Gnss::Satellite> Gnss::satellites() const
         list << s;
     }
     std::sort(list.begin(), list.end(), [](const Satellite &a, const Satellite &b) {
-        return a.glonass != b.glonass ? b.glonass : a.prn < b.prn;
+        return a.system != b.system ? a.system < b.system : a.prn < b.prn;
     });
     return list;
 }
 
 QByteArray Gnss::epoch(const QDateTime &utc) const
 {
-    const QByteArray talker = m_talker == Talker::Gps ? "GP" : m_talker == Talker::Glonass ? "GL" : "GN";
+    const Talker active = activeTalker();
+    const QByteArray talker = active == Talker::Gps ? "GP" : active == Talker::Glonass ? "GL" : "GN";
+    // Mode indicators came with NMEA 2.3; 4.0 has one GSA per system, 4.10
+    // names systems and signals.
+    const bool modes = m_nmea != Nmea::V20;
+    const bool perSystem = m_nmea >= Nmea::V40;
+    const bool v41 = m_nmea == Nmea::V41;
     const QByteArray time = utc.toString(QStringLiteral("hhmmss")).toLatin1() + ".00";
-    const QByteArray date = utc.toString(QStringLiteral("ddMMyy")).toLatin1();
+    const QByteArray date = rmcDate(utc).toString(QStringLiteral("ddMMyy")).toLatin1();
     const QByteArray position = coordinate(m_latitude, 2, 'N', 'S') + ',' + coordinate(m_longitude, 3, 'E', 'W');
     const QByteArray knots = fixed(m_speedKmh / KmhPerKnot, 3);
     const QByteArray course = fixed(m_course, 2);
     const double vdop = std::min(99.99, m_hdop * 1.5);
     const double pdop = std::min(99.99, std::hypot(m_hdop, vdop));
+    const QList<System> systemList = systems();
     const QList<Satellite> sats = satellites();
     const bool fix = hasFix();
 
     QByteArray out;
     if (fix)
         out += sentence(talker + "GGA," + time + ',' + position + ",1," + padded(m_used, 2) + ',' + fixed(m_hdop, 2)
-                        + ',' + fixed(m_altitude, 1) + ",M," + fixed(GeoidSeparation, 1) + ",M,,");
+                        + ',' + fixed(m_altitude, 1) + ",M," + fixed(m_geoid, 1) + ",M,,");
+    else if (m_searching)
+        out += sentence(talker + "GGA," + time + ',' + ZeroPosition + ",0,00,99.99,0.0,M,0.0,M,,");
     else
         out += sentence(talker + "GGA," + time + ",,,,,0,00,99.99,,,,,,");
 
-    if (fix) {
+    for (int g = 0; g < (perSystem ? int(systemList.size()) : 1); ++g) {
         QByteArray used;
         int listed = 0;
+        // Like a real receiver, GSA names at most twelve even when more are used.
         for (const Satellite &s : sats) {
-            if (s.used) {
+            if (fix && s.used && listed < GsaSlots && (!perSystem || s.system == systemList[g])) {
                 used += padded(s.prn, 2) + ',';
                 ++listed;
             }
         }
-        out += sentence(talker + "GSA,A,3," + used + QByteArray(GsaSlots - listed, ',') + fixed(pdop, 2) + ','
-                        + fixed(m_hdop, 2) + ',' + fixed(vdop, 2));
-    } else {
-        out += sentence(talker + "GSA,A,1," + QByteArray(GsaSlots, ',') + "99.99,99.99,99.99");
+        QByteArray body = talker + (fix ? "GSA,A,3," : "GSA,A,1,") + used + QByteArray(GsaSlots - listed, ',')
+            + (fix ? fixed(pdop, 2) + ',' + fixed(m_hdop, 2) + ',' + fixed(vdop, 2) : "99.99,99.99,99.99");
+        if (v41)
+            body += QByteArray(",") + Systems[int(systemList[g])].systemId;
+        out += sentence(body);
     }
 
+    QByteArray rmc = talker + "RMC," + time;
     if (fix)
-        out += sentence(talker + "RMC," + time + ",A," + position + ',' + knots + ',' + course + ',' + date + ",,,A");
+        rmc += ",A," + position + ',' + knots + ',' + course + ',' + date + ",,";
+    else if (m_searching)
+        rmc += QByteArray(",V,") + ZeroPosition + ",0.000,0.00," + date + ",,";
     else
-        out += sentence(talker + "RMC," + time + ",V,,,,,,," + date + ",,,N");
+        rmc += ",V,,,,,,," + date + ",,";
+    if (modes)
+        rmc += fix ? ",A" : ",N";
+    if (v41)
+        rmc += ",V"; // navigational status not provided, as many receivers print it
+    out += sentence(rmc);
 
-    // Combined output lists each system's satellites under its own talker.
-    QList<QByteArray> gpsSats, glonassSats;
-    for (const Satellite &s : sats) {
-        (s.glonass ? glonassSats : gpsSats)
-            << padded(s.prn, 2) + ',' + padded(s.elevation, 2) + ',' + padded(s.azimuth, 3) + ','
-                + (s.snr > 0 ? padded(s.snr, 2) : QByteArray());
+    // Each system's satellites under its own talker, numbered on their own.
+    const auto satellite = [](const Satellite &s, int snr) {
+        return padded(s.prn, 2) + ',' + padded(s.elevation, 2) + ',' + padded(s.azimuth, 3) + ','
+            + (snr > 0 ? padded(snr, 2) : QByteArray());
+    };
+    for (System system : systemList) {
+        const SystemInfo &info = Systems[int(system)];
+        QList<QByteArray> first, second;
+        for (const Satellite &s : sats) {
+            if (s.system != system)
+                continue;
+            // About half the GPS satellites are tracked on a second signal too.
+            if (v41 && system == System::Gps && first.size() % 2 == 0)
+                second << satellite(s, std::max(0, s.snr - 4));
+            first << satellite(s, s.snr);
+        }
+        out += gsv(info.talker, first, v41 ? QByteArray(",") + info.signalId : QByteArray());
+        if (!second.isEmpty())
+            out += gsv(info.talker, second, QByteArray(",") + GpsSecondSignal);
     }
-    if (m_talker == Talker::Combined)
-        out += gsv("GP", gpsSats) + gsv("GL", glonassSats);
-    else
-        out += gsv(talker, m_talker == Talker::Gps ? gpsSats : glonassSats);
 
+    QByteArray vtg = talker + "VTG,";
     if (fix)
-        out += sentence(talker + "VTG," + course + ",T,,M," + knots + ",N," + fixed(m_speedKmh, 3) + ",K,A");
+        vtg += course + ",T,,M," + knots + ",N," + fixed(m_speedKmh, 3) + ",K";
+    else if (m_searching)
+        vtg += "0.00,T,,M,0.000,N,0.000,K";
     else
-        out += sentence(talker + "VTG,,T,,M,,N,,K,N");
+        vtg += ",T,,M,,N,,K";
+    if (modes)
+        vtg += fix ? ",A" : ",N";
+    out += sentence(vtg);
     return out;
 }
 
@@ -505,7 +622,10 @@ void Gnss::note(const QString &text)
 
 QString Gnss::stateText() const
 {
-    const char *talker = m_talker == Talker::Gps ? "GP" : m_talker == Talker::Glonass ? "GL" : "GN";
+    const Talker active = activeTalker();
+    QString talker = QLatin1String(active == Talker::Gps ? "GP" : active == Talker::Glonass ? "GL" : "GN");
+    if (m_talker == Talker::Default)
+        talker += QLatin1String(" (the format's default)");
     const qint64 now = m_clock.elapsed();
     QString output = !m_powered                ? QStringLiteral("off")
                      : m_stopped               ? QStringLiteral("stopped by UBX")
@@ -515,20 +635,27 @@ QString Gnss::stateText() const
                                                  .arg(m_replayAt + 1)
                                                  .arg(m_replay.size())
                                                : QStringLiteral("NMEA every second");
-    return QStringLiteral("gps power %1, output %2, fix %3%4, talker %5\n"
-                          "gps position %6 %7, %8 m, moving %9 km/h course %10\n"
-                          "gps satellites %11 in view, %12 used, hdop %13, time %14 UTC\n")
+    const QDateTime utc = QDateTime::fromMSecsSinceEpoch(receiverMs(), Qt::UTC);
+    return QStringLiteral("gps power %1, output %2, fix %3%4, NMEA %5, talker %6\n"
+                          "gps position %7 %8, %9 m, geoid %10 m, moving %11 km/h course %12\n"
+                          "gps satellites %13 in view, %14 used, hdop %15, time %16 UTC\n"
+                          "gps rollover %17, RMC date %18\n")
         .arg(m_powered ? QStringLiteral("on") : QStringLiteral("off"), output,
-             m_fix ? QStringLiteral("on") : QStringLiteral("off"),
-             m_fix && now < m_noFixUntil ? QStringLiteral(" (acquiring after reset)") : QString(),
-             QLatin1String(talker))
+             m_searching ? QStringLiteral("searching with zeros")
+             : m_fix     ? QStringLiteral("on")
+                         : QStringLiteral("off"),
+             m_fix && !m_searching && now < m_noFixUntil ? QStringLiteral(" (acquiring after reset)") : QString(),
+             QLatin1String(NmeaVersions[int(m_nmea)]), talker)
         .arg(m_latitude, 0, 'f', 7)
         .arg(m_longitude, 0, 'f', 7)
         .arg(m_altitude, 0, 'f', 1)
+        .arg(m_geoid, 0, 'f', 1)
         .arg(m_speedKmh, 0, 'f', 1)
         .arg(m_course, 0, 'f', 1)
         .arg(m_inView)
         .arg(m_used)
         .arg(m_hdop, 0, 'f', 2)
-        .arg(QDateTime::fromMSecsSinceEpoch(receiverMs(), Qt::UTC).toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")));
+        .arg(utc.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")))
+        .arg(m_rollover ? QStringLiteral("on") : QStringLiteral("off"),
+             rmcDate(utc).toString(QStringLiteral("yyyy-MM-dd")));
 }

@@ -31,7 +31,11 @@ public:
     static QByteArray sentence(const QByteArray &body);
 
 private:
-    enum class Talker { Gps, Glonass, Combined };
+    // Default: GP up to NMEA 3.0, GN from 4.0 on.
+    enum class Talker { Default, Gps, Glonass, Combined };
+    enum class Nmea { V20, V30, V40, V41 };
+    // In the order the receiver reports them.
+    enum class System { Gps, Glonass, Galileo, Beidou };
     struct Satellite
     {
         int prn;
@@ -39,7 +43,7 @@ private:
         int azimuth;
         int snr; // 0: tracked without a signal figure
         bool used;
-        bool glonass;
+        System system;
     };
 
     QString command(const QStringList &args);
@@ -52,8 +56,11 @@ private:
     void scheduleTick();
     void tick();
     QByteArray epoch(const QDateTime &utc) const;
+    Talker activeTalker() const;
+    QList<System> systems() const;
     QList<Satellite> satellites() const;
     bool hasFix() const;
+    QDateTime rmcDate(const QDateTime &utc) const;
     void advance();
     qint64 receiverMs() const;
     void note(const QString &text);
@@ -72,15 +79,19 @@ private:
     QByteArray m_ubx;           // unparsed input
 
     bool m_fix = true;
+    bool m_searching = false; // no fix, and zeros where the fields would be empty
+    bool m_rollover = false;  // RMC dates 1024 weeks early
     double m_latitude = 50.110924;
     double m_longitude = 8.682127;
     double m_altitude = 112.0;
+    double m_geoid = 47.0; // geoid separation: geoid height above the ellipsoid
     double m_speedKmh = 0.0;
     double m_course = 0.0;
     int m_inView = 10;
     int m_used = 7;
     double m_hdop = 0.9;
-    Talker m_talker = Talker::Gps;
+    Talker m_talker = Talker::Default;
+    Nmea m_nmea = Nmea::V30;
     qint64 m_offsetMs = 0; // receiver clock minus host clock
 
     QString m_replayName;

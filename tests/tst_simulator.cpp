@@ -471,11 +471,24 @@ void TestSimulator::gnssReceiver_data()
         R"(< ^\$GPRMC,\d{6}\.00,A,3351\.40706,S,15112\.91780,E,)",
         R"(< ^\$GPGSV,3,1,10()" + Sat + "){4}\\*", R"(< ^\$GPGSV,3,2,10()" + Sat + "){4}\\*",
         R"(< ^\$GPGSV,3,3,10()" + Sat + "){2}\\*", "! gps satellites 4 4", "! gps position 0.99999999 -179.99999999",
-        R"(< ^\$GPGGA,\d{6}\.00,0100\.00000,N,18000\.00000,W,1,04,)", R"(< ^\$GPGSV,1,1,04()" + Sat + "){4}\\*"};
+        R"(< ^\$GPGGA,\d{6}\.00,0100\.00000,N,18000\.00000,W,1,04,)", R"(< ^\$GPGSV,1,1,04()" + Sat + "){4}\\*",
+        "! gps satellites 20 16", "! gps geoid -28.5", "! gps position 31.5 35.5 -430",
+        R"(< ^\$GPGGA,[^*]*,1,16,2\.50,-430\.0,M,-28\.5,M,,\*)", R"(< ^\$GPGSA,A,3,(\d\d,){12}\d+\.\d\d,)"};
     QTest::newRow("fix off and on") << QByteArrayList{
         "power 1", "! gps fix off", "< " + NoFixGga, R"(< ^\$GPGSA,A,1,,,,,,,,,,,,,99\.99,99\.99,99\.99\*)",
         R"(< ^\$GPRMC,\d{6}\.00,V,,,,,,,\d{6},,,N\*)", R"(< ^\$GPVTG,,T,,M,,N,,K,N\*)", "! gps fix on",
         R"(< ^\$GPRMC,\d{6}\.00,A,)"};
+    // Zeros while searching, with the date of a receiver that has not read
+    // the week number (1024 weeks early); the rollover fault keeps it so
+    // after the fix.
+    QTest::newRow("searching with zeros") << QByteArrayList{
+        "power 1", "! gps time 2026-03-10 09:15:00", "! gps searching-zeros",
+        R"(< ^\$GPGGA,\d{6}\.00,0000\.0000,N,00000\.0000,E,0,00,99\.99,0\.0,M,0\.0,M,,\*)",
+        R"(< ^\$GPGSA,A,1,,,,,,,,,,,,,99\.99,99\.99,99\.99\*)",
+        R"(< ^\$GPRMC,\d{6}\.00,V,0000\.0000,N,00000\.0000,E,0\.000,0\.00,250706,,,N\*)",
+        R"(< ^\$GPVTG,0\.00,T,,M,0\.000,N,0\.000,K,N\*)", "! gps fix on",
+        R"(< ^\$GPRMC,\d{6}\.00,A,[^*]*,100326,,,A\*)", "! gps rollover on",
+        R"(< ^\$GPRMC,\d{6}\.00,A,[^*]*,250706,,,A\*)"};
     QTest::newRow("moving north") << QByteArrayList{
         "power 1", "! gps position 0 0", "! gps move 360 0",
         R"(< ^\$GPRMC,[^,]*,A,[^,]*,N,00000\.00000,E,194\.384,0\.00,)",
@@ -490,6 +503,19 @@ void TestSimulator::gnssReceiver_data()
         R"(< ^\$GPGSV,2,2,05()" + Sat + R"()\*)", R"(< ^\$GLGSV,2,1,05,(6[5-9]|[7-9]\d),)",
         R"(< ^\$GLGSV,2,2,05()" + Sat + R"()\*)", R"(< ^\$GNVTG,)", "! gps talker gl", R"(< ^\$GLGGA,)",
         R"(< ^\$GLGSV,3,1,10,(6[5-9]|[7-9]\d),)"};
+    // Four systems, one GSA each with its system id, a second GPS signal;
+    // then a single system takes every used satellite in its one GSA.
+    QTest::newRow("NMEA 4.1") << QByteArrayList{
+        "power 1", "! gps nmea 4.1", "! gps satellites 14 9", R"(< ^\$GNGGA,[^*]*,1,09,)",
+        R"(< ^\$GNGSA,A,3,(\d\d,){3},{9}[^*]*,1\*)", R"(< ^\$GNGSA,A,3,(\d\d,){2},{10}[^*]*,4\*)",
+        R"(< ^\$GNRMC,\d{6}\.00,A,([^,*]*,){9}A,V\*)", R"(< ^\$GPGSV,1,1,04()" + Sat + "){4},1\\*",
+        R"(< ^\$GPGSV,1,1,02()" + Sat + "){2},8\\*", R"(< ^\$GLGSV,1,1,04,(6[5-9]|[7-9]\d),[^*]*,1\*)",
+        R"(< ^\$GAGSV,1,1,03()" + Sat + "){3},7\\*", R"(< ^\$GBGSV,1,1,03()" + Sat + "){3},1\\*",
+        R"(< ^\$GNVTG,[^*]*,A\*)", "! gps talker GL", R"(< ^\$GLGSA,A,3,(\d\d,){9},{3}[^*]*,2\*)"};
+    QTest::newRow("NMEA 2.0") << QByteArrayList{
+        "power 1", "! gps nmea 2.0", "! gps move 10 90", R"(< ^\$GPRMC,\d{6}\.00,A,[^*]*,5\.400,90\.00,\d{6},,\*)",
+        R"(< ^\$GPVTG,90\.00,T,,M,5\.400,N,10\.000,K\*)", "! gps fix off", R"(< ^\$GPRMC,\d{6}\.00,V,,,,,,,\d{6},,\*)",
+        R"(< ^\$GPVTG,,T,,M,,N,,K\*)"};
     // Noise with false sync bytes, a frame with a bad checksum, then a good
     // frame that arrives in two pieces.
     QTest::newRow("UBX stop and start") << QByteArrayList{
@@ -511,8 +537,9 @@ void TestSimulator::gnssReceiver_data()
     QTest::newRow("recorded drive") << sample + QByteArrayList{"! gps replay stop", "< " + Gga};
     QTest::newRow("refused") << QByteArrayList{
         "!? gps position 90.1 0", "!? gps position 0 180.5", "!? gps position x 0", "!? gps satellites 5 6",
-        "!? gps satellites 33 4", "!? gps satellites 20 13", "!? gps hdop 0", "!? gps move -1 0",
-        "!? gps move 10 361", "!? gps talker GX", "!? gps time 2026-13-01 00:00:00", "!? gps time 1979-12-31 23:59:59",
+        "!? gps satellites 33 4", "!? gps satellites 20 -1", "!? gps hdop 0", "!? gps geoid 150.5",
+        "!? gps move -1 0", "!? gps move 10 361", "!? gps talker GX", "!? gps nmea 2.3", "!? gps rollover maybe",
+        "!? gps searching-zeros now", "!? gps time 2026-13-01 00:00:00", "!? gps time 1979-12-31 23:59:59",
         "!? gps replay ROOT/sim/missing.txt", "!? gps fix maybe", "!? gps"};
 }
 
