@@ -161,14 +161,34 @@ void TestDeviceLinks::gpsFixAndPositionFromTheReceiver()
     QVERIFY(waitFor([&] { return qAbs(gps->getLatitude() - 52.516275) < 1e-5; }, 5000));
     QVERIFY(qAbs(gps->getLongitude() - 13.377704) < 1e-5);
 
-    QVERIFY(m_sim->command(QStringLiteral("gps fix off")).startsWith(QLatin1String("ok")));
-    QVERIFY(waitFor([&] { return !StatusbarData().stateGps(); }, 10000));
+    // A receiver of four systems in NMEA 4.1, below sea level: used and in
+    // view add up over the systems, a second signal counts nobody twice.
+    for (const char *command :
+         {"gps nmea 4.1", "gps satellites 23 12", "gps position 52.516275 13.377704 -12.5", "gps geoid -31"})
+        QVERIFY(m_sim->command(QLatin1String(command)).startsWith(QLatin1String("ok")));
+    QVERIFY(waitFor([&] { return gps->getNumSatellitesUsed() == 12 && gps->getGpsHeightOverSea() < 0; }, 5000));
+    QCOMPARE(gps->getNumSatellitesInView(), 23);
+    QCOMPARE(gps->getGpsHeightOverSea(), -12.5);
+    QVERIFY(StatusbarData().stateGps());
 
-    // A recorded drive eastwards, stamped from now on (a receiver's time
-    // never goes back): the position follows the stream.
+    // Searching, the receiver prints zeros and a week-rollover date: no fix,
+    // and a clock waiting for GPS time stays as it is.
+    const auto dateCommands = [&] { return m_shell->root.commands().filter(QStringLiteral("date ")).size(); };
+    QVERIFY(m_sim->command(QStringLiteral("gps searching-zeros")).startsWith(QLatin1String("ok")));
+    QVERIFY(waitFor([&] { return !StatusbarData().stateGps(); }, 10000));
+    const int datesBefore = int(dateCommands());
+    gps->enableSystemTimeSettingViaGps(true);
+    QTest::qWait(2500);
+    QVERIFY(!StatusbarData().stateGps());
+    QCOMPARE(gps->getLatitude(), 0.0);
+    QVERIFY(gps->isSystemTimeSettingPending());
+    QCOMPARE(int(dateCommands()), datesBefore);
+
+    // A drive eastwards recorded months ago: its time steps back from the
+    // receiver's own, and the position still follows the stream.
     QFile recording(m_shell->root.file(QStringLiteral("/sim/drive.nmea")));
     QVERIFY(recording.open(QIODevice::WriteOnly));
-    const QDateTime start = QDateTime::currentDateTimeUtc().addSecs(2);
+    const QDateTime start = QDateTime::currentDateTimeUtc().addDays(-90);
     for (int second = 0; second < 8; ++second) {
         const QDateTime t = start.addSecs(second);
         const QString time = t.toString(QStringLiteral("hhmmss.00"));
