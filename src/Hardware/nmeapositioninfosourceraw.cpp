@@ -1,6 +1,7 @@
 #include "nmeapositioninfosourceraw.h"
 
 #include <QDateTime>
+#include <QDebug>
 
 #include <algorithm>
 #include <limits>
@@ -77,18 +78,22 @@ void NmeaPositionInfoSourceRaw::takeSentence(const char *data, int size)
     capture(sentence, data, size);
     if (sentence.type == "GGA") {
         NmeaGga gga;
-        if (Nmea::parseGga(sentence, &gga)) {
-            beginEpochAt(gga.utcTime);
-            m_current.gga = gga;
-            m_current.hasGga = true;
+        if (!Nmea::parseGga(sentence, &gga)) {
+            qDebug() << "No GGA match";
+            return;
         }
+        beginEpochAt(gga.utcTime);
+        m_current.gga = gga;
+        m_current.hasGga = true;
     } else if (sentence.type == "RMC") {
         NmeaRmc rmc;
-        if (Nmea::parseRmc(sentence, &rmc)) {
-            beginEpochAt(rmc.utcTime);
-            m_current.rmc = rmc;
-            m_current.hasRmc = true;
+        if (!Nmea::parseRmc(sentence, &rmc)) {
+            qDebug() << "No RMC match";
+            return;
         }
+        beginEpochAt(rmc.utcTime);
+        m_current.rmc = rmc;
+        m_current.hasRmc = true;
     } else if (sentence.type == "GSA") {
         addGsa(sentence);
     } else if (sentence.type == "GSV") {
@@ -139,8 +144,10 @@ void NmeaPositionInfoSourceRaw::beginEpochAt(const QString &utcTime)
 void NmeaPositionInfoSourceRaw::addGsa(const NmeaSentence &sentence)
 {
     NmeaGsa gsa;
-    if (!Nmea::parseGsa(sentence, &gsa))
+    if (!Nmea::parseGsa(sentence, &gsa)) {
+        qDebug() << "No GPGSA match";
         return;
+    }
     Epoch &e = m_current;
     e.hasGsa = true;
     e.gsa = gsa;
