@@ -328,7 +328,7 @@ void TestLevelmeasurement::storedDamagedSaysSo()
     closer.screenshot = QStringLiteral("levelmeasurement-damaged.png");
     QVERIFY(m_shell->openStoredMeasurement(QStringLiteral("LE_20260101_120000_X")));
     QCOMPARE(closer.count, 1);
-    QVERIFY2(closer.text.startsWith(QCoreApplication::translate("Levelmeasurement", "MeasurementDamaged")), qPrintable(closer.text));
+    QVERIFY2(closer.text.startsWith(QCoreApplication::translate("MeasurementScreen", "MeasurementDamaged")), qPrintable(closer.text));
     QCOMPARE(child(screen, "labelName")->text(), QStringLiteral("X"));
     QCOMPARE(child(screen, "labelMinimumLevel")->text(), QStringLiteral("--"));
     QCOMPARE(child(screen, "labelFrequency")->text(), QStringLiteral("-- Hz"));

@@ -13,6 +13,7 @@
 #include "mainmenu.h"
 #include "measmanagement.h"
 #include "measurements.h"
+#include "measurementscreen.h"
 #include "messagedialog.h"
 #include "micsettings.h"
 #include "platform.h"
@@ -20,7 +21,6 @@
 #include "screenfont.h"
 #include "statusbar.h"
 #include "systemsettings.h"
-#include "virtualkeyboard.h"
 
 #include <QDebug>
 #include <QFileInfo>
@@ -41,19 +41,10 @@ const int kNamePixelSize = 16;
 // Below the third block after a restart the worker has no minimum yet.
 const float kNoMinimum = 99.0f;
 
-const QString kYellowChunk = QStringLiteral("QProgressBar::chunk {background-color: yellow;}");
-
 Systemsettings *settings()
 {
     MainMenu *main = MainMenu::getInstanceMainMenu();
     return main ? main->getInstanceSystemsettings() : nullptr;
-}
-
-QString frequencyChunk(unsigned hz)
-{
-    QColor text;
-    const QColor c = AnalogInputWorker::calcFrequencyColor(hz, 300, QColor("blue"), QColor("red"), QColor("yellow"), &text);
-    return QStringLiteral("QProgressBar::chunk {background-color: rgb(%1, %2, %3);}").arg(c.red()).arg(c.green()).arg(c.blue());
 }
 
 } // namespace
@@ -144,17 +135,8 @@ void Levelmeasurement::init(int variant)
     if (main)
         main->setCurrentVisibleDlgNum(2);
 
-    if (variant != 1 && StatusbarData().sensorType() == Statusbardata::SensorH2) {
-        MessageDialog msg(this);
-        msg.setHeadline(tr("Note", "Note"));
-        msg.setInfotext(tr("YouMustConnectAnAcousticalSensorToUseThisMeasurement.",
-                           "You must connect an acoustical sensor\nto use this measurement."));
-        msg.exec();
-        if (msg.getPressedButton() == MessageDialog::Ok)
-            qDebug() << "Message closed";
-        else
-            qDebug() << "Ende Button Unknown";
-    }
+    if (variant != 1)
+        MeasurementScreen::noteIfH2Probe(this);
 
     Systemsettings *s = settings();
     const bool peakBar = s && s->isShowPeakLevelBarEnabled() && g_debugFeatures == 1;
@@ -223,12 +205,7 @@ void Levelmeasurement::init(int variant)
     Audioworker().startAudioRecording();
     m_timerCheckBtConnection->start(LinkCheckIntervalMs);
 
-    // Booted straight into this screen: the link is still coming up.
-    m_enableWarningBtConnection = true;
-    if (main && main->isBootedToFavouriteFunction() && s && s->getFavouriteButton(nullptr) == 2)
-        m_enableWarningBtConnection = false;
-    if (main)
-        main->resetBootedToFavouriteFunction();
+    m_linkWatch.setEnabled(MeasurementScreen::linkWarningAfterStart(2));
 }
 
 void Levelmeasurement::initStored()
@@ -271,10 +248,7 @@ void Levelmeasurement::showDamaged()
     ui->labelCurrentLevel->setText(QStringLiteral("--"));
     ui->labelMinimumLevel->setText(QStringLiteral("--"));
     ui->labelFrequency->setText(QStringLiteral("-- Hz"));
-    qWarning() << "Levelmeasurement: stored measurement damaged" << m_selectedMeasurementDir;
-    MessageDialog::inform(this, 1, tr("Note", "Note"),
-                          tr("MeasurementDamaged", "This measurement is damaged. Its values cannot be shown.")
-                              + QLatin1Char('\n') + m_selectedMeasurementDir.mid(19));
+    MeasurementScreen::noteDamaged(this, m_selectedMeasurementDir);
 }
 
 void Levelmeasurement::analyseInfoFile()
@@ -308,13 +282,10 @@ void Levelmeasurement::setFrequencyText(int hz)
 void Levelmeasurement::colourBars(unsigned currentFrequency, unsigned minimumFrequency)
 {
     Systemsettings *s = settings();
-    if (s && s->isUseFrequColorForBarEnabled()) {
-        ui->barCurrentLevel->setStyleSheet(frequencyChunk(currentFrequency));
-        ui->barMinimumLevel->setStyleSheet(frequencyChunk(minimumFrequency));
-    } else {
-        ui->barCurrentLevel->setStyleSheet(kYellowChunk);
-        ui->barMinimumLevel->setStyleSheet(kYellowChunk);
-    }
+    const bool colour = s && s->isUseFrequColorForBarEnabled();
+    const QString yellow = QStringLiteral("yellow");
+    ui->barCurrentLevel->setStyleSheet(MeasurementScreen::barChunk(int(currentFrequency), yellow, colour));
+    ui->barMinimumLevel->setStyleSheet(MeasurementScreen::barChunk(int(minimumFrequency), yellow, colour));
 }
 
 void Levelmeasurement::updateLevel()
@@ -367,22 +338,9 @@ void Levelmeasurement::updateLevel()
 
 void Levelmeasurement::checkBtConnection()
 {
-    Statusbardata &status = StatusbarData();
-    const bool linkUp = status.stateMicrophone();
-    if (status.isWiredSensor())
-        return;
-    if (!linkUp && m_enableWarningBtConnection) {
-        m_enableWarningBtConnection = false;
+    if (m_linkWatch.lost()) {
         muteAudioPath(true, true);
-        const int answer = MessageDialog::inform(
-            this, 1, tr("Warning", "Warning"),
-            tr("NoBluetoothConnectionPleaseCheckYourRM3", "No bluetooth connection. Please check your RM-3."));
-        if (answer == MessageDialog::Ok)
-            qDebug() << "Message BT-Connection closed";
-        else
-            qDebug() << "Ende Button Unknown";
-    } else if (linkUp) {
-        m_enableWarningBtConnection = true;
+        SensorLinkWatch::warn(this);
     }
 }
 
@@ -455,10 +413,8 @@ void Levelmeasurement::keyReleaseEvent(QKeyEvent *event)
 void Levelmeasurement::on_butMenuSave_clicked()
 {
     muteAudioPath(true, true);
-    VirtualKeyboard keyboard(this);
-    keyboard.setText(QString());
-    keyboard.useEnterAsAccept(true);
-    if (keyboard.exec() != QDialog::Accepted)
+    QString name;
+    if (!MeasurementScreen::askName(this, &name))
         return;
     Audioworker().storeAudioData(QStringLiteral("LE_sound"));
 
@@ -472,7 +428,7 @@ void Levelmeasurement::on_butMenuSave_clicked()
         m_audioCodec->getFilter(&info->filterLowCutOff, &info->filterHighCutOff, &info->filterType);
     // The store tells the operator why a save failed; the screen only must
     // not go on as if it had been saved.
-    const int result = MeasurementData()->storeMeasurement(Measurements::LevelMeasurement, keyboard.getText(), *info);
+    const int result = MeasurementData()->storeMeasurement(Measurements::LevelMeasurement, name, *info);
     if (result != Measurements::Stored)
         qWarning() << "Levelmeasurement: measurement not stored" << result;
     else

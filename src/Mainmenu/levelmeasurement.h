@@ -1,6 +1,8 @@
 #ifndef LEVELMEASUREMENT_H
 #define LEVELMEASUREMENT_H
 
+#include "measurementscreen.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -94,7 +96,7 @@ private:
     int m_storedFilterType = 0;
     int m_storedFilterLowCutOff = 0;
     int m_storedFilterHighCutOff = 0;
-    bool m_enableWarningBtConnection = true;
+    SensorLinkWatch m_linkWatch;
     float m_maxHoldValue = 0;
     int m_cntMaxVal = 0;
     float m_lastMaxValues[MaxHoldBlocks] = {};

@@ -1,0 +1,58 @@
+#ifndef MEASUREMENTSCREEN_H
+#define MEASUREMENTSCREEN_H
+
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+// What every acoustic measurement screen does alike: the notes and
+// warnings it gives, the colour of its level bars, the name it asks for
+// and the filter it shows.
+namespace MeasurementScreen {
+
+// Tells the operator that an H2 probe cannot serve an acoustic measurement;
+// the screen goes on after the note.
+void noteIfH2Probe(QWidget *parent);
+
+// The style of a level bar's chunk: the frequency's colour (blue at 0 Hz,
+// red at 150 Hz, yellow from 300 Hz) when asked for and the frequency is
+// known, else the plain colour.
+QString barChunk(int frequency, const QString &plainColour, bool frequencyColour);
+
+// Tells the operator that a stored measurement cannot be shown whole.
+void noteDamaged(QWidget *parent, const QString &dirName);
+
+// The on-screen keyboard for a measurement's name, Enter accepting; false
+// when the operator cancelled.
+bool askName(QWidget *parent, QString *name);
+
+// Shows a filter as its symbol and its corners; a type other than band-pass
+// (1) or band-stop (2) is no filter, shown as band-pass over 0..4000 Hz.
+// The normalised values go back through the pointers.
+void showFilter(QLabel *symbol, QLabel *range, int *type, quint32 *low, quint32 *high);
+
+// False when the device was booted straight into this favourite function:
+// the sensor link is still coming up, so its loss is no news. Clears the
+// boot flag either way.
+bool linkWarningAfterStart(int favouriteNumber);
+
+} // namespace MeasurementScreen
+
+// One warning per loss of the sensor link; a wired sensor has no link.
+class SensorLinkWatch
+{
+public:
+    void setEnabled(bool enabled) { m_enabled = enabled; }
+    bool isEnabled() const { return m_enabled; }
+    // True once when the link is found lost; the link coming back arms the
+    // next warning.
+    bool lost();
+    // The warning dialog; returns the pressed button.
+    static int warn(QWidget *parent);
+
+private:
+    bool m_enabled = true;
+};
+
+#endif // MEASUREMENTSCREEN_H
