@@ -7,6 +7,7 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <cstdio>
 
 namespace {
 const char EnableFile[] = "/sys/bus/iio/devices/iio:device0/buffer/enable";
@@ -24,9 +25,12 @@ IioFeeder::IioFeeder(const QString &root, QObject *parent)
 
 void IioFeeder::addCommands(Control &control)
 {
-    control.add({QStringLiteral("leak"), QStringLiteral("[level L] [freq F]"),
-                 QStringLiteral("leak noise at display level L (0..99) around F Hz (20..3800); "
-                                "what is not given stays (e.g. leak level 45 freq 600)"),
+    control.add({QStringLiteral("leak"), QStringLiteral("[level L] [freq F] [at METRES] [falloff DB_PER_METRE] | state"),
+                 QStringLiteral("leak noise of display level L (0..99) at the leak, around F Hz (20..3800), "
+                                "METRES along the pipe (0..10000, from 0), fading by DB_PER_METRE (0..50, "
+                                "from 2) on the way to the sensor (sensor at|step), not below level 10; "
+                                "what is not given stays (e.g. leak level 45 freq 600 at 12); "
+                                "state prints it and the level heard"),
                  [this](const QStringList &args) { return setLeak(args); }});
     control.add({QStringLiteral("traffic"), QString(),
                  QStringLiteral("passing traffic: slow loud bursts over the leak noise at the current level"),
@@ -43,9 +47,15 @@ void IioFeeder::addCommands(Control &control)
 
 QString IioFeeder::setLeak(const QStringList &args)
 {
+    const QString usage = QStringLiteral("usage: leak [level L] [freq F] [at METRES] [falloff DB_PER_METRE] | state");
+    if (args.size() == 1 && args.first().toLower() == QLatin1String("state")) {
+        std::fputs(stateText().toLocal8Bit().constData(), stdout);
+        std::fflush(stdout);
+        return QString();
+    }
     SoundModel::Settings s = SoundModel::load(m_root.toStdString());
     if (args.size() % 2 != 0)
-        return QStringLiteral("usage: leak [level L] [freq F]");
+        return usage;
     for (int i = 0; i < args.size(); i += 2) {
         bool ok = false;
         const double value = args.at(i + 1).toDouble(&ok);
@@ -53,21 +63,57 @@ QString IioFeeder::setLeak(const QStringList &args)
         if (key == QLatin1String("level")) {
             if (!ok || !(value >= 0 && value <= 99))
                 return QStringLiteral("level must be 0 to 99");
-            s.level = value;
+            s.leakLevel = value;
         } else if (key == QLatin1String("freq")) {
             if (!ok || !(value >= 20 && value <= 3800))
                 return QStringLiteral("freq must be 20 to 3800 Hz");
             s.frequency = value;
+        } else if (key == QLatin1String("at")) {
+            if (!ok || !(value >= 0 && value <= SoundModel::MaxPosition))
+                return QStringLiteral("at must be 0 to 10000 m");
+            s.leakAt = value;
+        } else if (key == QLatin1String("falloff")) {
+            if (!ok || !(value >= 0 && value <= SoundModel::MaxFalloff))
+                return QStringLiteral("falloff must be 0 to 50 dB/m");
+            s.falloff = value;
         } else {
-            return QStringLiteral("usage: leak [level L] [freq F]");
+            return usage;
         }
     }
     s.mode = SoundModel::Mode::Leak;
     return saveChanged(s);
 }
 
-QString IioFeeder::saveChanged(const SoundModel::Settings &settings)
+QString IioFeeder::placeSensor(bool relative, double metres)
 {
+    SoundModel::Settings s = SoundModel::load(m_root.toStdString());
+    const double at = relative ? s.sensorAt + metres : metres;
+    if (!(at >= 0 && at <= SoundModel::MaxPosition))
+        return QStringLiteral("the sensor would stand at %1 m, off the pipe (0 to 10000 m)").arg(at);
+    s.sensorAt = at;
+    return saveChanged(s);
+}
+
+QString IioFeeder::stateText() const
+{
+    const SoundModel::Settings s = SoundModel::load(m_root.toStdString());
+    const char *mode = s.mode == SoundModel::Mode::Silence ? "silence"
+                       : s.mode == SoundModel::Mode::Traffic ? "traffic"
+                                                              : "leak";
+    return QStringLiteral("leak mode %1 level %2 freq %3 at %4 m falloff %5 dB/m sensor at %6 m %7 heard %8\n")
+        .arg(QLatin1String(mode))
+        .arg(s.leakLevel)
+        .arg(s.frequency)
+        .arg(s.leakAt)
+        .arg(s.falloff)
+        .arg(s.sensorAt)
+        .arg(s.muted ? QStringLiteral("muted") : QStringLiteral("open"))
+        .arg(s.level);
+}
+
+QString IioFeeder::saveChanged(SoundModel::Settings settings)
+{
+    settings.level = SoundModel::heardLevel(settings);
     return SoundModel::save(m_root.toStdString(), settings) ? QString() : QStringLiteral("cannot write sim/sound.state");
 }
 

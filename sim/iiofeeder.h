@@ -18,8 +18,9 @@ class Control;
 // atomically several times per 300 ms acquisition tick. The sound follows
 // real time sample by sample, so consecutive reads see a continuous signal.
 //
-// It also takes the sound commands (leak, traffic, silence), which write
-// ROOT/sim/sound.state so the ALSA capture device plays the same sound.
+// It also takes the sound commands (leak, traffic, silence) and places the
+// sensor along the pipe; they write ROOT/sim/sound.state, with the level the
+// sensor hears where it stands, so the ALSA capture device plays the same.
 class IioFeeder : public QObject
 {
     Q_OBJECT
@@ -35,13 +36,17 @@ public:
     void stop();
 
     QString setLeak(const QStringList &args);
+    // The sensor set down at metres along the pipe, or moved by them.
+    QString placeSensor(bool relative, double metres);
+    QString stateText() const;
     QString setMode(SoundModel::Mode mode);
     // The sensor's microphone muted: silence whatever the sound setting.
     QString setSensorMuted(bool muted);
 
 private:
-    // Other commands keep their part of the same state file.
-    QString saveChanged(const SoundModel::Settings &settings);
+    // Other commands keep their part of the same state file; the level heard
+    // follows every change.
+    QString saveChanged(SoundModel::Settings settings);
     void refresh();
     bool enabled() const;
     bool publish(const QByteArray &bytes);

@@ -58,9 +58,11 @@ void Rm3::addCommands(Control &control)
 {
     control.add(
         {QStringLiteral("sensor"),
-         QStringLiteral("key press|release | type N | battery MV | alert CODE | value V | answers normal|slow|silent | state"),
+         QStringLiteral("key press|release | type N | battery MV | alert CODE | value V | answers normal|slow|silent | "
+                       "at METRES | step METRES | state"),
          QStringLiteral("the RM-3 sensor unit: its key, probe type code (1 GX-2, 2 NX-2, 3 H2), battery in mV, "
-                        "an ALERT report, the H2 reading, answers after 20 ms, 2.5 s or never; state prints it"),
+                        "an ALERT report, the H2 reading, answers after 20 ms, 2.5 s or never, set down METRES "
+                        "along the pipe (0..10000, from 0) or moved by signed METRES (see leak); state prints it"),
          [this](const QStringList &args) -> QString {
              const QString what = args.value(0).toLower();
              const QString arg = args.value(1);
@@ -72,7 +74,7 @@ void Rm3::addCommands(Control &control)
              }
              if (args.size() != 2)
                  return QStringLiteral("usage: sensor key press|release, type N, battery MV, alert CODE, "
-                                       "value V, answers normal|slow|silent, state");
+                                       "value V, answers normal|slow|silent, at METRES, step METRES, state");
              if (what == QLatin1String("key")) {
                  if (arg != QLatin1String("press") && arg != QLatin1String("release"))
                      return QStringLiteral("sensor key press|release");
@@ -108,6 +110,14 @@ void Rm3::addCommands(Control &control)
                      return QStringLiteral("sensor value takes a decimal number");
                  m_value = arg.toLatin1();
                  return QString();
+             }
+             if (what == QLatin1String("at") || what == QLatin1String("step")) {
+                 const double metres = arg.toDouble(&ok);
+                 if (!ok || !std::isfinite(metres))
+                     return QStringLiteral("sensor at|step takes metres");
+                 if (!m_place)
+                     return QStringLiteral("there is no pipe to walk");
+                 return m_place(what == QLatin1String("step"), metres);
              }
              if (what == QLatin1String("answers")) {
                  if (arg == QLatin1String("normal"))

@@ -21,8 +21,14 @@ class Rm3 : public BtPeer
 public:
     enum class Answers { Normal, Slow, Silent };
 
+    // Sets the unit down along the pipe (relative: moves it); returns "" or
+    // the error text. Where it stands changes the sound it hears, which the
+    // unit does not own.
+    using Placement = std::function<QString(bool relative, double metres)>;
+
     explicit Rm3(BtEventLog *log, QObject *parent = nullptr);
     void addCommands(Control &control);
+    void setPlacement(Placement place) { m_place = std::move(place); }
 
     bool available() const override { return BtPeer::available() && !m_restarting; }
     bool answers() const { return m_answers != Answers::Silent; }
@@ -65,6 +71,7 @@ private:
     QByteArray keyText() const { return m_pushButton ? "PUSHBUT" : "SWITCH"; }
 
     BtEventLog *m_log;
+    Placement m_place;
     std::deque<Pending> m_queue;
     QTimer m_queueTimer;
     QTimer m_restartTimer;

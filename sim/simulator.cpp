@@ -26,6 +26,7 @@ Simulator::Simulator(const QString &root, QObject *parent)
     m_iio.addCommands(m_control);
     m_rm3->addCommands(m_control);
     connect(m_rm3, &Rm3::microphoneMuted, this, [this](bool muted) { m_iio.setSensorMuted(muted); });
+    m_rm3->setPlacement([this](bool relative, double metres) { return m_iio.placeSensor(relative, metres); });
     m_headphones->addCommands(m_control);
     m_gnss->addCommands(m_control);
     addBluetoothCommands();

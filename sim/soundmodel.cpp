@@ -1,6 +1,7 @@
 #include "soundmodel.h"
 #include "statefile.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
@@ -19,7 +20,13 @@ constexpr double TrafficPeriodSeconds = 6.0;
 double rmsForLevel(double level)
 {
     // Inverse of the program's display scale: level = (77 + 20 log10(x)) * 1.8.
-    return std::pow(10.0, (level / 1.8 - 77.0) / 20.0);
+    return std::pow(10.0, (level / LevelPerDb - 77.0) / 20.0);
+}
+
+double heardLevel(const Settings &s)
+{
+    const double lost = LevelPerDb * s.falloff * std::abs(s.sensorAt - s.leakAt);
+    return std::min(s.leakLevel, std::max(BackgroundLevel, s.leakLevel - lost));
 }
 
 std::string format(const Settings &s)
@@ -28,12 +35,34 @@ std::string format(const Settings &s)
     std::ostringstream out;
     out << "mode " << mode << "\nlevel " << s.level << "\nfreq " << s.frequency << "\nmuted " << (s.muted ? 1 : 0)
         << "\n";
+    if (s.leakLevel != s.level)
+        out << "leak_level " << s.leakLevel << "\n";
+    if (s.leakAt != 0)
+        out << "leak_at " << s.leakAt << "\n";
+    if (s.sensorAt != 0)
+        out << "sensor_at " << s.sensorAt << "\n";
+    if (s.falloff != DefaultFalloff)
+        out << "falloff " << s.falloff << "\n";
     return out.str();
 }
+
+namespace {
+// Reads one number within [low, high] into value; a bad one leaves it.
+bool readNumber(std::istringstream &in, double &value, double low, double high)
+{
+    double v = value;
+    const bool good = in >> v && v >= low && v <= high;
+    if (good)
+        value = v;
+    in.clear();
+    return good;
+}
+} // namespace
 
 Settings parse(const std::string &text)
 {
     Settings s;
+    bool leakLevelGiven = false;
     std::istringstream in(text);
     std::string key;
     while (in >> key) {
@@ -47,22 +76,26 @@ Settings parse(const std::string &text)
             else if (v == "leak")
                 s.mode = Mode::Leak;
         } else if (key == "level") {
-            double v = s.level;
-            if (in >> v && v >= 0 && v <= 99)
-                s.level = v;
-            in.clear();
+            readNumber(in, s.level, 0, 99);
         } else if (key == "freq") {
-            double v = s.frequency;
-            if (in >> v && v >= 20 && v <= 3800)
-                s.frequency = v;
-            in.clear();
+            readNumber(in, s.frequency, 20, 3800);
         } else if (key == "muted") {
             int v = 0;
             if (in >> v)
                 s.muted = v != 0;
             in.clear();
+        } else if (key == "leak_level") {
+            leakLevelGiven = readNumber(in, s.leakLevel, 0, 99);
+        } else if (key == "leak_at") {
+            readNumber(in, s.leakAt, 0, MaxPosition);
+        } else if (key == "sensor_at") {
+            readNumber(in, s.sensorAt, 0, MaxPosition);
+        } else if (key == "falloff") {
+            readNumber(in, s.falloff, 0, MaxFalloff);
         }
     }
+    if (!leakLevelGiven)
+        s.leakLevel = s.level;
     return s;
 }
 

@@ -13,6 +13,15 @@
 //     level <0..99>
 //     freq <Hz>
 //     muted 0|1
+//     leak_level <0..99>
+//     leak_at <m>
+//     sensor_at <m>
+//     falloff <dB/m>
+// The last four place the leak and the sensor along a pipe; "level" is what
+// the sensor hears there, derived by the simulator (heardLevel) whenever it
+// writes the file, so readers play "level" and need nothing else. They are
+// written only when they differ from level, 0, 0 and DefaultFalloff: a file
+// without them has the sensor standing on the leak.
 #include <cstdint>
 #include <random>
 #include <string>
@@ -21,16 +30,33 @@ namespace SoundModel {
 
 enum class Mode { Silence, Leak, Traffic };
 
+// Display units per dB of the program's level scale.
+constexpr double LevelPerDb = 1.8;
+// Ground noise the sensor hears far from any leak, in display units.
+constexpr double BackgroundLevel = 10;
+// Leak noise fades along a buried pipe by a few dB per metre.
+constexpr double DefaultFalloff = 2;
+constexpr double MaxFalloff = 50;
+constexpr double MaxPosition = 10000; // metres along the pipe
+
 struct Settings
 {
     Mode mode = Mode::Leak;
-    double level = 40;     // display units 0..99
+    double level = 40;     // display units 0..99, as heard at the sensor
     double frequency = 600; // Hz, dominant frequency of the leak
     bool muted = false;     // the sensor's microphone is muted: silence
+    double leakLevel = 40;  // display units right at the leak
+    double leakAt = 0;      // metres along the pipe
+    double sensorAt = 0;    // metres along the pipe
+    double falloff = DefaultFalloff; // dB per metre between leak and sensor
 };
 
 // Linear RMS (full scale 1.0) that the program shows as this display level.
 double rmsForLevel(double level);
+
+// The leak's level less falloff times the distance to the sensor, not below
+// the background and never above the leak itself.
+double heardLevel(const Settings &settings);
 
 std::string format(const Settings &settings);
 // Parses the state file's text; unknown or bad lines keep the defaults.

@@ -36,6 +36,8 @@ private slots:
     void pairedSettings();
     void gnssReceiver_data();
     void gnssReceiver();
+    void walksAPipe_data();
+    void walksAPipe();
 
 private:
     std::unique_ptr<TestRoot> m_root;
@@ -601,6 +603,39 @@ void TestSimulator::gnssReceiver()
         }
         QVERIFY2(bad.isEmpty(), bad.constData());
     }
+}
+
+void TestSimulator::walksAPipe_data()
+{
+    // "!" commands are accepted, "!?" refused; then the level the sensor hears.
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<double>("heard");
+    QTest::newRow("on the leak") << QStringList{"! leak level 60 at 12", "! sensor at 12"} << 60.0;
+    // 5 m past it at 2 dB/m: 10 dB, 18 display units.
+    QTest::newRow("walked past it") << QStringList{"! leak level 60 at 12", "! sensor at 14", "! sensor step 3",
+                                                   "! leak level 70"}
+                                    << 52.0;
+    QTest::newRow("far off: background") << QStringList{"! leak level 60 at 300"} << 10.0;
+    QTest::newRow("quiet leak not raised") << QStringList{"! leak level 6 at 300"} << 6.0;
+    QTest::newRow("no falloff") << QStringList{"! leak level 60 at 300", "! leak falloff 0"} << 60.0;
+    QTest::newRow("bad values change nothing")
+        << QStringList{"! leak level 60 at 5", "! sensor at 3",   "!? leak level 30 at 10001", "!? leak falloff 51",
+                       "!? sensor at -1",      "!? sensor at far", "!? sensor step -3.5"}
+        << 52.8;
+}
+
+void TestSimulator::walksAPipe()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(double, heard);
+    SimProcess sim;
+    QVERIFY(sim.start(m_root->root()));
+    for (const QString &step : steps) {
+        const bool accepted = step.startsWith(QLatin1String("! "));
+        const QString answer = sim.command(step.mid(step.indexOf(QLatin1Char(' ')) + 1));
+        QVERIFY2(answer.startsWith(accepted ? QLatin1String("ok ") : QLatin1String("error ")), qPrintable(answer));
+    }
+    QCOMPARE(m_root->stateValue(QStringLiteral("/sim/sound.state"), "level"), heard);
 }
 
 QTEST_GUILESS_MAIN(TestSimulator)
