@@ -98,7 +98,7 @@ Pinpointing::Pinpointing(QWidget *parent)
     ui->butMenuStoredStop->setStyleSheet(ButtonStyle::iconButton(level, QStringLiteral("Stop"), 44));
     ui->butMenuStoredNext->setStyleSheet(ButtonStyle::iconButton(kFolder, QStringLiteral("Next"), 44));
     ui->labelWaterdrop->setStyleSheet(pictureStyle(QStringLiteral("Waterdrop_bl_24px.png")));
-    ui->labelMicrophone->setStyleSheet(pictureStyle(QStringLiteral("Microphone_ws_20px.png")));
+    ui->labelMicrophone->setStyleSheet(pictureStyle(QStringLiteral("Microphone_ws_30px.png")));
 
     if (MainMenu *main = MainMenu::getInstanceMainMenu()) {
         m_btSource = main->getBtSourceInstance();

@@ -1,0 +1,50 @@
+#ifndef SCREENDRIVER_H
+#define SCREENDRIVER_H
+
+#include "analoginputworker.h"
+#include "screenshot.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QTimer>
+
+#include <cmath>
+
+// One capture block of a 600 Hz tone with a little noise; the amplitude sets
+// the level a measurement screen shows.
+inline QByteArray toneBlock(int amplitude)
+{
+    QByteArray block(AnalogInputWorker::BlockBytes, '\0');
+    auto *samples = reinterpret_cast<qint16 *>(block.data());
+    for (int i = 0; i < AnalogInputWorker::BlockSamples; ++i)
+        samples[i] = qint16(amplitude * std::sin(2 * M_PI * 600 * i / 7670.0) + (i * 7919 % 200) - 100);
+    return block;
+}
+
+// Closes every modal dialog that opens (but the class skip) and counts them;
+// text is the last one's info text or else its class.
+struct DialogCloser
+{
+    int count = 0;
+    QString text;
+    QString screenshot;
+    QTimer timer;
+    explicit DialogCloser(const char *skip = "")
+    {
+        QObject::connect(&timer, &QTimer::timeout, [this, skip] {
+            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            if (dialog && !dialog->inherits(skip) && dialog->isActiveWindow()) {
+                ++count;
+                auto *info = dialog->findChild<QLabel *>(QStringLiteral("labelInfotext"));
+                text = info ? info->text() : QString::fromLatin1(dialog->metaObject()->className());
+                if (!screenshot.isEmpty())
+                    saveScreenshot(dialog, screenshot);
+                dialog->reject();
+            }
+        });
+        timer.start(20);
+    }
+};
+
+#endif // SCREENDRIVER_H
