@@ -7,6 +7,7 @@
 #include "bluetooth.h"
 #include "eventhandler.h"
 #include "gps.h"
+#include "pinpointing.h"
 #include "levelmeasurement.h"
 #include "virtualkeyboard.h"
 #include "screenshot.h"
@@ -18,9 +19,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -54,6 +57,7 @@ private slots:
     void configurationShowsTheSensor();
     void gpsFixAndPositionFromTheReceiver();
     void levelMeasurementOfASimulatedLeak();
+    void pinpointingAlongAPipe();
 
 private:
     QByteArray sensorLog() const { return m_shell->root.read(QStringLiteral("/sim/ttyO2.log")); }
@@ -258,6 +262,107 @@ void TestDeviceLinks::levelMeasurementOfASimulatedLeak()
     QVERIFY(screen->isVisibleTo(m_shell->main.get()));
     QCOMPARE(text("labelMinimumLevel"), minimum);
     QCOMPARE(text("labelName"), QStringLiteral("Hydrant 3"));
+}
+
+// The loudest quarter second of a recording, as RMS of full scale.
+double loudestRms(const QString &wavPath)
+{
+    QFile wav(wavPath);
+    if (!wav.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray data = wav.readAll().mid(44);
+    const auto *pcm = reinterpret_cast<const qint16 *>(data.constData());
+    const int window = 4000;
+    double loudest = 0;
+    for (int start = 0; start + window <= data.size() / 2; start += window) {
+        double sum = 0;
+        for (int i = start; i < start + window; ++i)
+            sum += double(pcm[i]) * pcm[i];
+        loudest = std::max(loudest, std::sqrt(sum / window) / 32768.0);
+    }
+    return loudest;
+}
+
+// Five positions along a pipe, opened and closed by turns with the mute
+// key and the sensor's own key: the drop marks the loudest, the store keeps
+// each position's level and sound, and the stored walk plays.
+void TestDeviceLinks::pinpointingAlongAPipe()
+{
+    QVERIFY(waitFor([&] { return sink()->isConnectedRFCOMM() && StatusbarData().stateMicrophone(); }, 15000));
+    m_shell->main->show();
+    m_shell->main->displayWidget(3, 1, 0);
+    auto *screen = m_shell->main->findChild<Pinpointing *>();
+    QVERIFY(screen && screen->isMuted());
+    EventHandler filter;
+    qApp->installEventFilter(&filter);
+    const auto toggle = [&](int position) {
+        if (position % 2 == 0) {
+            for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+                QKeyEvent key(type, Qt::Key_F6, Qt::NoModifier);
+                QApplication::sendEvent(screen, &key);
+                QCoreApplication::sendPostedEvents();
+            }
+        } else {
+            QVERIFY(m_sim->command(QStringLiteral("sensor key press")).startsWith(QLatin1String("ok")));
+            QVERIFY(m_sim->command(QStringLiteral("sensor key release")).startsWith(QLatin1String("ok")));
+        }
+    };
+    const QList<int> levels{20, 25, 40, 30, 22};
+    const auto label = [&](const QString &name) { return screen->findChild<QLabel *>(name)->text(); };
+    for (int i = 0; i < levels.size(); ++i) {
+        QVERIFY(m_sim->command(QStringLiteral("leak level %1 freq 500").arg(levels[i])).startsWith(QLatin1String("ok")));
+        toggle(i);
+        QVERIFY2(waitFor([&] { return !screen->isMuted(); }, 5000), qPrintable(QString::number(i)));
+        QVERIFY(waitFor([&] { return qAbs(label(QStringLiteral("labelLevel")).toInt() - levels[i]) <= 3; }, 20000));
+        QTest::qWait(1500); // the position's sound in its recording
+        toggle(i);
+        QVERIFY(waitFor([&] { return screen->isMuted(); }, 5000));
+        QCOMPARE(screen->positions().currentStep(), i + 1);
+        QVERIFY(qAbs(screen->positions().at(i + 1).minimumLevel - levels[i]) <= 4);
+    }
+    const auto slotX = [&](int n) {
+        return screen->findChild<QWidget *>(QStringLiteral("progBarMin%1").arg(n))->geometry().center().x();
+    };
+    QCOMPARE(screen->findChild<QLabel *>(QStringLiteral("labelWaterdrop"))->geometry().center().x(), slotX(3));
+    saveScreenshot(m_shell->main.get(), QStringLiteral("pinpointing-walk.png"));
+
+    QTimer::singleShot(100, [] {
+        auto *keyboard = qobject_cast<VirtualKeyboard *>(QApplication::activeModalWidget());
+        QVERIFY(keyboard);
+        keyboard->setText(QStringLiteral("Main Street"));
+        QTest::mouseClick(keyboard->findChild<QPushButton *>(QStringLiteral("but_Accept")), Qt::LeftButton);
+    });
+    QTest::mouseClick(screen->findChild<QPushButton *>(QStringLiteral("butMenuSave")), Qt::LeftButton);
+    const QStringList stored = QDir(m_shell->root.file(QStringLiteral("/media/kx500/meas")))
+                                   .entryList(QStringList{QStringLiteral("PP_*_Main Street")}, QDir::Dirs);
+    QCOMPARE(stored.size(), 1);
+    const QString dir = m_shell->root.file(QStringLiteral("/media/kx500/meas/")) + stored[0];
+    QSettings ini(dir + QStringLiteral("/info.ini"), QSettings::IniFormat);
+    // Each recording's loudness follows its position's level.
+    QList<int> byLevel{1, 2, 3, 4, 5};
+    QList<int> byLoudness = byLevel;
+    QList<double> loudness;
+    for (int n = 1; n <= 5; ++n) {
+        QVERIFY(qAbs(ini.value(QStringLiteral("Levels/Level_%1").arg(n)).toFloat() - levels[n - 1]) <= 4);
+        loudness << loudestRms(dir + QStringLiteral("/PP_Sound_%1.wav").arg(n));
+        QVERIFY2(loudness.last() > 0, qPrintable(QString::number(n)));
+    }
+    QVERIFY(!QFile::exists(dir + QStringLiteral("/PP_Sound_6.wav")));
+    std::sort(byLevel.begin(), byLevel.end(), [&](int a, int b) { return levels[a - 1] < levels[b - 1]; });
+    std::sort(byLoudness.begin(), byLoudness.end(), [&](int a, int b) { return loudness[a - 1] < loudness[b - 1]; });
+    QCOMPARE(byLoudness, byLevel);
+
+    QVERIFY(m_shell->openStoredMeasurement(stored[0]));
+    QCOMPARE(m_shell->main->currentWidget(), 3);
+    QCOMPARE(screen->findChild<QLabel *>(QStringLiteral("labelWaterdrop"))->geometry().center().x(), slotX(3));
+    QCOMPARE(screen->findChild<QLabel *>(QStringLiteral("labelStoredMeasurement"))->text(), QStringLiteral("Main Street"));
+    QTest::mouseClick(screen->findChild<QPushButton *>(QStringLiteral("butMenuStoredNext")), Qt::LeftButton);
+    QTest::mouseClick(screen->findChild<QPushButton *>(QStringLiteral("butMenuStoredNext")), Qt::LeftButton);
+    QCOMPARE(screen->selectedPosition(), 3);
+    QTest::mouseClick(screen->findChild<QPushButton *>(QStringLiteral("butMenuStoredPlay")), Qt::LeftButton);
+    // Level 40 plays at about 0.002 of full scale.
+    QVERIFY(waitFor([&] { return m_shell->root.stateValue(QStringLiteral("/sim/playback.state"), "rms") > 0.0005; }, 15000));
+    QTest::mouseClick(screen->findChild<QPushButton *>(QStringLiteral("butMenuStoredStop")), Qt::LeftButton);
 }
 
 QTEST_MAIN(TestDeviceLinks)

@@ -244,7 +244,6 @@ void TestPinpointing::storeAndView()
     Pinpointing *screen = open();
     for (int amplitude : {1000, 3000, 1500})
         position(screen, amplitude);
-    saveScreenshot(m_shell->main.get(), QStringLiteral("pinpointing.png"));
     screen->muteAudioPath(false, true);
     feed(screen, 2000);
     QTest::mouseClick(child<QPushButton>(screen, QStringLiteral("butMenuSettings")), Qt::LeftButton);

@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>Measurements</source>
-        <translation>Messungen</translation>
+        <translation type="vanished">Messungen</translation>
     </message>
 </context>
 <context>
@@ -675,28 +675,28 @@ zu Gehörschäden führen.</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation>Hinweis</translation>
+        <translation type="vanished">Hinweis</translation>
     </message>
     <message>
         <source>YouMustConnectAnAcousticalSensorToUseThisMeasurement.</source>
-        <translation>Für diese Messung muss ein
+        <translation type="vanished">Für diese Messung muss ein
 akustischer Sensor angeschlossen sein.</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation>Warnung</translation>
+        <translation type="vanished">Warnung</translation>
     </message>
     <message>
         <source>NoBluetoothConnectionPleaseCheckYourRM3</source>
-        <translation>Keine Bluetooth-Verbindung. Bitte RM-3 prüfen.</translation>
+        <translation type="vanished">Keine Bluetooth-Verbindung. Bitte RM-3 prüfen.</translation>
     </message>
     <message>
         <source>NoRecordingStored</source>
-        <translation>Diese Messung hat keine Aufnahme.</translation>
+        <translation type="vanished">Diese Messung hat keine Aufnahme.</translation>
     </message>
     <message>
         <source>MeasurementDamaged</source>
-        <translation>Diese Messung ist beschädigt. Ihre Werte können nicht angezeigt werden.</translation>
+        <translation type="vanished">Diese Messung ist beschädigt. Ihre Werte können nicht angezeigt werden.</translation>
     </message>
 </context>
 <context>
@@ -810,6 +810,81 @@ akustischer Sensor angeschlossen sein.</translation>
     <message>
         <source>Note</source>
         <translation>Hinweis</translation>
+    </message>
+</context>
+<context>
+    <name>MeasurementScreen</name>
+    <message>
+        <source>Note</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>YouMustConnectAnAcousticalSensorToUseThisMeasurement.</source>
+        <translation>Für diese Messung muss ein
+akustischer Sensor angeschlossen sein.</translation>
+    </message>
+    <message>
+        <source>MeasurementDamaged</source>
+        <translation>Diese Messung ist beschädigt. Ihre Werte können nicht angezeigt werden.</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>NoBluetoothConnectionPleaseCheckYourRM3</source>
+        <translation>Keine Bluetooth-Verbindung. Bitte RM-3 prüfen.</translation>
+    </message>
+</context>
+<context>
+    <name>Pinpointing</name>
+    <message>
+        <source>Store</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Skalierung der Balken</translation>
+    </message>
+    <message>
+        <source>DeleteLastPosition</source>
+        <translation>Letzte Position löschen</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Mainmenu</source>
+        <translation>Hauptmenü</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>AdjustFilter</source>
+        <translation>Filter einstellen</translation>
+    </message>
+    <message>
+        <source>MicrophoneGain</source>
+        <translation>Mikrofonverstärkung</translation>
+    </message>
+    <message>
+        <source>HeadphoneVolume</source>
+        <translation>Kopfhörerlautstärke</translation>
+    </message>
+    <message>
+        <source>PlayRecordedSound</source>
+        <translation>Aufnahme abspielen</translation>
+    </message>
+    <message>
+        <source>StopPlaying</source>
+        <translation>Wiedergabe stoppen</translation>
+    </message>
+    <message>
+        <source>NextPosition</source>
+        <translation>Nächste Position</translation>
     </message>
 </context>
 </TS>

@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>Measurements</source>
-        <translation>Measurements</translation>
+        <translation type="vanished">Measurements</translation>
     </message>
 </context>
 <context>
@@ -675,28 +675,28 @@ to hearing damage.</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation>Note</translation>
+        <translation type="vanished">Note</translation>
     </message>
     <message>
         <source>YouMustConnectAnAcousticalSensorToUseThisMeasurement.</source>
-        <translation>You must connect an acoustical sensor
+        <translation type="vanished">You must connect an acoustical sensor
 to use this measurement.</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation>Warning</translation>
+        <translation type="vanished">Warning</translation>
     </message>
     <message>
         <source>NoBluetoothConnectionPleaseCheckYourRM3</source>
-        <translation>No bluetooth connection. Please check your RM-3.</translation>
+        <translation type="vanished">No bluetooth connection. Please check your RM-3.</translation>
     </message>
     <message>
         <source>NoRecordingStored</source>
-        <translation>This measurement has no recording.</translation>
+        <translation type="vanished">This measurement has no recording.</translation>
     </message>
     <message>
         <source>MeasurementDamaged</source>
-        <translation>This measurement is damaged. Its values cannot be shown.</translation>
+        <translation type="vanished">This measurement is damaged. Its values cannot be shown.</translation>
     </message>
 </context>
 <context>
@@ -810,6 +810,81 @@ to use this measurement.</translation>
     <message>
         <source>Note</source>
         <translation>Note</translation>
+    </message>
+</context>
+<context>
+    <name>MeasurementScreen</name>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>YouMustConnectAnAcousticalSensorToUseThisMeasurement.</source>
+        <translation>You must connect an acoustical sensor
+to use this measurement.</translation>
+    </message>
+    <message>
+        <source>MeasurementDamaged</source>
+        <translation>This measurement is damaged. Its values cannot be shown.</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>NoBluetoothConnectionPleaseCheckYourRM3</source>
+        <translation>No bluetooth connection. Please check your RM-3.</translation>
+    </message>
+</context>
+<context>
+    <name>Pinpointing</name>
+    <message>
+        <source>Store</source>
+        <translation>Store</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Scale of the bars</translation>
+    </message>
+    <message>
+        <source>DeleteLastPosition</source>
+        <translation>Delete the last position</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Mainmenu</source>
+        <translation>Main menu</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>AdjustFilter</source>
+        <translation>Adjust filter</translation>
+    </message>
+    <message>
+        <source>MicrophoneGain</source>
+        <translation>Microphone gain</translation>
+    </message>
+    <message>
+        <source>HeadphoneVolume</source>
+        <translation>Headphone volume</translation>
+    </message>
+    <message>
+        <source>PlayRecordedSound</source>
+        <translation>Play recorded sound</translation>
+    </message>
+    <message>
+        <source>StopPlaying</source>
+        <translation>Stop playing</translation>
+    </message>
+    <message>
+        <source>NextPosition</source>
+        <translation>Next position</translation>
     </message>
 </context>
 </TS>

@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>Measurements</source>
-        <translation type="unfinished">Measurements</translation>
+        <translation type="obsolete">Measurements</translation>
     </message>
 </context>
 <context>
@@ -675,28 +675,28 @@ to hearing damage.</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished">Note</translation>
+        <translation type="obsolete">Note</translation>
     </message>
     <message>
         <source>YouMustConnectAnAcousticalSensorToUseThisMeasurement.</source>
-        <translation type="unfinished">You must connect an acoustical sensor
+        <translation type="obsolete">You must connect an acoustical sensor
 to use this measurement.</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">Warning</translation>
+        <translation type="obsolete">Warning</translation>
     </message>
     <message>
         <source>NoBluetoothConnectionPleaseCheckYourRM3</source>
-        <translation type="unfinished">No bluetooth connection. Please check your RM-3.</translation>
+        <translation type="obsolete">No bluetooth connection. Please check your RM-3.</translation>
     </message>
     <message>
         <source>NoRecordingStored</source>
-        <translation type="unfinished">This measurement has no recording.</translation>
+        <translation type="obsolete">This measurement has no recording.</translation>
     </message>
     <message>
         <source>MeasurementDamaged</source>
-        <translation type="unfinished">This measurement is damaged. Its values cannot be shown.</translation>
+        <translation type="obsolete">This measurement is damaged. Its values cannot be shown.</translation>
     </message>
 </context>
 <context>
@@ -810,6 +810,81 @@ to use this measurement.</translation>
     <message>
         <source>Note</source>
         <translation type="unfinished">Note</translation>
+    </message>
+</context>
+<context>
+    <name>MeasurementScreen</name>
+    <message>
+        <source>Note</source>
+        <translation type="unfinished">Note</translation>
+    </message>
+    <message>
+        <source>YouMustConnectAnAcousticalSensorToUseThisMeasurement.</source>
+        <translation type="unfinished">You must connect an acoustical sensor
+to use this measurement.</translation>
+    </message>
+    <message>
+        <source>MeasurementDamaged</source>
+        <translation type="unfinished">This measurement is damaged. Its values cannot be shown.</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished">Warning</translation>
+    </message>
+    <message>
+        <source>NoBluetoothConnectionPleaseCheckYourRM3</source>
+        <translation type="unfinished">No bluetooth connection. Please check your RM-3.</translation>
+    </message>
+</context>
+<context>
+    <name>Pinpointing</name>
+    <message>
+        <source>Store</source>
+        <translation type="unfinished">Store</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation type="unfinished">Scale of the bars</translation>
+    </message>
+    <message>
+        <source>DeleteLastPosition</source>
+        <translation type="unfinished">Delete the last position</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished">Settings</translation>
+    </message>
+    <message>
+        <source>Mainmenu</source>
+        <translation type="unfinished">Main menu</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation type="unfinished">Back</translation>
+    </message>
+    <message>
+        <source>AdjustFilter</source>
+        <translation type="unfinished">Adjust filter</translation>
+    </message>
+    <message>
+        <source>MicrophoneGain</source>
+        <translation type="unfinished">Microphone gain</translation>
+    </message>
+    <message>
+        <source>HeadphoneVolume</source>
+        <translation type="unfinished">Headphone volume</translation>
+    </message>
+    <message>
+        <source>PlayRecordedSound</source>
+        <translation type="unfinished">Play recorded sound</translation>
+    </message>
+    <message>
+        <source>StopPlaying</source>
+        <translation type="unfinished">Stop playing</translation>
+    </message>
+    <message>
+        <source>NextPosition</source>
+        <translation type="unfinished">Next position</translation>
     </message>
 </context>
 </TS>
