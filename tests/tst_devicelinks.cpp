@@ -23,7 +23,6 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -264,23 +263,20 @@ void TestDeviceLinks::levelMeasurementOfASimulatedLeak()
     QCOMPARE(text("labelName"), QStringLiteral("Hydrant 3"));
 }
 
-// The loudest quarter second of a recording, as RMS of full scale.
-double loudestRms(const QString &wavPath)
+// The RMS of a recording's last half second, as a part of full scale:
+// the sound of the position just before it was closed (the start of a
+// file may still hold the tail of the position before).
+double closingRms(const QString &wavPath)
 {
     QFile wav(wavPath);
-    if (!wav.open(QIODevice::ReadOnly))
+    if (!wav.open(QIODevice::ReadOnly) || wav.size() < 44 + 16000)
         return -1;
-    const QByteArray data = wav.readAll().mid(44);
-    const auto *pcm = reinterpret_cast<const qint16 *>(data.constData());
-    const int window = 4000;
-    double loudest = 0;
-    for (int start = 0; start + window <= data.size() / 2; start += window) {
-        double sum = 0;
-        for (int i = start; i < start + window; ++i)
-            sum += double(pcm[i]) * pcm[i];
-        loudest = std::max(loudest, std::sqrt(sum / window) / 32768.0);
-    }
-    return loudest;
+    const QByteArray tail = wav.readAll().right(16000);
+    const auto *pcm = reinterpret_cast<const qint16 *>(tail.constData());
+    double sum = 0;
+    for (int i = 0; i < tail.size() / 2; ++i)
+        sum += double(pcm[i]) * pcm[i];
+    return std::sqrt(sum / (tail.size() / 2)) / 32768.0;
 }
 
 // Five positions along a pipe, opened and closed by turns with the mute
@@ -338,19 +334,21 @@ void TestDeviceLinks::pinpointingAlongAPipe()
     QCOMPARE(stored.size(), 1);
     const QString dir = m_shell->root.file(QStringLiteral("/media/kx500/meas/")) + stored[0];
     QSettings ini(dir + QStringLiteral("/info.ini"), QSettings::IniFormat);
-    // Each recording's loudness follows its position's level.
-    QList<int> byLevel{1, 2, 3, 4, 5};
-    QList<int> byLoudness = byLevel;
+    // Each recording's loudness follows its position's level (levels 2
+    // apart, about 1 dB, are too close to tell).
     QList<double> loudness;
     for (int n = 1; n <= 5; ++n) {
         QVERIFY(qAbs(ini.value(QStringLiteral("Levels/Level_%1").arg(n)).toFloat() - levels[n - 1]) <= 4);
-        loudness << loudestRms(dir + QStringLiteral("/PP_Sound_%1.wav").arg(n));
+        loudness << closingRms(dir + QStringLiteral("/PP_Sound_%1.wav").arg(n));
         QVERIFY2(loudness.last() > 0, qPrintable(QString::number(n)));
     }
     QVERIFY(!QFile::exists(dir + QStringLiteral("/PP_Sound_6.wav")));
-    std::sort(byLevel.begin(), byLevel.end(), [&](int a, int b) { return levels[a - 1] < levels[b - 1]; });
-    std::sort(byLoudness.begin(), byLoudness.end(), [&](int a, int b) { return loudness[a - 1] < loudness[b - 1]; });
-    QCOMPARE(byLoudness, byLevel);
+    for (int a = 0; a < 5; ++a) {
+        for (int b = 0; b < 5; ++b) {
+            if (levels[a] >= levels[b] + 5)
+                QVERIFY2(loudness[a] > loudness[b], qPrintable(QStringLiteral("%1 %2").arg(a + 1).arg(b + 1)));
+        }
+    }
 
     QVERIFY(m_shell->openStoredMeasurement(stored[0]));
     QCOMPARE(m_shell->main->currentWidget(), 3);
