@@ -97,11 +97,8 @@ QString IioFeeder::placeSensor(bool relative, double metres)
 QString IioFeeder::stateText() const
 {
     const SoundModel::Settings s = SoundModel::load(m_root.toStdString());
-    const char *mode = s.mode == SoundModel::Mode::Silence ? "silence"
-                       : s.mode == SoundModel::Mode::Traffic ? "traffic"
-                                                              : "leak";
     return QStringLiteral("leak mode %1 level %2 freq %3 at %4 m falloff %5 dB/m sensor at %6 m %7 heard %8\n")
-        .arg(QLatin1String(mode))
+        .arg(QLatin1String(SoundModel::modeName(s.mode)))
         .arg(s.leakLevel)
         .arg(s.frequency)
         .arg(s.leakAt)

@@ -29,9 +29,14 @@ double heardLevel(const Settings &s)
     return std::min(s.leakLevel, std::max(BackgroundLevel, s.leakLevel - lost));
 }
 
+const char *modeName(Mode mode)
+{
+    return mode == Mode::Silence ? "silence" : mode == Mode::Traffic ? "traffic" : "leak";
+}
+
 std::string format(const Settings &s)
 {
-    const char *mode = s.mode == Mode::Silence ? "silence" : s.mode == Mode::Traffic ? "traffic" : "leak";
+    const char *mode = modeName(s.mode);
     std::ostringstream out;
     out << "mode " << mode << "\nlevel " << s.level << "\nfreq " << s.frequency << "\nmuted " << (s.muted ? 1 : 0)
         << "\n";

@@ -58,6 +58,8 @@ double rmsForLevel(double level);
 // the background and never above the leak itself.
 double heardLevel(const Settings &settings);
 
+// "leak", "traffic" or "silence", as the state file names the mode.
+const char *modeName(Mode mode);
 std::string format(const Settings &settings);
 // Parses the state file's text; unknown or bad lines keep the defaults.
 Settings parse(const std::string &text);

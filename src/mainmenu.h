@@ -38,6 +38,8 @@ public:
     Bluetooth *getBtSourceInstance() const { return m_btSource; }
     Bluetooth *getBtSinkInstance() const { return m_btSink; }
     Systemsettings *getInstanceSystemsettings() const { return m_systemsettings; }
+    // The main window's settings store; null while there is no main window.
+    static Systemsettings *settings() { return m_instanceMainMenu ? m_instanceMainMenu->m_systemsettings : nullptr; }
     MeasManagement *getInstanceMeasManagement() const { return m_measManagement; }
     AudioCodecSetup *getAudioCodecInstance() const { return m_audioCodec; }
     Gps *getGpsInstance() const { return gpsModul; }

@@ -285,9 +285,7 @@ double closingRms(const QString &wavPath)
 void TestDeviceLinks::pinpointingAlongAPipe()
 {
     QVERIFY(waitFor([&] { return sink()->isConnectedRFCOMM() && StatusbarData().stateMicrophone(); }, 15000));
-    m_shell->main->show();
-    m_shell->main->displayWidget(3, 1, 0);
-    auto *screen = m_shell->main->findChild<Pinpointing *>();
+    auto *screen = m_shell->showScreen<Pinpointing>(3);
     QVERIFY(screen && screen->isMuted());
     EventHandler filter;
     qApp->installEventFilter(&filter);

@@ -65,20 +65,14 @@ private:
     Levelmeasurement *open(const QByteArray &settings = QByteArray())
     {
         m_shell = std::make_unique<ShellFixture>(settings);
-        m_shell->main->show();
-        m_shell->main->displayWidget(1, 1, 0);
-        return m_shell->main->findChild<Levelmeasurement *>();
+        return m_shell->showScreen<Levelmeasurement>(1);
     }
     template<typename T = QLabel>
     T *child(Levelmeasurement *screen, const char *name)
     {
         return screen->findChild<T *>(QLatin1String(name));
     }
-    void feed(Levelmeasurement *screen, int amplitude)
-    {
-        Analoginputworker().analyseBlock(toneBlock(amplitude));
-        screen->updateLevel();
-    }
+    void feed(Levelmeasurement *screen, int amplitude) { feedBlock(screen, amplitude); }
     void screenshot(const QString &name) { saveScreenshot(m_shell->main.get(), name); }
 
     std::unique_ptr<ShellFixture> m_shell;

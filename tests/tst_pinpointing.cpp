@@ -49,22 +49,14 @@ private:
     Pinpointing *open(const QByteArray &settings = QByteArray())
     {
         m_shell = std::make_unique<ShellFixture>(settings);
-        m_shell->main->show();
-        m_shell->main->displayWidget(3, 1, 0);
-        return m_shell->main->findChild<Pinpointing *>();
+        return m_shell->showScreen<Pinpointing>(3);
     }
     template<typename T = QLabel>
     T *child(Pinpointing *screen, const QString &name)
     {
         return screen->findChild<T *>(name);
     }
-    void feed(Pinpointing *screen, int amplitude)
-    {
-        // 0: silence, which no capture delivers once it runs.
-        Analoginputworker().analyseBlock(amplitude > 0 ? toneBlock(amplitude)
-                                                       : QByteArray(AnalogInputWorker::BlockBytes, '\0'));
-        screen->updateLevel();
-    }
+    void feed(Pinpointing *screen, int amplitude) { feedBlock(screen, amplitude); }
     // One position: open, a few blocks, close.
     void position(Pinpointing *screen, int amplitude)
     {

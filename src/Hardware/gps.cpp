@@ -17,11 +17,6 @@ const char PortName[] = "/dev/ttyO1";
 constexpr unsigned GpsPowerLine = 16;
 const QString NoGps = QStringLiteral("NO GPS");
 
-const Systemsettings *systemsettings()
-{
-    const MainMenu *main = MainMenu::getInstanceMainMenu();
-    return main ? main->getInstanceSystemsettings() : nullptr;
-}
 
 } // namespace
 
@@ -41,7 +36,7 @@ Gps::~Gps() = default;
 void Gps::initGps(int updateIntervalMs)
 {
     m_valid = false;
-    const Systemsettings *settings = systemsettings();
+    const Systemsettings *settings = MainMenu::settings();
     if (settings && settings->getDateTimeSource() == QLatin1String("GPS"))
         m_setSystemTime = true;
     m_nmeaSource->setUpdateInterval(updateIntervalMs);
@@ -211,7 +206,7 @@ void Gps::takeEpoch()
 
 bool Gps::setSystemTime()
 {
-    const Systemsettings *settings = systemsettings();
+    const Systemsettings *settings = MainMenu::settings();
     const int offset = settings ? settings->getTimezoneOffset() + settings->getDaylightSavingTimeOffet() : 0;
     return setSystemClock(m_dateTime, offset);
 }

@@ -106,15 +106,15 @@ void NmeaPositionInfoSourceRaw::takeSentence(const char *data, int size)
 
 void NmeaPositionInfoSourceRaw::capture(const NmeaSentence &sentence, const char *data, int size)
 {
-    const QString text = QString::fromLatin1(data, size).trimmed();
+    QString *kept = nullptr;
     if (sentence.type == "GGA") {
-        m_nmeaGPGGA = text;
+        kept = &m_nmeaGPGGA;
     } else if (sentence.type == "GSA") {
-        m_nmeaGPGSA = text;
+        kept = &m_nmeaGPGSA;
     } else if (sentence.type == "RMC") {
-        m_nmeaGPRMC = text;
+        kept = &m_nmeaGPRMC;
     } else if (sentence.type == "VTG") {
-        m_nmeaGPVTG = text;
+        kept = &m_nmeaGPVTG;
     } else if (sentence.type == "GSV") {
         // The first message of a group starts the slots afresh.
         const int slot = Nmea::integer(QString::fromLatin1(sentence.field(1))) - 1;
@@ -124,8 +124,10 @@ void NmeaPositionInfoSourceRaw::capture(const NmeaSentence &sentence, const char
             for (QString &gsv : m_nmeaGPGSV)
                 gsv.clear();
         }
-        m_nmeaGPGSV[slot] = text;
+        kept = &m_nmeaGPGSV[slot];
     }
+    if (kept)
+        *kept = QString::fromLatin1(data, size).trimmed();
 }
 
 // Sentences without a time (GSA, GSV) belong to the epoch they follow; a

@@ -14,19 +14,14 @@
 #include "measmanagement.h"
 #include "measurements.h"
 #include "measurementscreen.h"
-#include "messagedialog.h"
 #include "micsettings.h"
-#include "platform.h"
 #include "recordingplayer.h"
 #include "screenfont.h"
-#include "statusbar.h"
 #include "systemsettings.h"
 
 #include <QDebug>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QTimer>
-#include <QUrl>
 
 #include <algorithm>
 #include <memory>
@@ -41,11 +36,6 @@ const int kNamePixelSize = 16;
 // Below the third block after a restart the worker has no minimum yet.
 const float kNoMinimum = 99.0f;
 
-Systemsettings *settings()
-{
-    MainMenu *main = MainMenu::getInstanceMainMenu();
-    return main ? main->getInstanceSystemsettings() : nullptr;
-}
 
 } // namespace
 
@@ -56,7 +46,7 @@ Levelmeasurement::Levelmeasurement(QWidget *parent)
     qDebug() << "Konstruktor Levelmeasurement";
     ui->setupUi(this);
     // A dark groove, so the coloured part of a bar stands out.
-    setStyleSheet(QStringLiteral("QProgressBar {background-color: rgb(50, 50, 50); border: 1px solid rgb(120, 120, 120);}"));
+    MeasurementScreen::styleBars(this);
     ui->widgetStatusbar->init(ui->widgetStatusbar->width(), ui->widgetStatusbar->height());
 
     setScreenFont({ui->labelCurrentLevel, ui->labelMinimumLevel}, kLevelPixelSize, true);
@@ -138,7 +128,7 @@ void Levelmeasurement::init(int variant)
     if (variant != 1)
         MeasurementScreen::noteIfH2Probe(this);
 
-    Systemsettings *s = settings();
+    Systemsettings *s = MainMenu::settings();
     const bool peakBar = s && s->isShowPeakLevelBarEnabled() && g_debugFeatures == 1;
     ui->labelFrequency->setVisible(!s || s->isShowFrequencyValueEnabled());
     ui->barPeakLevel->setVisible(peakBar);
@@ -281,11 +271,11 @@ void Levelmeasurement::setFrequencyText(int hz)
 
 void Levelmeasurement::colourBars(unsigned currentFrequency, unsigned minimumFrequency)
 {
-    Systemsettings *s = settings();
+    Systemsettings *s = MainMenu::settings();
     const bool colour = s && s->isUseFrequColorForBarEnabled();
     const QString yellow = QStringLiteral("yellow");
-    ui->barCurrentLevel->setStyleSheet(MeasurementScreen::barChunk(int(currentFrequency), yellow, colour));
-    ui->barMinimumLevel->setStyleSheet(MeasurementScreen::barChunk(int(minimumFrequency), yellow, colour));
+    MeasurementScreen::setStyle(ui->barCurrentLevel, MeasurementScreen::barChunk(int(currentFrequency), yellow, colour));
+    MeasurementScreen::setStyle(ui->barMinimumLevel, MeasurementScreen::barChunk(int(minimumFrequency), yellow, colour));
 }
 
 void Levelmeasurement::updateLevel()
@@ -305,7 +295,7 @@ void Levelmeasurement::updateLevel()
     m_minimumLevel = m_minimumLevelAbs;
     showLevels(m_currentLevel, m_minimumLevelAbs);
 
-    ui->barPeakLevel->setStyleSheet(peakBarStyle(peak));
+    MeasurementScreen::setStyle(ui->barPeakLevel, peakBarStyle(peak));
     if (ui->barPeakLevel->isVisibleTo(this)) {
         m_lastMaxValues[m_cntMaxVal] = peakDb;
         m_maxHoldValue = *std::max_element(std::begin(m_lastMaxValues), std::end(m_lastMaxValues));
@@ -475,22 +465,12 @@ void Levelmeasurement::on_butMenuMainmenu_clicked()
 
 void Levelmeasurement::on_butMenuStoredPlay_clicked()
 {
-    const QString file = Platform::path(Measurements::rootPath()) + m_selectedMeasurementDir + QStringLiteral("/LE_sound.wav");
-    if (!m_player)
-        m_player = new RecordingPlayer(this);
-    if (!m_player->canPlay(file))
-        return;
-    if (MainMenu *main = MainMenu::getInstanceMainMenu())
-        main->muteAudioPath(false, false);
-    Analoginputworker().stopCapture();
-    m_player->play(file);
+    MeasurementScreen::playRecording(&m_player, this, m_selectedMeasurementDir, QStringLiteral("LE_sound.wav"));
 }
 
 void Levelmeasurement::on_butMenuStoredStop_clicked()
 {
-    Analoginputworker().stopCapture();
-    if (m_player)
-        m_player->stop();
+    MeasurementScreen::stopRecording(m_player);
 }
 
 void Levelmeasurement::on_butMenuStoredBack_clicked()

@@ -14,7 +14,6 @@
 #include "measmanagement.h"
 #include "measurements.h"
 #include "micsettings.h"
-#include "platform.h"
 #include "recordingplayer.h"
 #include "screenfont.h"
 #include "systemsettings.h"
@@ -44,11 +43,6 @@ const float kLowestValid = 1.0f;
 const QString kFolder = QStringLiteral("Mainmenu/Pinpointing");
 const QString kSelectedChunk = QStringLiteral("QProgressBar::chunk { background-color: lightgreen; }");
 
-Systemsettings *settings()
-{
-    MainMenu *main = MainMenu::getInstanceMainMenu();
-    return main ? main->getInstanceSystemsettings() : nullptr;
-}
 
 QString recordingName(int position)
 {
@@ -69,7 +63,7 @@ Pinpointing::Pinpointing(QWidget *parent)
 {
     ui->setupUi(this);
     // A dark groove, so the coloured part of a bar stands out.
-    setStyleSheet(QStringLiteral("QProgressBar {background-color: rgb(50, 50, 50); border: 1px solid rgb(120, 120, 120);}"));
+    MeasurementScreen::styleBars(this);
     ui->widgetStatusbar->init(ui->widgetStatusbar->width(), ui->widgetStatusbar->height());
     for (int n = 1; n <= PinpointingPositions::Count; ++n) {
         m_bars[n - 1] = findChild<QProgressBar *>(QStringLiteral("progBarMin%1").arg(n));
@@ -140,7 +134,7 @@ void Pinpointing::init(int variant)
     m_audioCodec = main ? main->getAudioCodecInstance() : nullptr;
     m_measManagement = main ? main->getInstanceMeasManagement() : nullptr;
     m_gpsModul = main ? main->getGpsInstance() : nullptr;
-    Systemsettings *s = settings();
+    Systemsettings *s = MainMenu::settings();
     ui->labelFrequency->setVisible(!s || s->isPPShowFrequencyValueEnabled());
     ui->labelFiltersymbol->setVisible(!s || s->isPPShowFilterParameterEnabled());
     ui->labelFilterrange->setVisible(!s || s->isPPShowFilterParameterEnabled());
@@ -306,15 +300,11 @@ void Pinpointing::placeOnSlot(QWidget *widget, int slot)
     widget->move(x, widget->y());
 }
 
-bool Pinpointing::useFrequencyColour() const
-{
-    const Systemsettings *s = settings();
-    return s && s->isPPUseFrequColorForBarEnabled();
-}
-
 void Pinpointing::setBarColour(QProgressBar *bar, int frequency, const QString &plainColour)
 {
-    bar->setStyleSheet(MeasurementScreen::barChunk(frequency, plainColour, useFrequencyColour()));
+    const Systemsettings *s = MainMenu::settings();
+    const bool colour = s && s->isPPUseFrequColorForBarEnabled();
+    MeasurementScreen::setStyle(bar, MeasurementScreen::barChunk(frequency, plainColour, colour));
 }
 
 void Pinpointing::updateProgbars()
@@ -324,7 +314,6 @@ void Pinpointing::updateProgbars()
     if (leak.position > 0)
         placeOnSlot(ui->labelWaterdrop, leak.position);
     if (m_muted) {
-        ui->progBarCurrent->setValue(ui->progBarCurrent->minimum());
         ui->progBarCurrent->hide();
         ui->labelWaterdrop->setVisible(leak.position > 0);
         placeOnSlot(ui->labelMicrophone, step + 1);
@@ -351,11 +340,11 @@ void Pinpointing::updateProgbars()
         const PinpointingPositions::Position &p = m_positions.at(n);
         bar->setValue(tenths(bar, p.minimumLevel));
         label->setText(QString::number(p.minimumLevel, 'f', 0));
-        ui->progBarCurrent->setValue(tenths(ui->progBarCurrent, p.rmsLevel));
         setBarColour(bar, p.frequency, QStringLiteral("yellow"));
         bar->show();
         label->show();
     }
+    ui->progBarCurrent->setValue(tenths(ui->progBarCurrent, m_positions.at(step).rmsLevel));
 }
 
 void Pinpointing::adjustProgbarRange()
@@ -597,34 +586,24 @@ void Pinpointing::markSelected()
 {
     for (int n = 1; n <= PinpointingPositions::Count; ++n)
         setBarColour(m_bars[n - 1], m_positions.at(n).frequency, QStringLiteral("yellow"));
-    m_bars[m_selected - 1]->setStyleSheet(kSelectedChunk);
+    MeasurementScreen::setStyle(m_bars[m_selected - 1], kSelectedChunk);
     placeOnSlot(ui->labelSymbol, m_selected);
     ui->labelSymbol->show();
 }
 
 void Pinpointing::on_butMenuStoredPlay_clicked()
 {
-    const QString file = Platform::path(Measurements::rootPath()) + m_selectedMeasurementDir
-                         + QStringLiteral("/%1.wav").arg(recordingName(m_selected));
-    if (!m_player)
-        m_player = new RecordingPlayer(this);
-    if (!m_player->canPlay(file))
-        return;
     if (m_audioCodec)
         m_audioCodec->setRouting(1);
-    if (MainMenu *main = MainMenu::getInstanceMainMenu())
-        main->muteAudioPath(false, false);
-    Analoginputworker().stopCapture();
-    qDebug() << "Play file" << file;
-    m_player->play(file);
+    if (!MeasurementScreen::playRecording(&m_player, this, m_selectedMeasurementDir,
+                                          recordingName(m_selected) + QStringLiteral(".wav")))
+        return;
     ui->labelSymbol->setStyleSheet(pictureStyle(QStringLiteral("Start_gn_20px.png")));
 }
 
 void Pinpointing::on_butMenuStoredStop_clicked()
 {
-    Analoginputworker().stopCapture();
-    if (m_player)
-        m_player->stop();
+    MeasurementScreen::stopRecording(m_player);
     ui->labelSymbol->setStyleSheet(pictureStyle(QStringLiteral("Stop_ws_20px.png")));
 }
 

@@ -85,7 +85,6 @@ private:
     void showFilter(int type, quint32 low, quint32 high);
     void placeOnSlot(QWidget *widget, int slot);
     void setBarColour(QProgressBar *bar, int frequency, const QString &plainColour);
-    bool useFrequencyColour() const;
     void markSelected();
 
     Ui::Pinpointing *ui;

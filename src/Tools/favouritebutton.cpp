@@ -26,11 +26,6 @@ const FavouriteAction favouriteActions[] = {
     {5, "Open Dialog Pipelocating", 8},
 };
 
-Systemsettings *settings()
-{
-    MainMenu *main = MainMenu::getInstanceMainMenu();
-    return main ? main->getInstanceSystemsettings() : nullptr;
-}
 
 } // namespace
 
@@ -38,7 +33,7 @@ FavouriteButton::FavouriteButton(QWidget *parent) : QWidget(parent) {}
 
 void FavouriteButton::init()
 {
-    if (Systemsettings *s = settings())
+    if (Systemsettings *s = MainMenu::settings())
         m_butFavNum = s->getFavouriteButton(&m_butFavText);
     qDebug() << "FavouriteButton initialized";
     m_timerCntStore = 0;
@@ -46,7 +41,7 @@ void FavouriteButton::init()
 
 int FavouriteButton::execFavouriteFunction()
 {
-    Systemsettings *s = settings();
+    Systemsettings *s = MainMenu::settings();
     if (!s)
         return 0;
     m_butFavNum = s->getFavouriteButton(&m_butFavText);

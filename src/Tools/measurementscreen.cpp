@@ -2,7 +2,10 @@
 
 #include "analoginputworker.h"
 #include "mainmenu.h"
+#include "measurements.h"
 #include "messagedialog.h"
+#include "platform.h"
+#include "recordingplayer.h"
 #include "statusbar.h"
 #include "systemsettings.h"
 #include "virtualkeyboard.h"
@@ -61,6 +64,40 @@ QString barChunk(int frequency, const QString &plainColour, bool frequencyColour
     const QColor c = AnalogInputWorker::calcFrequencyColor(unsigned(frequency), 300, QColor("blue"), QColor("red"),
                                                            QColor("yellow"), &text);
     return QStringLiteral("QProgressBar::chunk {background-color: rgb(%1, %2, %3);}").arg(c.red()).arg(c.green()).arg(c.blue());
+}
+
+void styleBars(QWidget *screen)
+{
+    screen->setStyleSheet(
+        QStringLiteral("QProgressBar {background-color: rgb(50, 50, 50); border: 1px solid rgb(120, 120, 120);}"));
+}
+
+bool playRecording(RecordingPlayer **player, QWidget *parent, const QString &dirName, const QString &fileName)
+{
+    const QString file = Platform::path(Measurements::rootPath()) + dirName + QLatin1Char('/') + fileName;
+    if (!*player)
+        *player = new RecordingPlayer(parent);
+    if (!(*player)->canPlay(file))
+        return false;
+    if (MainMenu *main = MainMenu::getInstanceMainMenu())
+        main->muteAudioPath(false, false);
+    Analoginputworker().stopCapture();
+    qDebug() << "Play file" << file;
+    (*player)->play(file);
+    return true;
+}
+
+void stopRecording(RecordingPlayer *player)
+{
+    Analoginputworker().stopCapture();
+    if (player)
+        player->stop();
+}
+
+void setStyle(QWidget *widget, const QString &style)
+{
+    if (widget->styleSheet() != style)
+        widget->setStyleSheet(style);
 }
 
 bool askName(QWidget *parent, QString *name)

@@ -5,6 +5,7 @@
 
 class QLabel;
 class QWidget;
+class RecordingPlayer;
 
 // What every acoustic measurement screen does alike: the notes and
 // warnings it gives, the colour of its level bars, the name it asks for
@@ -22,6 +23,19 @@ QString barChunk(int frequency, const QString &plainColour, bool frequencyColour
 
 // Tells the operator that a stored measurement cannot be shown whole.
 void noteDamaged(QWidget *parent, const QString &dirName);
+
+// The dark groove of every level bar, so the coloured part stands out.
+void styleBars(QWidget *screen);
+
+// Plays a recording of a stored measurement (a file name in its directory)
+// with the path open but the sensor's microphone left alone; the player is
+// made on first use. False, after telling the operator, without the file.
+bool playRecording(RecordingPlayer **player, QWidget *parent, const QString &dirName, const QString &fileName);
+void stopRecording(RecordingPlayer *player);
+
+// Sets a style sheet only when it differs: restyling re-polishes the
+// widget, and the level updates mostly repeat the style a bar has.
+void setStyle(QWidget *widget, const QString &style);
 
 // The on-screen keyboard for a measurement's name, Enter accepting; false
 // when the operator cancelled.

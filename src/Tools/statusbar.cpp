@@ -38,11 +38,6 @@ constexpr int HeadphoneStartVolume = 50;
 const char *const BacklightFile = "/sys/class/backlight/backlight/brightness";
 const char *const SoftwareVersion = KX500_VERSION;
 
-Systemsettings *settings()
-{
-    MainMenu *main = MainMenu::getInstanceMainMenu();
-    return main ? main->getInstanceSystemsettings() : nullptr;
-}
 
 struct AlertEntry
 {
@@ -124,14 +119,14 @@ int Statusbardata::powerSavingSeconds(int setting)
 
 void Statusbardata::loadPowerSavingTimes()
 {
-    Systemsettings *s = settings();
+    Systemsettings *s = MainMenu::settings();
     m_powerOffCnt = powerSavingSeconds(s ? s->getPowerOffTime() : 0);
     m_backlightOffCnt = powerSavingSeconds(s ? s->getDisplayOffTime() : 0);
 }
 
 void Statusbardata::writeBrightness()
 {
-    if (Systemsettings *s = settings())
+    if (Systemsettings *s = MainMenu::settings())
         DriverHelper::writeFile(QString::fromLatin1(BacklightFile), s->getBrightness());
 }
 
@@ -428,7 +423,7 @@ void Statusbar::readState()
     m_batteryHLCharging = data.batteryHLCharging();
     m_batteryHeadphone = data.batteryHeadphone();
     m_batteryMicrophone = data.batteryMicrophone();
-    Systemsettings *s = settings();
+    Systemsettings *s = MainMenu::settings();
     m_switchMode = !s || s->isMuteKeySwitchmode();
     const QDateTime now = QDateTime::currentDateTime();
     m_time = now.toString(Systemsettings::getFormatStringTime());

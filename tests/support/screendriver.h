@@ -22,6 +22,16 @@ inline QByteArray toneBlock(int amplitude)
     return block;
 }
 
+// One block into the level computation, then the screen's level update
+// as its timer would run it; amplitude 0 is silence, which no running
+// capture delivers.
+template<typename Screen>
+void feedBlock(Screen *screen, int amplitude)
+{
+    Analoginputworker().analyseBlock(amplitude > 0 ? toneBlock(amplitude) : QByteArray(AnalogInputWorker::BlockBytes, '\0'));
+    screen->updateLevel();
+}
+
 // Closes every modal dialog that opens (but the class skip) and counts them;
 // text is the last one's info text or else its class.
 struct DialogCloser

@@ -55,6 +55,15 @@ public:
         return false;
     }
 
+    // Shows the main window with one of its screens, as the main menu opens it.
+    template<typename Screen>
+    Screen *showScreen(int widget)
+    {
+        main->show();
+        main->displayWidget(widget, 1, 0);
+        return main->findChild<Screen *>();
+    }
+
     TestRoot root;
     LogCapture log;
     std::unique_ptr<MainMenu> main;
