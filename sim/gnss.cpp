@@ -123,12 +123,14 @@ void Gnss::addCommands(Control &control)
 {
     control.add({QStringLiteral("gps"),
                  QStringLiteral("fix on|off | searching-zeros | position LAT LON [ALT] | geoid METRES | "
-                                "move KMH COURSE | satellites VIEW USED | hdop X | talker GP|GL|GN | "
+                                "move KMH COURSE | pipe LAT LON BEARING|off | satellites VIEW USED | hdop X | talker GP|GL|GN | "
                                 "nmea 2.0|3.0|4.0|4.1 | time YYYY-MM-DD HH:MM:SS|now|offset SECONDS | "
                                 "rollover on|off | replay FILE|stop | state"),
                  QStringLiteral("the GNSS receiver on ttyO1 (powered by GPIO 16): fix, or searching with zeros in "
                                 "the empty fields until the next fix command, position in decimal degrees "
                                 "(negative: S, W) and altitude in m, geoid separation in m (GGA), motion (0 stops), "
+                                "a pipe laid from LAT LON along BEARING that the receiver follows to wherever "
+                                "the sensor is set down (sensor at|step), "
                                 "satellites in view and used, HDOP, talker (GPS, GLONASS, combined), NMEA version "
                                 "of the sentences (3.0 unless set; 4.0 and 4.1 add Galileo and BeiDou), its UTC "
                                 "clock (set, back to the host's, or shifted), RMC dates 1024 weeks early (week "
@@ -183,6 +185,25 @@ QString Gnss::command(const QStringList &a)
         m_course = std::fmod(course, 360.0);
         return QString();
     }
+    if (what == QLatin1String("pipe") && n == 2 && arg == QLatin1String("off")) {
+        m_pipeLaid = false;
+        note(QStringLiteral("pipe removed"));
+        return QString();
+    }
+    if (what == QLatin1String("pipe") && n == 4) {
+        const double lat = a[1].toDouble(&ok1), lon = a[2].toDouble(&ok2), bearing = a[3].toDouble(&ok3);
+        if (!ok1 || !ok2 || !ok3 || !(lat >= -89 && lat <= 89) || !(lon >= -180 && lon <= 180)
+            || !(bearing >= 0 && bearing <= 360))
+            return QStringLiteral("gps pipe LAT LON BEARING: -89..89, -180..180, 0..360 degrees");
+        m_pipeLaid = true;
+        m_pipeLatitude = lat;
+        m_pipeLongitude = lon;
+        m_pipeBearing = std::fmod(bearing, 360.0);
+        m_speedKmh = 0;
+        note(QStringLiteral("pipe from %1 %2 bearing %3").arg(lat, 0, 'f', 7).arg(lon, 0, 'f', 7).arg(bearing));
+        sensorPlaced();
+        return QString();
+    }
     if (what == QLatin1String("satellites") && n == 3) {
         const int view = a[1].toInt(&ok1), used = a[2].toInt(&ok2);
         if (!ok1 || !ok2 || view < 0 || view > MaxInView || used < 0 || used > view)
@@ -234,7 +255,7 @@ QString Gnss::command(const QStringList &a)
         return QString();
     }
     return QStringLiteral("usage: gps fix on|off, searching-zeros, position LAT LON [ALT], geoid METRES, "
-                          "move KMH COURSE, satellites VIEW USED, hdop X, talker GP|GL|GN, nmea 2.0|3.0|4.0|4.1, "
+                          "move KMH COURSE, pipe LAT LON BEARING|off, satellites VIEW USED, hdop X, talker GP|GL|GN, nmea 2.0|3.0|4.0|4.1, "
                           "time YYYY-MM-DD HH:MM:SS|now|offset SECONDS, rollover on|off, replay FILE|stop, state");
 }
 
@@ -601,6 +622,29 @@ void Gnss::advance()
         m_longitude -= 360.0;
     else if (m_longitude < -180.0)
         m_longitude += 360.0;
+}
+
+void Gnss::sensorPlaced()
+{
+    if (m_pipeLaid)
+        standOnPipe(m_sensorAt ? m_sensorAt() : 0.0);
+}
+
+// A pipe is short against the earth: flat north and east offsets suffice.
+void Gnss::standOnPipe(double metres)
+{
+    const double bearing = qDegreesToRadians(m_pipeBearing);
+    const double cosLat = std::max(1e-9, std::cos(qDegreesToRadians(m_pipeLatitude)));
+    m_latitude = m_pipeLatitude + qRadiansToDegrees(metres * std::cos(bearing) / EarthRadius);
+    m_longitude = m_pipeLongitude + qRadiansToDegrees(metres * std::sin(bearing) / EarthRadius / cosLat);
+    if (m_longitude > 180.0)
+        m_longitude -= 360.0;
+    else if (m_longitude < -180.0)
+        m_longitude += 360.0;
+    note(QStringLiteral("standing %1 m along the pipe at %2 %3")
+             .arg(metres)
+             .arg(m_latitude, 0, 'f', 7)
+             .arg(m_longitude, 0, 'f', 7));
 }
 
 QByteArray Gnss::sentence(const QByteArray &body)

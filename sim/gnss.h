@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QList>
 #include <QObject>
+
+#include <functional>
 #include <QTimer>
 
 class Control;
@@ -29,6 +31,12 @@ public:
 
     // "$" + body + "*HH\r\n", HH the XOR of the body's bytes.
     static QByteArray sentence(const QByteArray &body);
+
+    // Where the sensor stands along the pipe, in metres from its start.
+    void setSensorPosition(std::function<double()> metres) { m_sensorAt = std::move(metres); }
+    // The sensor was set down: with a pipe laid, the receiver goes with it,
+    // as the technician carries the handheld to the sensor.
+    void sensorPlaced();
 
 private:
     // Default: GP up to NMEA 3.0, GN from 4.0 on.
@@ -62,6 +70,7 @@ private:
     bool hasFix() const;
     QDateTime rmcDate(const QDateTime &utc) const;
     void advance();
+    void standOnPipe(double metres);
     qint64 receiverMs() const;
     void note(const QString &text);
 
@@ -93,6 +102,13 @@ private:
     Talker m_talker = Talker::Default;
     Nmea m_nmea = Nmea::V30;
     qint64 m_offsetMs = 0; // receiver clock minus host clock
+
+    // The pipe's start and bearing; while laid, the position follows the sensor.
+    bool m_pipeLaid = false;
+    double m_pipeLatitude = 0;
+    double m_pipeLongitude = 0;
+    double m_pipeBearing = 0;
+    std::function<double()> m_sensorAt;
 
     QString m_replayName;
     QList<QByteArrayList> m_replay; // groups of lines, one group per second

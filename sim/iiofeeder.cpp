@@ -32,12 +32,11 @@ void IioFeeder::addCommands(Control &control)
                                 "what is not given stays (e.g. leak level 45 freq 600 at 12); "
                                 "state prints it and the level heard"),
                  [this](const QStringList &args) { return setLeak(args); }});
-    control.add({QStringLiteral("traffic"), QString(),
-                 QStringLiteral("passing traffic: slow loud bursts over the leak noise at the current level"),
-                 [this](const QStringList &args) {
-                     return args.isEmpty() ? setMode(SoundModel::Mode::Traffic)
-                                           : QStringLiteral("traffic takes no arguments");
-                 }});
+    control.add({QStringLiteral("traffic"), QStringLiteral("[level L] [every S] [for S] | off"),
+                 QStringLiteral("passing traffic over the leak noise: a low rumble rising to level L (1..99, "
+                                "80 unless set) and back within S seconds (4), one vehicle every S seconds "
+                                "(1..3600, 20), timed by the wall clock; what is not given stays; off stops it"),
+                 [this](const QStringList &args) { return setTraffic(args); }});
     control.add({QStringLiteral("silence"), QString(), QStringLiteral("no sound at the sensor"),
                  [this](const QStringList &args) {
                      return args.isEmpty() ? setMode(SoundModel::Mode::Silence)
@@ -84,6 +83,46 @@ QString IioFeeder::setLeak(const QStringList &args)
     return saveChanged(s);
 }
 
+QString IioFeeder::setTraffic(const QStringList &args)
+{
+    const QString usage = QStringLiteral("usage: traffic [level L] [every S] [for S] | off");
+    SoundModel::Settings s = SoundModel::load(m_root.toStdString());
+    if (args.size() == 1 && args.first().toLower() == QLatin1String("off")) {
+        s.trafficLevel = 0;
+        return saveChanged(s);
+    }
+    if (args.size() % 2 != 0)
+        return usage;
+    if (s.trafficLevel <= 0)
+        s.trafficLevel = SoundModel::DefaultTrafficLevel;
+    for (int i = 0; i < args.size(); i += 2) {
+        bool ok = false;
+        const double value = args.at(i + 1).toDouble(&ok);
+        const QString key = args.at(i).toLower();
+        if (key == QLatin1String("level")) {
+            if (!ok || !(value >= 1 && value <= 99))
+                return QStringLiteral("level must be 1 to 99");
+            s.trafficLevel = value;
+        } else if (key == QLatin1String("every")) {
+            if (!ok || !(value >= SoundModel::MinTrafficEvery && value <= SoundModel::MaxTrafficEvery))
+                return QStringLiteral("every must be 1 to 3600 s");
+            s.trafficEvery = value;
+        } else if (key == QLatin1String("for")) {
+            if (!ok || !(value > 0 && value <= SoundModel::MaxTrafficEvery))
+                return QStringLiteral("for must be above 0 and at most 3600 s");
+            s.trafficFor = value;
+        } else {
+            return usage;
+        }
+    }
+    if (s.trafficFor > s.trafficEvery)
+        return QStringLiteral("a vehicle cannot be heard for longer (%1 s) than the time between two (%2 s)")
+            .arg(s.trafficFor)
+            .arg(s.trafficEvery);
+    s.mode = SoundModel::Mode::Leak;
+    return saveChanged(s);
+}
+
 QString IioFeeder::placeSensor(bool relative, double metres)
 {
     SoundModel::Settings s = SoundModel::load(m_root.toStdString());
@@ -97,7 +136,12 @@ QString IioFeeder::placeSensor(bool relative, double metres)
 QString IioFeeder::stateText() const
 {
     const SoundModel::Settings s = SoundModel::load(m_root.toStdString());
-    return QStringLiteral("leak mode %1 level %2 freq %3 at %4 m falloff %5 dB/m sensor at %6 m %7 heard %8\n")
+    const QString traffic = s.trafficLevel > 0 ? QStringLiteral(" traffic level %1 every %2 s for %3 s")
+                                                     .arg(s.trafficLevel)
+                                                     .arg(s.trafficEvery)
+                                                     .arg(s.trafficFor)
+                                               : QString();
+    return QStringLiteral("leak mode %1 level %2 freq %3 at %4 m falloff %5 dB/m sensor at %6 m %7 heard %8%9\n")
         .arg(QLatin1String(SoundModel::modeName(s.mode)))
         .arg(s.leakLevel)
         .arg(s.frequency)
@@ -105,7 +149,8 @@ QString IioFeeder::stateText() const
         .arg(s.falloff)
         .arg(s.sensorAt)
         .arg(s.muted ? QStringLiteral("muted") : QStringLiteral("open"))
-        .arg(s.level);
+        .arg(s.level)
+        .arg(traffic);
 }
 
 QString IioFeeder::saveChanged(SoundModel::Settings settings)

@@ -36,6 +36,7 @@ public:
     void stop();
 
     QString setLeak(const QStringList &args);
+    QString setTraffic(const QStringList &args);
     // The sensor set down at metres along the pipe, or moved by them.
     QString placeSensor(bool relative, double metres);
     QString stateText() const;

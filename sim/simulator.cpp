@@ -26,7 +26,13 @@ Simulator::Simulator(const QString &root, QObject *parent)
     m_iio.addCommands(m_control);
     m_rm3->addCommands(m_control);
     connect(m_rm3, &Rm3::microphoneMuted, this, [this](bool muted) { m_iio.setSensorMuted(muted); });
-    m_rm3->setPlacement([this](bool relative, double metres) { return m_iio.placeSensor(relative, metres); });
+    m_rm3->setPlacement([this](bool relative, double metres) {
+        const QString error = m_iio.placeSensor(relative, metres);
+        if (error.isEmpty())
+            m_gnss->sensorPlaced();
+        return error;
+    });
+    m_gnss->setSensorPosition([this] { return SoundModel::load(m_root.toStdString()).sensorAt; });
     m_headphones->addCommands(m_control);
     m_gnss->addCommands(m_control);
     addBluetoothCommands();

@@ -2,6 +2,7 @@
 #include "statefile.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
@@ -11,10 +12,6 @@ namespace SoundModel {
 
 namespace {
 constexpr double Pi = 3.14159265358979323846;
-// Resonator quality: narrow enough for a clear dominant frequency, wide
-// enough to sound like flowing water rather than a tone.
-constexpr double Q = 8.0;
-constexpr double TrafficPeriodSeconds = 6.0;
 } // namespace
 
 double rmsForLevel(double level)
@@ -31,7 +28,7 @@ double heardLevel(const Settings &s)
 
 const char *modeName(Mode mode)
 {
-    return mode == Mode::Silence ? "silence" : mode == Mode::Traffic ? "traffic" : "leak";
+    return mode == Mode::Silence ? "silence" : "leak";
 }
 
 std::string format(const Settings &s)
@@ -48,6 +45,9 @@ std::string format(const Settings &s)
         out << "sensor_at " << s.sensorAt << "\n";
     if (s.falloff != DefaultFalloff)
         out << "falloff " << s.falloff << "\n";
+    if (s.trafficLevel > 0)
+        out << "traffic_level " << s.trafficLevel << "\ntraffic_every " << s.trafficEvery << "\ntraffic_for "
+            << s.trafficFor << "\n";
     return out.str();
 }
 
@@ -76,8 +76,6 @@ Settings parse(const std::string &text)
             in >> v;
             if (v == "silence")
                 s.mode = Mode::Silence;
-            else if (v == "traffic")
-                s.mode = Mode::Traffic;
             else if (v == "leak")
                 s.mode = Mode::Leak;
         } else if (key == "level") {
@@ -97,8 +95,16 @@ Settings parse(const std::string &text)
             readNumber(in, s.sensorAt, 0, MaxPosition);
         } else if (key == "falloff") {
             readNumber(in, s.falloff, 0, MaxFalloff);
+        } else if (key == "traffic_level") {
+            readNumber(in, s.trafficLevel, 0, 99);
+        } else if (key == "traffic_every") {
+            readNumber(in, s.trafficEvery, MinTrafficEvery, MaxTrafficEvery);
+        } else if (key == "traffic_for") {
+            readNumber(in, s.trafficFor, 0, MaxTrafficEvery);
         }
     }
+    // A burst longer than the gap between two would never end.
+    s.trafficFor = std::min(s.trafficFor, s.trafficEvery);
     if (!leakLevelGiven)
         s.leakLevel = s.level;
     return s;
@@ -121,41 +127,54 @@ bool save(const std::string &root, const Settings &settings)
 
 Generator::Generator(double sampleRate, unsigned seed) : m_rate(sampleRate), m_random(seed) {}
 
-double Generator::leakSample(const Settings &s)
+double Generator::Resonator::sample(double frequency, double rate, double noise)
 {
-    const double f = std::min(s.frequency, m_rate * 0.45);
-    if (f != m_designedFor) {
-        // Resonator with unit peak gain at f; the output's RMS is then
-        // normalised from the noise bandwidth below.
-        const double w = 2 * Pi * f / m_rate;
-        const double r = std::exp(-Pi * f / (Q * m_rate));
-        m_a1 = 2 * r * std::cos(w);
-        m_a2 = -r * r;
-        m_b0 = 1 - r;
+    const double f = std::min(frequency, rate * 0.45);
+    if (f != designedFor) {
+        // Unit peak gain at f; the output's RMS is then normalised from the
+        // noise bandwidth below.
+        const double w = 2 * Pi * f / rate;
+        const double r = std::exp(-Pi * f / (q * rate));
+        a1 = 2 * r * std::cos(w);
+        a2 = -r * r;
+        b0 = 1 - r;
         // RMS of the resonator's response to unit white noise.
-        const double power = (1 + r * r) / ((1 - r * r) * ((1 + r * r) * (1 + r * r) - m_a1 * m_a1));
-        m_gain = 1.0 / (m_b0 * std::sqrt(power));
-        m_designedFor = f;
-        m_y1 = m_y2 = 0;
+        const double power = (1 + r * r) / ((1 - r * r) * ((1 + r * r) * (1 + r * r) - a1 * a1));
+        gain = 1.0 / (b0 * std::sqrt(power));
+        designedFor = f;
+        y1 = y2 = 0;
     }
-    const double y = m_b0 * m_noise(m_random) + m_a1 * m_y1 + m_a2 * m_y2;
-    m_y2 = m_y1;
-    m_y1 = y;
-    return y * m_gain;
+    const double y = b0 * noise + a1 * y1 + a2 * y2;
+    y2 = y1;
+    y1 = y;
+    return y * gain;
 }
 
-void Generator::render(int16_t *out, unsigned n, const Settings &s)
+double trafficEnvelope(const Settings &s, double seconds)
 {
-    for (unsigned i = 0; i < n; ++i, ++m_sample) {
+    if (s.trafficLevel <= 0 || s.trafficFor <= 0)
+        return 0;
+    const double phase = std::fmod(seconds, s.trafficEvery);
+    return phase < s.trafficFor ? std::sin(Pi * phase / s.trafficFor) : 0;
+}
+
+void Generator::render(int16_t *out, unsigned n, const Settings &settings)
+{
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    renderUntil(out, n, settings, std::chrono::duration<double>(now).count());
+}
+
+void Generator::renderUntil(int16_t *out, unsigned n, const Settings &s, double endSeconds)
+{
+    const double leakAmplitude = rmsForLevel(s.level);
+    const double trafficAmplitude = rmsForLevel(s.trafficLevel);
+    for (unsigned i = 0; i < n; ++i) {
         double v = 0;
         if (!s.muted && s.mode != Mode::Silence) {
-            double amplitude = rmsForLevel(s.level);
-            if (s.mode == Mode::Traffic) {
-                // A vehicle passes: loud for a moment, then the background.
-                const double t = std::fmod(double(m_sample) / m_rate, TrafficPeriodSeconds) / TrafficPeriodSeconds;
-                amplitude *= 0.2 + 3.0 * std::exp(-std::pow((t - 0.5) * 8, 2));
-            }
-            v = leakSample(s) * amplitude;
+            v = m_leak.sample(s.frequency, m_rate, m_noise(m_random)) * leakAmplitude;
+            const double envelope = trafficEnvelope(s, endSeconds - double(n - i) / m_rate);
+            if (envelope > 0)
+                v += m_traffic.sample(TrafficFrequency, m_rate, m_noise(m_random)) * trafficAmplitude * envelope;
         }
         const double scaled = std::round(v * 32768.0);
         out[i] = int16_t(std::max(-32768.0, std::min(32767.0, scaled)));

@@ -79,6 +79,8 @@ private slots:
     void soundCommands_data();
     void soundCommands();
     void leakReachesDisplay();
+    void trafficOverLeak_data();
+    void trafficOverLeak();
 };
 
 void TestAnalogInput::fftMatchesDirectDft_data()
@@ -327,8 +329,12 @@ void TestAnalogInput::soundCommands_data()
     QTest::newRow("leak") << "" << "leak level 45 freq 600" << true << "mode leak\nlevel 45\nfreq 600\nmuted 0\n";
     QTest::newRow("keeps the sensor's mute") << "mode silence\nlevel 30\nmuted 1\n" << "leak freq 900" << true
                                              << "mode leak\nlevel 30\nfreq 900\nmuted 1\n";
-    QTest::newRow("traffic at current level") << "level 55\n" << "traffic" << true
-                                              << "mode traffic\nlevel 55\nfreq 600\nmuted 0\n";
+    QTest::newRow("traffic over the leak")
+        << "level 55\n" << "traffic every 10 for 2" << true
+        << "mode leak\nlevel 55\nfreq 600\nmuted 0\ntraffic_level 80\ntraffic_every 10\ntraffic_for 2\n";
+    QTest::newRow("traffic off") << "level 55\ntraffic_level 70\n" << "traffic off" << true
+                                 << "mode leak\nlevel 55\nfreq 600\nmuted 0\n";
+    QTest::newRow("vehicle longer than the gap") << "" << "traffic for 30" << false << "";
     QTest::newRow("level above 99") << "" << "leak level 100" << false << "";
     QTest::newRow("freq without value") << "" << "leak level 20 freq" << false << "";
     QTest::newRow("unknown word") << "" << "leak loud 20" << false << "";
@@ -378,6 +384,33 @@ void TestAnalogInput::leakReachesDisplay()
                              30000);
     worker.stopCapture();
     QTRY_COMPARE_WITH_TIMEOUT(root.read("/sys/bus/iio/devices/iio:device0/buffer/enable"), QByteArray("0"), 10000);
+}
+
+void TestAnalogInput::trafficOverLeak_data()
+{
+    // Seconds into the 10 s cycle of a 2 s burst, the level shown.
+    QTest::addColumn<double>("at");
+    QTest::addColumn<double>("level");
+    QTest::newRow("between vehicles") << 5.0 << 35.0;
+    QTest::newRow("vehicle passing") << 1.0 << 70.0;
+}
+
+void TestAnalogInput::trafficOverLeak()
+{
+    QFETCH(double, at);
+    QFETCH(double, level);
+    const SoundModel::Settings s = SoundModel::parse("level 35\ntraffic_level 70\ntraffic_every 10\ntraffic_for 2\n");
+    SoundModel::Generator generator(7670);
+    std::vector<int16_t> samples(767);
+    // A tenth of a second centred on the moment, well into the stream.
+    generator.renderUntil(samples.data(), unsigned(samples.size()), s, 10000 + at - 0.05);
+    generator.renderUntil(samples.data(), unsigned(samples.size()), s, 10000 + at + 0.05);
+    double power = 0;
+    for (int16_t v : samples)
+        power += double(v) * v;
+    const float rms = float(std::sqrt(power / samples.size()) / 32768.0);
+    QVERIFY2(std::abs(AnalogInputWorker::audioLevelToDb(rms) - level) < 3.0,
+             qPrintable(QString::number(AnalogInputWorker::audioLevelToDb(rms))));
 }
 
 QTEST_MAIN(TestAnalogInput)

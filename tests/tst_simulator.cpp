@@ -496,6 +496,12 @@ void TestSimulator::gnssReceiver_data()
         R"(< ^\$GPRMC,[^,]*,A,[^,]*,N,00000\.00000,E,194\.384,0\.00,)",
         R"(< ^\$GPVTG,0\.00,T,,M,194\.384,N,360\.000,K,A\*)",
         R"(< ^\$GPGGA,\d{6}\.00,0000\.[1-9]\d{4},N,00000\.00000,E,)"};
+    // The receiver goes where the sensor is set down along a laid pipe.
+    QTest::newRow("along a pipe") << QByteArrayList{
+        "power 1", "! gps pipe 50 8 90", "! sensor at 100", R"(< ^\$GPGGA,\d{6}\.00,5000\.00000,N,00800\.08395,E,)",
+        "! gps pipe 50 8 0", "! sensor step -70", R"(< ^\$GPGGA,\d{6}\.00,5000\.01619,N,00800\.00000,E,)",
+        "! gps pipe off", "! sensor step 50", R"(< ^\$GPGGA,\d{6}\.00,5000\.01619,N,00800\.00000,E,)",
+        "!? gps pipe 90 8 0", "!? gps pipe 50 8 361"};
     QTest::newRow("clock over new year") << QByteArrayList{
         "power 1", "! gps time 2015-12-31 23:59:58", R"(< ^\$GPRMC,235959\.00,A,[^*]*,311215,)",
         R"(< ^\$GPGGA,000000\.00,)", R"(< ^\$GPRMC,000000\.00,A,[^*]*,010116,)", "! gps time now"};
