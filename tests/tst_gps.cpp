@@ -3,6 +3,7 @@
 
 #include "gps.h"
 #include "logcapture.h"
+#include "nmea.h"
 #include "nmeapositioninfosourceraw.h"
 #include "ptypeer.h"
 #include "testroot.h"
@@ -13,15 +14,6 @@
 
 namespace {
 
-// "$body*hh\r\n" with the right checksum.
-QByteArray nmea(const QByteArray &body)
-{
-    int sum = 0;
-    for (char c : body)
-        sum ^= quint8(c);
-    return '$' + body + '*' + QByteArray::number(sum, 16).rightJustified(2, '0').toUpper() + "\r\n";
-}
-
 const double Latitude = 48.0 + 7.038 / 60.0;
 const double Longitude = 11.0 + 31.0 / 60.0;
 const QByteArray Rmc = nmea("GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230324,003.1,W,A");
@@ -30,13 +22,6 @@ const QByteArray Gsa = nmea("GPGSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3,2.1");
 const QByteArray Gsv1 = nmea("GPGSV,2,1,08,01,40,083,46,02,17,308,41,12,07,344,39,14,22,228,45");
 const QByteArray Gsv2 = nmea("GPGSV,2,2,08,15,30,050,47,17,40,208,46,18,10,101,35,22,20,310,42");
 const QByteArray Cycle = Rmc + Gga + Gsa + Gsv1 + Gsv2;
-
-// A fix at the given RMC time and date, at lat/lon in NMEA form.
-QByteArray fixAt(const QByteArray &time, const QByteArray &date, const QByteArray &where = "4807.038,N,01131.000,E")
-{
-    return nmea("GPRMC," + time + ",A," + where + ",022.4,084.4," + date + ",003.1,W,A")
-           + nmea("GPGGA," + time + "," + where + ",1,08,0.9,545.4,M,46.9,M,,");
-}
 
 // ddMMyy of a day after the program was built.
 QByteArray dayAfterBuild(int days)

@@ -160,7 +160,7 @@ void Levelmeasurement::init(int variant)
         bar->setMaxMarker(ProgressBarMinMaxMarker::Off);
         bar->setMinMarker(ProgressBarMinMaxMarker::Off);
     }
-    m_cntMaxVal = 0;
+    m_maxHold.clear();
 
     if (variant == 1) {
         initStored();
@@ -297,13 +297,10 @@ void Levelmeasurement::updateLevel()
 
     MeasurementScreen::setStyle(ui->barPeakLevel, peakBarStyle(peak));
     if (ui->barPeakLevel->isVisibleTo(this)) {
-        m_lastMaxValues[m_cntMaxVal] = peakDb;
-        m_maxHoldValue = *std::max_element(std::begin(m_lastMaxValues), std::end(m_lastMaxValues));
-        m_maxHoldValue = std::max(m_maxHoldValue, 0.0f);
-        m_cntMaxVal = (m_cntMaxVal + 1) % MaxHoldBlocks;
+        const float held = m_maxHold.add(peakDb);
         ui->barPeakLevel->setValue(int(peakDb * 10));
-        ui->barCurrentLevel->setMaxMarker(int(m_maxHoldValue * 10));
-        ui->barMinimumLevel->setMaxMarker(int(m_maxHoldValue * 10));
+        ui->barCurrentLevel->setMaxMarker(int(held * 10));
+        ui->barMinimumLevel->setMaxMarker(int(held * 10));
     } else {
         ui->barCurrentLevel->setMaxMarker(ProgressBarMinMaxMarker::Off);
         ui->barMinimumLevel->setMaxMarker(ProgressBarMinMaxMarker::Off);
@@ -355,9 +352,7 @@ void Levelmeasurement::muteAudioPath(bool mute, bool withMic)
     } else {
         // Every unmute starts a new minimum and a new max-hold.
         Analoginputworker().clearAllData();
-        std::fill(std::begin(m_lastMaxValues), std::end(m_lastMaxValues), 0.0f);
-        m_cntMaxVal = 0;
-        m_maxHoldValue = 0;
+        m_maxHold.clear();
         m_timerLevel->start(LevelIntervalMs);
         freqSpectrum->setEnabled(true);
     }

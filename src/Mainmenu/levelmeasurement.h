@@ -33,7 +33,6 @@ public:
 
     static constexpr int LevelIntervalMs = 300;
     static constexpr int LinkCheckIntervalMs = 1700;
-    static constexpr int MaxHoldBlocks = 6;
     // The peak bar's chunk colour for a linear peak level.
     static QString peakBarStyle(float peak);
 
@@ -97,9 +96,7 @@ private:
     int m_storedFilterLowCutOff = 0;
     int m_storedFilterHighCutOff = 0;
     SensorLinkWatch m_linkWatch;
-    float m_maxHoldValue = 0;
-    int m_cntMaxVal = 0;
-    float m_lastMaxValues[MaxHoldBlocks] = {};
+    PeakHold m_maxHold;
 };
 
 #endif // LEVELMEASUREMENT_H

@@ -64,10 +64,18 @@ PinpointingPositions::Leak PinpointingPositions::leak(int upTo) const
 
 PinpointingPositions::Range PinpointingPositions::range(int mode) const
 {
+    float levels[Count];
+    for (int n = 1; n <= Count; ++n)
+        levels[n - 1] = m_positions[n].minimumLevel;
+    return rangeOf(levels, Count, mode);
+}
+
+PinpointingPositions::Range PinpointingPositions::rangeOf(const float *levels, int count, int mode)
+{
     float lowest = 100;
     float highest = 0;
-    for (int n = 1; n <= Count; ++n) {
-        const float level = m_positions[n].minimumLevel;
+    for (int i = 0; i < count; ++i) {
+        const float level = levels[i];
         if (level > 0)
             lowest = std::min(lowest, level);
         highest = std::max(highest, level);

@@ -50,6 +50,8 @@ public:
     Leak leak(int upTo) const;
     // The bar range over the results of all positions in a scale mode.
     Range range(int mode) const;
+    // The same over any row of levels, 0 standing for none.
+    static Range rangeOf(const float *levels, int count, int mode);
 
 private:
     Position m_positions[Count + 1];

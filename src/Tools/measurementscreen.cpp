@@ -14,6 +14,9 @@
 #include <QDebug>
 #include <QLabel>
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 struct Text
@@ -158,4 +161,17 @@ int SensorLinkWatch::warn(QWidget *parent)
     const int answer = MessageDialog::inform(parent, 1, tr(Warning), tr(NoLink));
     qDebug() << (answer == MessageDialog::Ok ? "Message BT-Connection closed" : "Ende Button Unknown");
     return answer;
+}
+
+float PeakHold::add(float level)
+{
+    m_readings[m_next] = level;
+    m_next = (m_next + 1) % Readings;
+    m_value = std::max(*std::max_element(std::begin(m_readings), std::end(m_readings)), 0.0f);
+    return m_value;
+}
+
+void PeakHold::clear()
+{
+    *this = PeakHold();
 }

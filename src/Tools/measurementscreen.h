@@ -69,4 +69,21 @@ private:
     bool m_enabled = true;
 };
 
+// The peak a level screen holds: the largest of the last six readings,
+// never below 0, so a short burst stays readable for a few updates.
+class PeakHold
+{
+public:
+    static constexpr int Readings = 6;
+    // Takes a reading and returns the peak held now.
+    float add(float level);
+    float value() const { return m_value; }
+    void clear();
+
+private:
+    float m_readings[Readings] = {};
+    int m_next = 0;
+    float m_value = 0;
+};
+
 #endif // MEASUREMENTSCREEN_H
