@@ -8,6 +8,7 @@
 #include "eventhandler.h"
 #include "gps.h"
 #include "pinpointing.h"
+#include "pipelocating.h"
 #include "levelmeasurement.h"
 #include "virtualkeyboard.h"
 #include "screenshot.h"
@@ -21,6 +22,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QtMath>
 #include <QtTest>
 
 #include <cmath>
@@ -57,8 +59,13 @@ private slots:
     void gpsFixAndPositionFromTheReceiver();
     void levelMeasurementOfASimulatedLeak();
     void pinpointingAlongAPipe();
+    void pipeLocatingWithPositions();
 
 private:
+    // Opens or closes the path with the mute key (switch mode) or the
+    // sensor's own key.
+    void toggle(QWidget *screen, bool sensorKey);
+    void storeAs(QWidget *screen, const QString &name);
     QByteArray sensorLog() const { return m_shell->root.read(QStringLiteral("/sim/ttyO2.log")); }
     Bluetooth *sink() const { return m_shell->main->getBtSinkInstance(); }
     Bluetooth *source() const { return m_shell->main->getBtSourceInstance(); }
@@ -218,11 +225,7 @@ void TestDeviceLinks::levelMeasurementOfASimulatedLeak()
     // The mute key (switch mode) opens the path and the sensor's microphone.
     EventHandler filter;
     qApp->installEventFilter(&filter);
-    for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
-        QKeyEvent key(type, Qt::Key_F6, Qt::NoModifier);
-        QApplication::sendEvent(screen, &key);
-        QCoreApplication::sendPostedEvents();
-    }
+    toggle(screen, false);
     QVERIFY(!screen->isMuted());
     QVERIFY(waitFor([&] { return m_shell->root.read(QStringLiteral("/sim/sound.state")).contains("muted 0"); }, 5000));
     QVERIFY(waitFor([&] {
@@ -230,13 +233,7 @@ void TestDeviceLinks::levelMeasurementOfASimulatedLeak()
     }, 30000));
     QTest::qWait(1500); // more of the leak in the recording
 
-    QTimer::singleShot(100, [] {
-        auto *keyboard = qobject_cast<VirtualKeyboard *>(QApplication::activeModalWidget());
-        QVERIFY(keyboard);
-        keyboard->setText(QStringLiteral("Hydrant 3"));
-        QTest::mouseClick(keyboard->findChild<QPushButton *>(QStringLiteral("but_Accept")), Qt::LeftButton);
-    });
-    QTest::mouseClick(screen->findChild<QPushButton *>(QStringLiteral("butMenuSave")), Qt::LeftButton);
+    storeAs(screen, QStringLiteral("Hydrant 3"));
     const QStringList stored = QDir(m_shell->root.file(QStringLiteral("/media/kx500/meas")))
                                    .entryList(QStringList{QStringLiteral("LE_*_Hydrant 3")}, QDir::Dirs);
     QCOMPARE(stored.size(), 1);
@@ -261,6 +258,31 @@ void TestDeviceLinks::levelMeasurementOfASimulatedLeak()
     QVERIFY(screen->isVisibleTo(m_shell->main.get()));
     QCOMPARE(text("labelMinimumLevel"), minimum);
     QCOMPARE(text("labelName"), QStringLiteral("Hydrant 3"));
+}
+
+void TestDeviceLinks::toggle(QWidget *screen, bool sensorKey)
+{
+    if (sensorKey) {
+        QVERIFY(m_sim->command(QStringLiteral("sensor key press")).startsWith(QLatin1String("ok")));
+        QVERIFY(m_sim->command(QStringLiteral("sensor key release")).startsWith(QLatin1String("ok")));
+        return;
+    }
+    for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+        QKeyEvent key(type, Qt::Key_F6, Qt::NoModifier);
+        QApplication::sendEvent(screen, &key);
+        QCoreApplication::sendPostedEvents();
+    }
+}
+
+void TestDeviceLinks::storeAs(QWidget *screen, const QString &name)
+{
+    QTimer::singleShot(100, [name] {
+        auto *keyboard = qobject_cast<VirtualKeyboard *>(QApplication::activeModalWidget());
+        QVERIFY(keyboard);
+        keyboard->setText(name);
+        QTest::mouseClick(keyboard->findChild<QPushButton *>(QStringLiteral("but_Accept")), Qt::LeftButton);
+    });
+    QTest::mouseClick(screen->findChild<QPushButton *>(QStringLiteral("butMenuSave")), Qt::LeftButton);
 }
 
 // The RMS of a recording's last half second, as a part of full scale:
@@ -289,27 +311,15 @@ void TestDeviceLinks::pinpointingAlongAPipe()
     QVERIFY(screen && screen->isMuted());
     EventHandler filter;
     qApp->installEventFilter(&filter);
-    const auto toggle = [&](int position) {
-        if (position % 2 == 0) {
-            for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
-                QKeyEvent key(type, Qt::Key_F6, Qt::NoModifier);
-                QApplication::sendEvent(screen, &key);
-                QCoreApplication::sendPostedEvents();
-            }
-        } else {
-            QVERIFY(m_sim->command(QStringLiteral("sensor key press")).startsWith(QLatin1String("ok")));
-            QVERIFY(m_sim->command(QStringLiteral("sensor key release")).startsWith(QLatin1String("ok")));
-        }
-    };
     const QList<int> levels{20, 25, 40, 30, 22};
     const auto label = [&](const QString &name) { return screen->findChild<QLabel *>(name)->text(); };
     for (int i = 0; i < levels.size(); ++i) {
         QVERIFY(m_sim->command(QStringLiteral("leak level %1 freq 500").arg(levels[i])).startsWith(QLatin1String("ok")));
-        toggle(i);
+        toggle(screen, i % 2 == 1);
         QVERIFY2(waitFor([&] { return !screen->isMuted(); }, 5000), qPrintable(QString::number(i)));
         QVERIFY(waitFor([&] { return qAbs(label(QStringLiteral("labelLevel")).toInt() - levels[i]) <= 3; }, 20000));
         QTest::qWait(1500); // the position's sound in its recording
-        toggle(i);
+        toggle(screen, i % 2 == 1);
         QVERIFY(waitFor([&] { return screen->isMuted(); }, 5000));
         QCOMPARE(screen->positions().currentStep(), i + 1);
         QVERIFY(qAbs(screen->positions().at(i + 1).minimumLevel - levels[i]) <= 4);
@@ -320,13 +330,7 @@ void TestDeviceLinks::pinpointingAlongAPipe()
     QCOMPARE(screen->findChild<QLabel *>(QStringLiteral("labelWaterdrop"))->geometry().center().x(), slotX(3));
     saveScreenshot(m_shell->main.get(), QStringLiteral("pinpointing-walk.png"));
 
-    QTimer::singleShot(100, [] {
-        auto *keyboard = qobject_cast<VirtualKeyboard *>(QApplication::activeModalWidget());
-        QVERIFY(keyboard);
-        keyboard->setText(QStringLiteral("Main Street"));
-        QTest::mouseClick(keyboard->findChild<QPushButton *>(QStringLiteral("but_Accept")), Qt::LeftButton);
-    });
-    QTest::mouseClick(screen->findChild<QPushButton *>(QStringLiteral("butMenuSave")), Qt::LeftButton);
+    storeAs(screen, QStringLiteral("Main Street"));
     const QStringList stored = QDir(m_shell->root.file(QStringLiteral("/media/kx500/meas")))
                                    .entryList(QStringList{QStringLiteral("PP_*_Main Street")}, QDir::Dirs);
     QCOMPARE(stored.size(), 1);
@@ -359,6 +363,59 @@ void TestDeviceLinks::pinpointingAlongAPipe()
     // Level 40 plays at about 0.002 of full scale.
     QVERIFY(waitFor([&] { return m_shell->root.stateValue(QStringLiteral("/sim/playback.state"), "rms") > 0.0005; }, 15000));
     QTest::mouseClick(screen->findChild<QPushButton *>(QStringLiteral("butMenuStoredStop")), Qt::LeftButton);
+}
+
+// Three points along a laid pipe, the RM-3 set down at each: the middle
+// one lies nearest the leak and is marked; each point keeps the position
+// the receiver reported there, and the walk comes back from the list.
+void TestDeviceLinks::pipeLocatingWithPositions()
+{
+    QVERIFY(waitFor([&] { return sink()->isConnectedRFCOMM() && StatusbarData().stateMicrophone(); }, 15000));
+    for (const char *command : {"gps pipe 50.1 8.6 90", "leak level 60 freq 500 at 25 falloff 1"})
+        QVERIFY(m_sim->command(QLatin1String(command)).startsWith(QLatin1String("ok")));
+    auto *screen = m_shell->showScreen<Pipelocating>(8);
+    QVERIFY(screen && screen->isMuted());
+    EventHandler filter;
+    qApp->installEventFilter(&filter);
+    Gps *gps = m_shell->main->getGpsInstance();
+    // Heard 24, 51 and 42 (1.8 units per dB, 1 dB per metre from the leak).
+    const QList<int> metres{5, 20, 35};
+    for (int i = 0; i < metres.size(); ++i) {
+        QVERIFY(m_sim->command(QStringLiteral("sensor at %1").arg(metres[i])).startsWith(QLatin1String("ok")));
+        const double east = 8.6 + qRadiansToDegrees(metres[i] / 6371000.0 / std::cos(qDegreesToRadians(50.1)));
+        QVERIFY2(waitFor([&] { return qAbs(gps->getLongitude() - east) < 2e-6; }, 10000), qPrintable(QString::number(i)));
+        toggle(screen, i == 1);
+        QVERIFY(waitFor([&] { return !screen->isMuted(); }, 5000));
+        // Six readings fill the peak hold.
+        QTest::qWait(4000);
+        toggle(screen, i == 1);
+        QVERIFY(waitFor([&] { return screen->isMuted(); }, 5000));
+        QCOMPARE(screen->points().currentStep(), i + 1);
+        QVERIFY(qAbs(screen->points().at(i + 1).longitude - east) < 2e-6);
+    }
+    const PipelocatingPoints &points = screen->points();
+    QVERIFY2(points.at(1).level + 10 < points.at(3).level && points.at(3).level + 5 < points.at(2).level,
+             qPrintable(QStringLiteral("%1 %2 %3").arg(points.at(1).level).arg(points.at(2).level).arg(points.at(3).level)));
+    QCOMPARE(points.loudest(), 2);
+
+    storeAs(screen, QStringLiteral("Hydrant row"));
+    const QStringList stored = QDir(m_shell->root.file(QStringLiteral("/media/kx500/meas")))
+                                   .entryList(QStringList{QStringLiteral("PL_*_Hydrant row")}, QDir::Dirs);
+    QCOMPARE(stored.size(), 1);
+    QSettings ini(m_shell->root.file(QStringLiteral("/media/kx500/meas/")) + stored[0] + QStringLiteral("/info.ini"),
+                  QSettings::IniFormat);
+    for (int n = 1; n <= 3; ++n) {
+        QCOMPARE(ini.value(QStringLiteral("Levels/Level_%1").arg(n)).toString(),
+                 QString::number(points.at(n).level, 'f', 3));
+        const QStringList position = ini.value(QStringLiteral("GPS-Positions/GPS-Position_%1").arg(n)).toString().split(',');
+        QCOMPARE(position.size(), 2);
+        QVERIFY(qAbs(position[1].trimmed().toDouble() - points.at(n).longitude) < 1e-6);
+    }
+    const QString held = QString::number(points.at(2).level, 'f', 0);
+    QVERIFY(m_shell->openStoredMeasurement(stored[0]));
+    QCOMPARE(m_shell->main->currentWidget(), 8);
+    QCOMPARE(screen->findChild<QLabel *>(QStringLiteral("labelPoint2"))->text(), held);
+    QCOMPARE(screen->points().loudest(), 2);
 }
 
 QTEST_MAIN(TestDeviceLinks)
