@@ -3,6 +3,7 @@
 // then the screen sampling while the operator listens: sweeps wrapping at
 // each analysis time, autoscale, storing and the stored view.
 #include "appsetup.h"
+#include "logcapture.h"
 #include "longtermdata.h"
 #include "longtermmeasurement.h"
 #include "measurements.h"
@@ -97,6 +98,8 @@ private slots:
 
     void curvePoints_data();
     void curvePoints();
+    void badAxisDrawsNoScale_data();
+    void badAxisDrawsNoScale();
     void sampleDrawnLikeARedraw_data();
     void sampleDrawnLikeARedraw();
     void autoscaleRange_data();
@@ -188,6 +191,39 @@ void TestLongterm::curvePoints()
         const int i = f[0].toInt();
         QCOMPARE(QString(QChar(kindAt(image, pointX(i, points), pointY(f[1].toFloat(), min, max)))), f[2]);
     }
+}
+
+void TestLongterm::badAxisDrawsNoScale_data()
+{
+    QTest::addColumn<bool>("xAxis");
+    QTest::addColumn<QList<float>>("axis");
+    QTest::newRow("x: no range") << true << QList<float>{3, 3, 0.5f, 0.1f};
+    QTest::newRow("x: minor step 0") << true << QList<float>{0, 3, 0.5f, 0};
+    QTest::newRow("y: negative main step") << false << QList<float>{0, 100, -20, 10};
+}
+
+// The scale strip stays empty and the log says which axis was wrong.
+void TestLongterm::badAxisDrawsNoScale()
+{
+    QFETCH(bool, xAxis);
+    QFETCH(QList<float>, axis);
+    LogCapture log;
+    LongtermData curve;
+    prepare(curve);
+    if (xAxis)
+        curve.setAxisX(axis[0], axis[1], axis[2], axis[3], true);
+    else
+        curve.setAxisY(axis[0], axis[1], axis[2], axis[3], true);
+    curve.refresh();
+    const QImage image = curve.grab().toImage();
+    const QRect strip = xAxis ? QRect(QPoint(Left, Bottom + 1), QPoint(Width - 17, Height - 2))
+                              : QRect(QPoint(0, 0), QPoint(Left - 1, Bottom));
+    int lit = 0;
+    for (int y = strip.top(); y <= strip.bottom(); ++y)
+        for (int x = strip.left(); x <= strip.right(); ++x)
+            lit += image.pixel(x, y) != qRgb(0, 0, 0);
+    QCOMPARE(lit, 0);
+    QCOMPARE(log.matching(xAxis ? QStringLiteral("Error: drawXScale") : QStringLiteral("Error: drawYScale")).size(), 1);
 }
 
 void TestLongterm::sampleDrawnLikeARedraw_data()
