@@ -107,13 +107,15 @@ private slots:
     void sweepWraps_data();
     void sweepWraps();
     void scaleButton();
+    void muteKeys_data();
+    void muteKeys();
     void storeAndView_data();
     void storeAndView();
 
 private:
-    Longtermmeasurement *open()
+    Longtermmeasurement *open(const QByteArray &settings = QByteArray())
     {
-        m_shell = std::make_unique<ShellFixture>();
+        m_shell = std::make_unique<ShellFixture>(settings);
         return m_shell->showScreen<Longtermmeasurement>(9);
     }
     static QImage curveOf(Longtermmeasurement *screen, const char *name)
@@ -378,6 +380,43 @@ void TestLongterm::scaleButton()
              'c');
     click(screen, "butMenuScale");
     QCOMPARE(range(), QStringLiteral("0 0 100"));
+}
+
+void TestLongterm::muteKeys_data()
+{
+    // Steps: "F10" / "F10^" the mute key pressed / released, "rm3 open|close"
+    // the sensor's key; after each, whether the screen samples (1) or not.
+    QTest::addColumn<QByteArray>("settings");
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("sampling");
+    QTest::newRow("push button: listens while held")
+        << QByteArray("[Systemsettings]\nSwitchmode=Push-Button\n") << QStringList{"F10", "F10^", "F10", "F10^"} << "1010";
+    QTest::newRow("switch: each press toggles")
+        << QByteArray("[Systemsettings]\nSwitchmode=Switch\n") << QStringList{"F10", "F10^", "F10", "F10^"} << "1100";
+    QTest::newRow("the sensor's key") << QByteArray() << QStringList{"rm3 open", "rm3 close"} << "10";
+}
+
+void TestLongterm::muteKeys()
+{
+    QFETCH(QByteArray, settings);
+    QFETCH(QStringList, steps);
+    QFETCH(QString, sampling);
+    Longtermmeasurement *screen = open(settings);
+    QString got;
+    for (const QString &step : steps) {
+        if (step.startsWith(QLatin1String("rm3"))) {
+            screen->switchActiveMute(step.endsWith(QLatin1String("close")));
+        } else {
+            QKeyEvent key(step.endsWith(QLatin1Char('^')) ? QEvent::KeyRelease : QEvent::KeyPress, Qt::Key_F10,
+                          Qt::NoModifier);
+            QApplication::sendEvent(screen, &key);
+        }
+        const int before = screen->currentSweep().size();
+        sample(screen, 2000);
+        got += QString::number(screen->currentSweep().size() - before);
+        QCOMPARE(m_shell->main->isAudioPathMuted(), screen->isMuted());
+    }
+    QCOMPARE(got, sampling);
 }
 
 void TestLongterm::storeAndView_data()
