@@ -90,6 +90,7 @@ void TestMainMenu::startupFollowsSettings_data()
     QTest::newRow("plain") << settings(2, 0, true, false, false) << QByteArray("1") << 0u << 4000u << 0 << false;
     QTest::newRow("gps off, filter on") << settings(2, 0, false, true, false) << QByteArray("0") << 160u << 1250u << 0 << false;
     QTest::newRow("favourite pinpointing") << settings(1, 0, true, false, true) << QByteArray("1") << 0u << 4000u << 3 << false;
+    QTest::newRow("favourite long-term") << settings(3, 0, true, false, true) << QByteArray("1") << 0u << 4000u << 9 << false;
     QTest::newRow("favourite pipe locating") << settings(5, 0, true, false, true) << QByteArray("1") << 0u << 4000u << 8 << false;
     QTest::newRow("favourite screenshot stays") << settings(0, 0, true, false, true) << QByteArray("1") << 0u << 4000u << 0 << false;
     QTest::newRow("favourite out of range takes the default") << settings(6, 0, true, false, true) << QByteArray("1") << 0u << 4000u << 1 << false;

@@ -101,7 +101,7 @@ private:
         for (const QString &dir : dirs) {
             const QString info = Meas + dir + QStringLiteral("/info.ini");
             m_shell->root.write(info, "[Measurementinfo]\nMeasurementtype=x\nMeasurementname=" + dir.mid(19).toUtf8()
-                                          + "\n[Levels]\nLevel=1\nLevel_1=12.5\n");
+                                          + "\n[Levels]\nLevel=1\nLevel_1=12.5\n[Levels_CSV]\nLevels_Cnt=1\nLevels_Data=12.5;\n");
             // The list is sorted by the directories' modification time.
             const timespec times[2] = {{time, 0}, {time, 0}};
             utimensat(AT_FDCWD, QFile::encodeName(m_shell->root.file(Meas + dir)).constData(), times, 0);

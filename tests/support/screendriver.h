@@ -22,13 +22,18 @@ inline QByteArray toneBlock(int amplitude)
     return block;
 }
 
-// One block into the level computation, then the screen's level update
-// as its timer would run it; amplitude 0 is silence, which no running
-// capture delivers.
+// One block into the level computation; amplitude 0 is silence, which no
+// running capture delivers.
+inline void analyseTone(int amplitude)
+{
+    Analoginputworker().analyseBlock(amplitude > 0 ? toneBlock(amplitude) : QByteArray(AnalogInputWorker::BlockBytes, '\0'));
+}
+
+// One block, then the screen's level update as its timer would run it.
 template<typename Screen>
 void feedBlock(Screen *screen, int amplitude)
 {
-    Analoginputworker().analyseBlock(amplitude > 0 ? toneBlock(amplitude) : QByteArray(AnalogInputWorker::BlockBytes, '\0'));
+    analyseTone(amplitude);
     screen->updateLevel();
 }
 
