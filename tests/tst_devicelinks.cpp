@@ -7,6 +7,8 @@
 #include "bluetooth.h"
 #include "eventhandler.h"
 #include "gps.h"
+#include "longtermmeasurement.h"
+#include "measurements.h"
 #include "pinpointing.h"
 #include "pipelocating.h"
 #include "levelmeasurement.h"
@@ -60,6 +62,7 @@ private slots:
     void levelMeasurementOfASimulatedLeak();
     void pinpointingAlongAPipe();
     void pipeLocatingWithPositions();
+    void longTermOverPassingTraffic();
 
 private:
     // Opens or closes the path with the mute key (switch mode) or the
@@ -416,6 +419,53 @@ void TestDeviceLinks::pipeLocatingWithPositions()
     QCOMPARE(m_shell->main->currentWidget(), 8);
     QCOMPARE(screen->findChild<QLabel *>(QStringLiteral("labelPoint2"))->text(), held);
     QCOMPARE(screen->points().loudest(), 2);
+}
+
+// A steady leak at 35 under passing traffic for one sweep of three minutes'
+// samples: the curve's floor stays at the leak while each vehicle shows as
+// a spike; the sweep is stored and comes back equal from the list.
+void TestDeviceLinks::longTermOverPassingTraffic()
+{
+    QVERIFY(waitFor([&] { return sink()->isConnectedRFCOMM() && StatusbarData().stateMicrophone(); }, 15000));
+    for (const char *command : {"leak level 35 freq 500", "traffic level 75 every 8 for 2"})
+        QVERIFY(m_sim->command(QLatin1String(command)).startsWith(QLatin1String("ok")));
+    auto *screen = m_shell->showScreen<Longtermmeasurement>(9);
+    QVERIFY(screen && screen->isMuted());
+    EventHandler filter;
+    qApp->installEventFilter(&filter);
+    toggle(screen, false);
+    QVERIFY(waitFor([&] { return m_shell->root.read(QStringLiteral("/sim/sound.state")).contains("muted 0"); }, 5000));
+    // Samples as fast as the level is computed, besides the screen's own,
+    // up to a full sweep; muting then stops the sampling before it wraps.
+    while (screen->currentSweep().size() < screen->maxVisibleData() - 1) {
+        QTest::qWait(300);
+        screen->updateData();
+    }
+    toggle(screen, false);
+    QVERIFY(screen->isMuted() && !screen->isOldSweepShown());
+    QVector<float> sweep = screen->currentSweep();
+    QVector<float> sorted = sweep;
+    std::sort(sorted.begin(), sorted.end());
+    const int loud = int(std::count_if(sweep.begin(), sweep.end(), [](float v) { return v > 50; }));
+    const QString figures = QStringLiteral("floor %1, top %2, %3 loud").arg(sorted[45]).arg(sorted.last()).arg(loud);
+    QVERIFY2(qAbs(sorted[45] - 35) <= 4 && sorted.last() >= 60 && loud >= 9 && loud <= 72, qPrintable(figures));
+    QTest::mouseClick(screen->findChild<QPushButton *>(QStringLiteral("butMenuScale")), Qt::LeftButton);
+    QVERIFY(screen->isScaled() && screen->minDataVal() <= 35 && screen->maxDataVal() >= 60);
+    saveScreenshot(m_shell->main.get(), QStringLiteral("longterm-traffic.png"));
+
+    storeAs(screen, QStringLiteral("Pump house"));
+    const QStringList stored = QDir(m_shell->root.file(QStringLiteral("/media/kx500/meas")))
+                                   .entryList(QStringList{QStringLiteral("LT_*_Pump house")}, QDir::Dirs);
+    QCOMPARE(stored.size(), 1);
+    StoredMeasurement back;
+    QVERIFY(back.load(stored[0]));
+    QCOMPARE(back.maxVisibleData(), 180);
+    QCOMPARE(back.levelsData().size(), sweep.size());
+    for (int i = 0; i < sweep.size(); ++i)
+        QVERIFY2(qAbs(back.levelsData()[i] - sweep[i]) <= 0.051f, qPrintable(QString::number(i))); // one decimal kept
+    QVERIFY(m_shell->openStoredMeasurement(stored[0]));
+    QCOMPARE(m_shell->main->currentWidget(), 9);
+    saveScreenshot(m_shell->main.get(), QStringLiteral("longterm-traffic-stored.png"));
 }
 
 QTEST_MAIN(TestDeviceLinks)
