@@ -887,4 +887,70 @@ akustischer Sensor angeschlossen sein.</translation>
         <translation>Nächste Position</translation>
     </message>
 </context>
+<context>
+    <name>Longtermmeasurement</name>
+    <message>
+        <source>AnalysisTime</source>
+        <translation>Analysezeit</translation>
+    </message>
+    <message>
+        <source>Autoscale</source>
+        <translation>Autoskalierung</translation>
+    </message>
+    <message>
+        <source>Store</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>AdjustFilter</source>
+        <translation>Filter einstellen</translation>
+    </message>
+    <message>
+        <source>MicrophoneGain</source>
+        <translation>Mikrofonverstärkung</translation>
+    </message>
+    <message>
+        <source>HeadphoneVolume</source>
+        <translation>Kopfhörerlautstärke</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Mainmenu</source>
+        <translation>Hauptmenü</translation>
+    </message>
+</context>
+<context>
+    <name>Pipelocating</name>
+    <message>
+        <source>Store</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>AdjustFilter</source>
+        <translation>Filter einstellen</translation>
+    </message>
+    <message>
+        <source>MicrophoneGain</source>
+        <translation>Mikrofonverstärkung</translation>
+    </message>
+    <message>
+        <source>HeadphoneVolume</source>
+        <translation>Kopfhörerlautstärke</translation>
+    </message>
+    <message>
+        <source>Mainmenu</source>
+        <translation>Hauptmenü</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+</context>
 </TS>

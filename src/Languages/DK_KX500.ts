@@ -887,4 +887,70 @@ to use this measurement.</translation>
         <translation type="unfinished">Next position</translation>
     </message>
 </context>
+<context>
+    <name>Longtermmeasurement</name>
+    <message>
+        <source>AnalysisTime</source>
+        <translation type="unfinished">Analysis time</translation>
+    </message>
+    <message>
+        <source>Autoscale</source>
+        <translation type="unfinished">Autoscale</translation>
+    </message>
+    <message>
+        <source>Store</source>
+        <translation type="unfinished">Store</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished">Settings</translation>
+    </message>
+    <message>
+        <source>AdjustFilter</source>
+        <translation type="unfinished">Adjust filter</translation>
+    </message>
+    <message>
+        <source>MicrophoneGain</source>
+        <translation type="unfinished">Microphone gain</translation>
+    </message>
+    <message>
+        <source>HeadphoneVolume</source>
+        <translation type="unfinished">Headphone volume</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation type="unfinished">Back</translation>
+    </message>
+    <message>
+        <source>Mainmenu</source>
+        <translation type="unfinished">Main menu</translation>
+    </message>
+</context>
+<context>
+    <name>Pipelocating</name>
+    <message>
+        <source>Store</source>
+        <translation type="unfinished">Store</translation>
+    </message>
+    <message>
+        <source>AdjustFilter</source>
+        <translation type="unfinished">Adjust filter</translation>
+    </message>
+    <message>
+        <source>MicrophoneGain</source>
+        <translation type="unfinished">Microphone gain</translation>
+    </message>
+    <message>
+        <source>HeadphoneVolume</source>
+        <translation type="unfinished">Headphone volume</translation>
+    </message>
+    <message>
+        <source>Mainmenu</source>
+        <translation type="unfinished">Main menu</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation type="unfinished">Back</translation>
+    </message>
+</context>
 </TS>
