@@ -400,6 +400,7 @@ void TestDeviceLinks::pipeLocatingWithPositions()
     QVERIFY2(points.at(1).level + 10 < points.at(3).level && points.at(3).level + 5 < points.at(2).level,
              qPrintable(QStringLiteral("%1 %2 %3").arg(points.at(1).level).arg(points.at(2).level).arg(points.at(3).level)));
     QCOMPARE(points.loudest(), 2);
+    saveScreenshot(m_shell->main.get(), QStringLiteral("pipelocating-walk.png"));
 
     storeAs(screen, QStringLiteral("Hydrant row"));
     const QStringList stored = QDir(m_shell->root.file(QStringLiteral("/media/kx500/meas")))
@@ -419,6 +420,7 @@ void TestDeviceLinks::pipeLocatingWithPositions()
     QCOMPARE(m_shell->main->currentWidget(), 8);
     QCOMPARE(screen->findChild<QLabel *>(QStringLiteral("labelPoint2"))->text(), held);
     QCOMPARE(screen->points().loudest(), 2);
+    saveScreenshot(m_shell->main.get(), QStringLiteral("pipelocating-walk-stored.png"));
 }
 
 // A steady leak at 35 under passing traffic for one sweep of three minutes'
