@@ -366,24 +366,20 @@ void Levelmeasurement::switchActiveMute(bool active)
 
 void Levelmeasurement::keyPressEvent(QKeyEvent *event)
 {
-    MainMenu *main = MainMenu::getInstanceMainMenu();
-    if (event->key() == Qt::Key_F10) {
+    if (event->key() == Qt::Key_F10)
         qDebug() << "Levelmeas Mute-Key pressed";
-        muteAudioPath(MainMenu::muteKeyPressMutes(main && main->isMuteKeySwitchmode(), m_muted), true);
+    if (MeasurementScreen::takeMuteKey(event, m_muted, [this](bool mute) { muteAudioPath(mute, true); }))
         return;
-    }
     qDebug() << "Levelmeas Any-Key pressed";
     QWidget::keyPressEvent(event);
 }
 
 void Levelmeasurement::keyReleaseEvent(QKeyEvent *event)
 {
-    MainMenu *main = MainMenu::getInstanceMainMenu();
     switch (event->key()) {
     case Qt::Key_F10:
         qDebug() << "Levelmeas Mute-Key released";
-        if (MainMenu::muteKeyReleaseMutes(main && main->isMuteKeySwitchmode()))
-            muteAudioPath(true, true);
+        MeasurementScreen::takeMuteKey(event, m_muted, [this](bool mute) { muteAudioPath(mute, true); });
         return;
     case Qt::Key_Escape:
         qDebug() << "Levelmeas IO-Key released";

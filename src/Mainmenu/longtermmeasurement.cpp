@@ -441,11 +441,8 @@ void Longtermmeasurement::switchActiveMute(bool active)
 
 void Longtermmeasurement::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_F10 && !m_storedMeasurement) {
-        MainMenu *main = MainMenu::getInstanceMainMenu();
-        muteAudioPath(MainMenu::muteKeyPressMutes(main && main->isMuteKeySwitchmode(), m_muted), true);
+    if (!m_storedMeasurement && MeasurementScreen::takeMuteKey(event, m_muted, [this](bool mute) { muteAudioPath(mute, true); }))
         return;
-    }
     if (event->key() == Qt::Key_Escape)
         return;
     QWidget::keyPressEvent(event);
@@ -453,12 +450,8 @@ void Longtermmeasurement::keyPressEvent(QKeyEvent *event)
 
 void Longtermmeasurement::keyReleaseEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_F10 && !m_storedMeasurement) {
-        MainMenu *main = MainMenu::getInstanceMainMenu();
-        if (MainMenu::muteKeyReleaseMutes(main && main->isMuteKeySwitchmode()))
-            muteAudioPath(true, true);
+    if (!m_storedMeasurement && MeasurementScreen::takeMuteKey(event, m_muted, [this](bool mute) { muteAudioPath(mute, true); }))
         return;
-    }
     if (event->key() == Qt::Key_Escape && !m_storedMeasurement) {
         qDebug() << "Longterm IO-Key released";
         on_butMenuMainmenu_clicked();

@@ -381,11 +381,8 @@ void Pinpointing::switchActiveMute(bool active)
 
 void Pinpointing::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_F10 && !m_storedMeasurement) {
-        MainMenu *main = MainMenu::getInstanceMainMenu();
-        muteAudioPath(MainMenu::muteKeyPressMutes(main && main->isMuteKeySwitchmode(), m_muted), true);
+    if (!m_storedMeasurement && MeasurementScreen::takeMuteKey(event, m_muted, [this](bool mute) { muteAudioPath(mute, true); }))
         return;
-    }
     if (event->key() == Qt::Key_Escape)
         return;
     QWidget::keyPressEvent(event);
@@ -393,12 +390,8 @@ void Pinpointing::keyPressEvent(QKeyEvent *event)
 
 void Pinpointing::keyReleaseEvent(QKeyEvent *event)
 {
-    MainMenu *main = MainMenu::getInstanceMainMenu();
-    if (event->key() == Qt::Key_F10 && !m_storedMeasurement) {
-        if (MainMenu::muteKeyReleaseMutes(main && main->isMuteKeySwitchmode()))
-            muteAudioPath(true, true);
+    if (!m_storedMeasurement && MeasurementScreen::takeMuteKey(event, m_muted, [this](bool mute) { muteAudioPath(mute, true); }))
         return;
-    }
     if (event->key() == Qt::Key_Escape && !m_storedMeasurement) {
         qDebug() << "Pinpointing IO-Key released";
         on_butMenuMainmenu_clicked();

@@ -357,11 +357,8 @@ void Pipelocating::switchActiveMute(bool active)
 
 void Pipelocating::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_F10 && !m_storedMeasurement) {
-        MainMenu *main = MainMenu::getInstanceMainMenu();
-        muteAudioPath(MainMenu::muteKeyPressMutes(main && main->isMuteKeySwitchmode(), m_muted), true);
+    if (!m_storedMeasurement && MeasurementScreen::takeMuteKey(event, m_muted, [this](bool mute) { muteAudioPath(mute, true); }))
         return;
-    }
     if (event->key() == Qt::Key_Escape)
         return;
     QWidget::keyPressEvent(event);
@@ -369,12 +366,8 @@ void Pipelocating::keyPressEvent(QKeyEvent *event)
 
 void Pipelocating::keyReleaseEvent(QKeyEvent *event)
 {
-    MainMenu *main = MainMenu::getInstanceMainMenu();
-    if (event->key() == Qt::Key_F10 && !m_storedMeasurement) {
-        if (MainMenu::muteKeyReleaseMutes(main && main->isMuteKeySwitchmode()))
-            muteAudioPath(true, true);
+    if (!m_storedMeasurement && MeasurementScreen::takeMuteKey(event, m_muted, [this](bool mute) { muteAudioPath(mute, true); }))
         return;
-    }
     if (event->key() == Qt::Key_Escape) {
         qDebug() << "Pipelocating IO-Key released";
         on_butMenuHome_clicked();

@@ -11,6 +11,7 @@
 #include "virtualkeyboard.h"
 
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QDebug>
 #include <QLabel>
 
@@ -174,4 +175,17 @@ float PeakHold::add(float level)
 void PeakHold::clear()
 {
     *this = PeakHold();
+}
+
+bool MeasurementScreen::takeMuteKey(const QKeyEvent *event, bool muted, const std::function<void(bool mute)> &mute)
+{
+    if (event->key() != Qt::Key_F10)
+        return false;
+    const MainMenu *main = MainMenu::getInstanceMainMenu();
+    const bool switchMode = main && main->isMuteKeySwitchmode();
+    if (event->type() == QEvent::KeyPress)
+        mute(MainMenu::muteKeyPressMutes(switchMode, muted));
+    else if (MainMenu::muteKeyReleaseMutes(switchMode))
+        mute(true);
+    return true;
 }

@@ -3,6 +3,9 @@
 
 #include <QString>
 
+#include <functional>
+
+class QKeyEvent;
 class QLabel;
 class QWidget;
 class RecordingPlayer;
@@ -50,6 +53,12 @@ void showFilter(QLabel *symbol, QLabel *range, int *type, quint32 *low, quint32 
 // the sensor link is still coming up, so its loss is no news. Clears the
 // boot flag either way.
 bool linkWarningAfterStart(int favouriteNumber);
+
+// The mute key (F10 after the key filter), pressed or released: a press
+// opens the path, or toggles it in switch mode; a release closes it again
+// unless in switch mode. mute is called with the state the path is to
+// take. False, with nothing done, for any other key.
+bool takeMuteKey(const QKeyEvent *event, bool muted, const std::function<void(bool mute)> &mute);
 
 } // namespace MeasurementScreen
 
