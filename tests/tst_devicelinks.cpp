@@ -13,6 +13,7 @@
 #include "pipelocating.h"
 #include "levelmeasurement.h"
 #include "virtualkeyboard.h"
+#include "screendriver.h"
 #include "screenshot.h"
 #include "configuration.h"
 #include "shellfixture.h"
@@ -270,11 +271,8 @@ void TestDeviceLinks::toggle(QWidget *screen, bool sensorKey)
         QVERIFY(m_sim->command(QStringLiteral("sensor key release")).startsWith(QLatin1String("ok")));
         return;
     }
-    for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
-        QKeyEvent key(type, Qt::Key_F6, Qt::NoModifier);
-        QApplication::sendEvent(screen, &key);
-        QCoreApplication::sendPostedEvents();
-    }
+    muteKeyStep(screen, QStringLiteral("F6"));
+    muteKeyStep(screen, QStringLiteral("F6^"));
 }
 
 void TestDeviceLinks::storeAs(QWidget *screen, const QString &name)

@@ -171,10 +171,7 @@ void TestPinpointing::walk()
     for (const QString &step : steps) {
         const QStringList words = step.split(QLatin1Char(' '));
         if (words[0].startsWith(QLatin1String("F6"))) {
-            QKeyEvent key(step.endsWith(QLatin1Char('^')) ? QEvent::KeyRelease : QEvent::KeyPress, Qt::Key_F6,
-                          Qt::NoModifier);
-            QApplication::sendEvent(screen, &key);
-            QCoreApplication::sendPostedEvents();
+            muteKeyStep(screen, step);
         } else if (words[0] == QLatin1String("rm3")) {
             screen->switchActiveMute(words[1] == QLatin1String("close"));
         } else if (words[0] == QLatin1String("feed")) {

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QTimer>
 
@@ -35,6 +36,15 @@ void feedBlock(Screen *screen, int amplitude)
 {
     analyseTone(amplitude);
     screen->updateLevel();
+}
+
+// The mute key as the board sends it (F6, which the key filter makes F10),
+// pressed or, with a "^" at the end of the step, released.
+inline void muteKeyStep(QWidget *screen, const QString &step)
+{
+    QKeyEvent key(step.endsWith(QLatin1Char('^')) ? QEvent::KeyRelease : QEvent::KeyPress, Qt::Key_F6, Qt::NoModifier);
+    QApplication::sendEvent(screen, &key);
+    QCoreApplication::sendPostedEvents();
 }
 
 // Closes every modal dialog that opens (but the class skip) and counts them;
