@@ -33,9 +33,8 @@ const int kPointPixelSize = 18;
 const int kNamePixelSize = 18;
 const int kSmallPixelSize = 12;
 
-// Left edge of the first slot; a bar is this narrower than the slot pitch.
+// Left edge of the first slot.
 const int kFirstSlotX = 2;
-const int kBarInset = 5;
 // The bars end above their value labels; the spectrum, when shown, takes
 // the room above them.
 const int kBarsBottom = 184;
