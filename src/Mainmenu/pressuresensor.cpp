@@ -238,7 +238,7 @@ void PressureSensor::enableReceivePressuredata(bool enable, int maxPressure, qui
     m_maxPressureValue = float(maxPressure);
     m_ADCvalueMinPressure = adcMin;
     m_ADCvalueMaxPressure = adcMax;
-    ui->labelSensorType->setText(tr("TransducerRange", "Sensor %1 bar").arg(maxPressure));
+    ui->labelSensorType->setText(QStringLiteral("0 - %1 bar").arg(maxPressure));
     setFullYRange();
     if (isAnalysing())
         drawAnalysis();
