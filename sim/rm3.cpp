@@ -14,6 +14,16 @@ constexpr int SlowAnswerMs = 2500;
 constexpr int ReadyDelayMs = 200;
 constexpr int RestartMs = 3000;
 constexpr int MaxPacket = 64;
+// The transducer: 100 readings a second, sent 25 at a time; its 12-bit ADC
+// reads 0x100 at 0 bar and 0xF00 at full scale.
+constexpr int PressureBlockMs = 250;
+constexpr int PressureBlock = 25;
+constexpr int AdcZero = 0x100;
+constexpr int AdcFull = 0xF00;
+constexpr int PumpRiseMs = 3000;
+constexpr double PumpRiseBar = 3;
+constexpr double HammerBar = 5;
+constexpr int HammerMs = 2000;
 
 bool isThreeDigits(const QByteArray &text)
 {
@@ -43,6 +53,8 @@ Rm3::Rm3(BtEventLog *log, QObject *parent)
     m_queueTimer.setSingleShot(true);
     m_queueTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_queueTimer, &QTimer::timeout, this, &Rm3::runDue);
+    m_pressureTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_pressureTimer, &QTimer::timeout, this, &Rm3::streamPressure);
     m_restartTimer.setSingleShot(true);
     connect(&m_restartTimer, &QTimer::timeout, this, [this]() {
         const bool was = available();
@@ -59,10 +71,11 @@ void Rm3::addCommands(Control &control)
     control.add(
         {QStringLiteral("sensor"),
          QStringLiteral("key press|release | type N | battery MV | alert CODE | value V | answers normal|slow|silent | "
-                       "at METRES | step METRES | state"),
+                       "at METRES | step METRES | pressure on [FULLSCALE]|off | state"),
          QStringLiteral("the RM-3 sensor unit: its key, probe type code (1 GX-2, 2 NX-2, 3 H2), battery in mV, "
                         "an ALERT report, the H2 reading, answers after 20 ms, 2.5 s or never, set down METRES "
-                        "along the pipe (0..10000, from 0) or moved by signed METRES (see leak); state prints it"),
+                        "along the pipe (0..10000, from 0) or moved by signed METRES (see leak); a pressure "
+                        "transducer of FULLSCALE bar (16) attached (code 5) or removed; state prints it"),
          [this](const QStringList &args) -> QString {
              const QString what = args.value(0).toLower();
              const QString arg = args.value(1);
@@ -72,9 +85,12 @@ void Rm3::addCommands(Control &control)
                  std::fflush(stdout);
                  return QString();
              }
+             if (what == QLatin1String("pressure"))
+                 return transducerCommand(args.mid(1));
              if (args.size() != 2)
                  return QStringLiteral("usage: sensor key press|release, type N, battery MV, alert CODE, "
-                                       "value V, answers normal|slow|silent, at METRES, step METRES, state");
+                                       "value V, answers normal|slow|silent, at METRES, step METRES, "
+                                       "pressure on [FULLSCALE]|off, state");
              if (what == QLatin1String("key")) {
                  if (arg != QLatin1String("press") && arg != QLatin1String("release"))
                      return QStringLiteral("sensor key press|release");
@@ -133,6 +149,133 @@ void Rm3::addCommands(Control &control)
              }
              return QStringLiteral("unknown sensor command '%1'").arg(what);
          }});
+    control.add({QStringLiteral("pressure"), QStringLiteral("BAR | pump [BAR] | hammer [BAR] | noise BAR"),
+                 QStringLiteral("the water pressure at the transducer: set at once, a pump start (a rise of BAR, 3, "
+                                "over 3 s), a water hammer (a spike of BAR, 5, ringing down over 2 s), noise of "
+                                "+-BAR on every reading"),
+                 [this](const QStringList &args) { return pressureCommand(args); }});
+}
+
+QString Rm3::transducerCommand(const QStringList &args)
+{
+    const QString what = args.value(0);
+    bool ok = true;
+    const int fullScale = args.size() > 1 ? args.value(1).toInt(&ok) : 16;
+    if (what == QLatin1String("on") && args.size() <= 2 && ok && fullScale >= 1 && fullScale <= 1000) {
+        if (!m_transducer)
+            m_typeBeforeTransducer = m_type;
+        m_transducer = true;
+        m_fullScale = fullScale;
+        m_type = 5;
+        m_log->add("sensor", "pressure transducer " + QByteArray::number(fullScale) + " bar");
+        report("BT_RX SENSOR 5");
+        report(calibrationLine());
+        return QString();
+    }
+    if (what == QLatin1String("off") && args.size() == 1) {
+        if (!m_transducer)
+            return QString();
+        stopPressure();
+        m_transducer = false;
+        m_type = m_typeBeforeTransducer;
+        m_log->add("sensor", "pressure transducer removed");
+        report("BT_RX PCAL 0");
+        report("BT_RX SENSOR " + QByteArray::number(m_type));
+        return QString();
+    }
+    return QStringLiteral("sensor pressure on [FULLSCALE 1..1000] | off");
+}
+
+QString Rm3::pressureCommand(const QStringList &args)
+{
+    const QString what = args.value(0);
+    bool ok = true;
+    const auto number = [&](int index, double fallback) {
+        return args.size() > index ? args.value(index).toDouble(&ok) : fallback;
+    };
+    const qint64 now = m_clock.elapsed();
+    if (what == QLatin1String("pump") && args.size() <= 2) {
+        const double rise = number(1, PumpRiseBar);
+        if (!ok || !std::isfinite(rise) || std::abs(rise) > 1000)
+            return QStringLiteral("pressure pump [BAR]");
+        // From wherever an earlier rise has got to.
+        m_rampFrom = pressureAt(now, false);
+        m_rampTo = std::clamp(m_rampFrom + rise, 0.0, 1000.0);
+        m_rampStart = now;
+        m_rampMs = PumpRiseMs;
+    } else if (what == QLatin1String("hammer") && args.size() <= 2) {
+        m_hammer = number(1, HammerBar);
+        if (!ok || !std::isfinite(m_hammer) || std::abs(m_hammer) > 1000)
+            return QStringLiteral("pressure hammer [BAR]");
+        m_hammerStart = now;
+    } else if (what == QLatin1String("noise") && args.size() == 2) {
+        const double noise = number(1, 0);
+        if (!ok || !std::isfinite(noise) || noise < 0 || noise > 100)
+            return QStringLiteral("pressure noise BAR (0..100)");
+        m_noise = noise;
+    } else if (args.size() == 1) {
+        const double bar = number(0, 0);
+        if (!ok || !std::isfinite(bar) || bar < 0 || bar > 1000)
+            return QStringLiteral("pressure BAR (0..1000) | pump [BAR] | hammer [BAR] | noise BAR");
+        m_rampFrom = m_rampTo = bar;
+        m_rampMs = 0;
+    } else {
+        return QStringLiteral("pressure BAR | pump [BAR] | hammer [BAR] | noise BAR");
+    }
+    m_log->add("sensor", "pressure " + args.join(QLatin1Char(' ')).toLatin1());
+    return QString();
+}
+
+double Rm3::pressureAt(qint64 ms, bool withHammer) const
+{
+    double bar = m_rampTo;
+    if (m_rampMs > 0 && ms - m_rampStart < m_rampMs) {
+        // A pump comes up smoothly, not as a step.
+        const double x = std::max(0.0, double(ms - m_rampStart) / m_rampMs);
+        bar = m_rampFrom + (m_rampTo - m_rampFrom) * x * x * (3 - 2 * x);
+    }
+    const qint64 since = ms - m_hammerStart;
+    if (withHammer && m_hammerStart >= 0 && since >= 0 && since < HammerMs) {
+        // The pressure wave runs to and fro along the pipe at about 4 Hz, damped.
+        const double t = since / 1000.0;
+        bar += m_hammer * std::exp(-t / 0.4) * std::cos(2 * M_PI * 4 * t);
+    }
+    return bar;
+}
+
+QByteArray Rm3::calibrationLine() const
+{
+    return "BT_RX PCAL " + QByteArray::number(m_fullScale) + ' '
+           + QByteArray::number(AdcZero, 16).toUpper().rightJustified(4, '0') + ' '
+           + QByteArray::number(AdcFull, 16).toUpper().rightJustified(4, '0');
+}
+
+void Rm3::streamPressure()
+{
+    if (!m_linked || !m_transducer) {
+        stopPressure();
+        return;
+    }
+    const qint64 now = m_clock.elapsed();
+    QByteArray line = "BT_RX PDATA " + QByteArray::number(PressureBlock) + ' ';
+    for (int i = 0; i < PressureBlock; ++i) {
+        double bar = pressureAt(now - (PressureBlock - 1 - i) * (PressureBlockMs / PressureBlock));
+        if (m_noise > 0) {
+            m_noiseState = m_noiseState * 1664525u + 1013904223u;
+            bar += m_noise * ((m_noiseState >> 8) / double(1 << 24) * 2 - 1);
+        }
+        const int adc = std::clamp(int(std::lround(AdcZero + bar / m_fullScale * (AdcFull - AdcZero))), 0, 0xFFF);
+        line += QByteArray::number(adc, 16).toUpper().rightJustified(3, '0') + ',';
+    }
+    if (m_answers != Answers::Silent)
+        send(line);
+}
+
+void Rm3::stopPressure()
+{
+    if (m_pressureTimer.isActive())
+        m_log->add("sensor", "pressure stream stopped");
+    m_pressureTimer.stop();
 }
 
 QString Rm3::keyCommand(bool press)
@@ -159,6 +302,8 @@ void Rm3::linkUp()
             send("BT_RX RDY " + QByteArray::number(m_batteryMv) + ' ' + QByteArray::number(m_type));
         });
     }
+    if (m_transducer)
+        post(ReadyDelayMs, [this]() { send(calibrationLine()); });
 }
 
 void Rm3::linkDown()
@@ -168,6 +313,7 @@ void Rm3::linkDown()
     m_linked = false;
     m_queue.clear(); // answers still on their way are lost with the channel
     m_queueTimer.stop();
+    stopPressure();
     m_log->add("sensor", "serial channel closed");
 }
 
@@ -234,7 +380,16 @@ QList<QByteArray> Rm3::answer(const QList<QByteArray> &words, bool *restart)
             return {"BT_RX SENSOR " + QByteArray::number(m_type)};
         if (command == "S")
             return {"BT_RX SENSVAL " + m_value + ' ' + QByteArray::number(m_probeOn.elapsed() / 1000)};
-        if (command == "O" || command == "RS" || command == "RP")
+        if (command == "RS" || command == "RP") {
+            if (command == "RP" || !m_transducer) {
+                stopPressure();
+            } else if (!m_pressureTimer.isActive()) {
+                m_log->add("sensor", "pressure stream started");
+                m_pressureTimer.start(PressureBlockMs);
+            }
+            return {"BT_RX OK"};
+        }
+        if (command == "O")
             return {"BT_RX OK"};
     }
     if (command == "X" && args == 1)

@@ -69,6 +69,14 @@ private:
     QByteArray gainText() const;
     QByteArray muteText() const { return m_muted ? "MUTE" : "ACTIVE"; }
     QByteArray keyText() const { return m_pushButton ? "PUSHBUT" : "SWITCH"; }
+    QString pressureCommand(const QStringList &args);
+    QString transducerCommand(const QStringList &args);
+    QByteArray calibrationLine() const;
+    // The pressure in bar at a time of m_clock, with the water hammer or
+    // without it.
+    double pressureAt(qint64 ms, bool withHammer = true) const;
+    void streamPressure();
+    void stopPressure();
 
     BtEventLog *m_log;
     Placement m_place;
@@ -94,6 +102,20 @@ private:
     QByteArray m_fwVersion;
     qint64 m_fwReceived = 0;
     int m_fwNextPacket = 0;
+    // The pressure transducer: full scale, the pressure (ramping from one
+    // value to the next), the last water hammer and the noise, all in bar.
+    bool m_transducer = false;
+    int m_typeBeforeTransducer = 1;
+    int m_fullScale = 16;
+    double m_rampFrom = 0;
+    double m_rampTo = 0;
+    qint64 m_rampStart = 0;
+    int m_rampMs = 0;
+    double m_hammer = 0;
+    qint64 m_hammerStart = -1;
+    double m_noise = 0;
+    quint32 m_noiseState = 1;
+    QTimer m_pressureTimer;
 };
 
 #endif // RM3_H

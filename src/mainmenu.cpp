@@ -733,9 +733,10 @@ void MainMenu::on_butManagement_clicked()
     displayWidget(4, 1, 0);
 }
 
+// The one sensor button leads to the screen of the probe on the RM-3.
 void MainMenu::on_butH2Sensor_clicked()
 {
-    displayWidget(6, 1, 0);
+    displayWidget(StatusbarData().sensorType() == Statusbardata::SensorPressure ? 11 : 6, 1, 0);
 }
 
 void MainMenu::on_butPipelocating_clicked()

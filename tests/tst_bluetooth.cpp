@@ -25,6 +25,8 @@ private slots:
     void moduleEvents();
     void sensorLines_data();
     void sensorLines();
+    void pressureLines_data();
+    void pressureLines();
     void transmitQueue_data();
     void transmitQueue();
     void commandsWaitForCommandMode();
@@ -238,6 +240,59 @@ void TestBluetooth::sensorLines()
         for (int i = 0; i < got.size(); ++i)
             QCOMPARE(got.at(i), arguments.at(i));
     }
+}
+
+void TestBluetooth::pressureLines_data()
+{
+    // What the two pressure signals carry ("" for no emission), and whether
+    // the line is logged as refused.
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QString>("calibration");
+    QTest::addColumn<QString>("data");
+    const QByteArray fifty = "BT_RX PDATA 50 " + QByteArray("ABC,").repeated(50);
+    QTest::newRow("calibration") << QByteArray("BT_RX PCAL 16 0100 0F00") << "1 16 256 3840" << "";
+    QTest::newRow("calibration, lower case, short") << QByteArray("BT_RX PCAL 1000 0 fff") << "1 1000 0 4095" << "";
+    QTest::newRow("transducer removed") << QByteArray("BT_RX PCAL 0") << "0 0 0 0" << "";
+    QTest::newRow("full scale 0 with values") << QByteArray("BT_RX PCAL 0 0100 0F00") << "" << "";
+    QTest::newRow("full scale too large") << QByteArray("BT_RX PCAL 1001 0100 0F00") << "" << "";
+    QTest::newRow("zero not below full") << QByteArray("BT_RX PCAL 16 0F00 0F00") << "" << "";
+    QTest::newRow("ADC beyond 12 bits") << QByteArray("BT_RX PCAL 16 0100 1000") << "" << "";
+    QTest::newRow("ADC with prefix") << QByteArray("BT_RX PCAL 16 0x1 0F00") << "" << "";
+    QTest::newRow("negative full scale") << QByteArray("BT_RX PCAL -16 0100 0F00") << "" << "";
+    QTest::newRow("calibration field missing") << QByteArray("BT_RX PCAL 16 0100") << "" << "";
+    QTest::newRow("three readings") << QByteArray("BT_RX PDATA 3 800,7FF,801,") << "" << "3 800,7FF,801,";
+    QTest::newRow("fifty readings") << fifty << "" << "50 " + QString::fromLatin1(fifty.mid(15));
+    QTest::newRow("fifty-one readings") << QByteArray("BT_RX PDATA 51 " + QByteArray("ABC,").repeated(51)) << ""
+                                        << "";
+    QTest::newRow("count above the data") << QByteArray("BT_RX PDATA 4 800,7FF,801,") << "" << "";
+    QTest::newRow("count below the data") << QByteArray("BT_RX PDATA 2 800,7FF,801,") << "" << "";
+    QTest::newRow("count 0") << QByteArray("BT_RX PDATA 0 ") << "" << "";
+    QTest::newRow("no comma after the last") << QByteArray("BT_RX PDATA 2 800,7FF.") << "" << "";
+    QTest::newRow("bad hex") << QByteArray("BT_RX PDATA 2 800,7G0,") << "" << "";
+    QTest::newRow("signed reading") << QByteArray("BT_RX PDATA 2 800,-10,") << "" << "";
+    QTest::newRow("count with sign") << QByteArray("BT_RX PDATA +2 800,7FF,") << "" << "";
+    QTest::newRow("trailing field") << QByteArray("BT_RX PDATA 1 800, 9") << "" << "";
+    QTest::newRow("oversized") << "BT_RX PDATA 900 " + QByteArray("800,").repeated(900) << "" << "";
+}
+
+void TestBluetooth::pressureLines()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(QString, calibration);
+    QFETCH(QString, data);
+    Bluetooth bt;
+    QSignalSpy enable(&bt, &Bluetooth::btEnableReceivePressuredata);
+    QSignalSpy readings(&bt, &Bluetooth::btPressuredataReceived);
+    bt.receiveData(line + "\r\n");
+    QStringList got;
+    for (const QVariant &v : enable.value(0))
+        got << QString::number(v.toInt());
+    QCOMPARE(got.join(QLatin1Char(' ')), calibration);
+    QCOMPARE(readings.isEmpty() ? QString() : readings[0][0].toString() + QLatin1Char(' ') + readings[0][1].toString(), data);
+    QCOMPARE(enable.size() + readings.size(), calibration.isEmpty() && data.isEmpty() ? 0 : 1);
+    const bool refused = calibration.isEmpty() && data.isEmpty();
+    QCOMPARE(m_log->matching(QStringLiteral("Pressure")).isEmpty(), !refused);
+    QCOMPARE(bt.receiveBufferSize(), 0);
 }
 
 void TestBluetooth::transmitQueue_data()

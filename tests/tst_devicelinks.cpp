@@ -11,6 +11,7 @@
 #include "measurements.h"
 #include "pinpointing.h"
 #include "pipelocating.h"
+#include "pressuresensor.h"
 #include "levelmeasurement.h"
 #include "virtualkeyboard.h"
 #include "screendriver.h"
@@ -64,6 +65,7 @@ private slots:
     void pinpointingAlongAPipe();
     void pipeLocatingWithPositions();
     void longTermOverPassingTraffic();
+    void pressureFromTheTransducer();
 
 private:
     // Opens or closes the path with the mute key (switch mode) or the
@@ -466,6 +468,81 @@ void TestDeviceLinks::longTermOverPassingTraffic()
     QVERIFY(m_shell->openStoredMeasurement(stored[0]));
     QCOMPARE(m_shell->main->currentWidget(), 9);
     saveScreenshot(m_shell->main.get(), QStringLiteral("longterm-traffic-stored.png"));
+}
+
+// A 16 bar transducer on the RM-3: the sensor button leads to the pressure
+// screen, the mute key starts the stream, 4 bar and then a pump start to 7
+// bar show in the values and statistics, and the saved files hold them.
+void TestDeviceLinks::pressureFromTheTransducer()
+{
+    QVERIFY(waitFor([&] { return sink()->isConnectedRFCOMM() && StatusbarData().stateMicrophone(); }, 15000));
+    for (const char *command : {"sensor pressure on 16", "pressure 4"})
+        QVERIFY(m_sim->command(QLatin1String(command)).startsWith(QLatin1String("ok")));
+    QVERIFY(waitFor([&] { return StatusbarData().sensorType() == Statusbardata::SensorPressure; }, 5000));
+    m_shell->main->show();
+    m_shell->main->displayWidget(0, 0, 0);
+    QTest::mouseClick(m_shell->main->findChild<QPushButton *>(QStringLiteral("butH2Sensor")), Qt::LeftButton);
+    auto *screen = m_shell->main->findChild<PressureSensor *>();
+    QVERIFY(screen && screen->isVisible() && screen->isMuted());
+    QVERIFY(waitFor([&] { return screen->isReceiveEnabled(); }, 5000));
+    QCOMPARE(screen->fullScale(), 16.0f);
+    const auto label = [&](const char *name) { return screen->findChild<QLabel *>(QLatin1String(name))->text(); };
+    const auto bar = [&](const char *name) { return label(name).section(QLatin1Char(' '), -2, -2).toDouble(); };
+
+    EventHandler filter;
+    qApp->installEventFilter(&filter);
+    toggle(screen, false);
+    QVERIFY(!screen->isMuted());
+    QVERIFY(waitFor([&] { return sensorLog().contains("BT_TX RS"); }, 5000));
+    QVERIFY(waitFor([&] { return screen->dataCount() >= 200; }, 10000));
+    QVERIFY2(qAbs(bar("labelCurrent") - 4) < 0.02, qPrintable(label("labelCurrent")));
+    QVERIFY(m_sim->command(QStringLiteral("pressure pump 3")).startsWith(QLatin1String("ok")));
+    QVERIFY(waitFor([&] { return qAbs(bar("labelCurrent") - 7) < 0.02; }, 10000));
+    QTest::qWait(1000);
+    QVERIFY2(qAbs(bar("labelMax") - 7) < 0.02 && qAbs(bar("labelMin") - 4) < 0.02,
+             qPrintable(label("labelMax") + QLatin1Char('/') + label("labelMin")));
+    // Between the two the pump's rise, smooth and at 100 values a second.
+    int rising = 0;
+    for (int i = 1; i < screen->dataCount(); ++i) {
+        QVERIFY2(screen->value(i) >= screen->value(i - 1) - 0.01f, qPrintable(QString::number(i)));
+        rising += screen->value(i) > 4.02f && screen->value(i) < 6.98f;
+    }
+    QVERIFY2(rising > 200 && rising < 300, qPrintable(QString::number(rising)));
+    saveScreenshot(m_shell->main.get(), QStringLiteral("pressure-live.png"));
+
+    toggle(screen, false);
+    QVERIFY(screen->isMuted());
+    QVERIFY(waitFor([&] { return sensorLog().contains("BT_TX RP"); }, 5000));
+    QTest::qWait(600);
+    const int held = screen->dataCount();
+    QTest::qWait(600);
+    QCOMPARE(screen->dataCount(), held);
+    QTest::mouseClick(screen->findChild<QPushButton *>(QStringLiteral("butMenuAnalyse")), Qt::LeftButton);
+    QTest::mouseClick(screen->findChild<QPushButton *>(QStringLiteral("butMenuAnalyseScaleY")), Qt::LeftButton);
+    saveScreenshot(m_shell->main.get(), QStringLiteral("pressure-analysis.png"));
+    QTest::mouseClick(screen->findChild<QPushButton *>(QStringLiteral("butMenuAnalyseBack")), Qt::LeftButton);
+
+    storeAs(screen, QStringLiteral("Hydrant 9"));
+    const QStringList stored = QDir(m_shell->root.file(QStringLiteral("/media/kx500/meas")))
+                                   .entryList(QStringList{QStringLiteral("PS_*_Hydrant 9")}, QDir::Dirs);
+    QCOMPARE(stored.size(), 1);
+    const QString dir = m_shell->root.file(QStringLiteral("/media/kx500/meas/")) + stored[0];
+    QCOMPARE(QSettings(dir + QStringLiteral("/info.ini"), QSettings::IniFormat).value(QStringLiteral("Pressuresensor/Sensor")).toString(),
+             QStringLiteral("16.0 bar"));
+    QFile high(dir + QStringLiteral("/HighResData.txt"));
+    QVERIFY(high.open(QIODevice::ReadOnly));
+    const QList<QByteArray> values = high.readAll().split(';');
+    const auto near = [&](double target) {
+        return std::count_if(values.begin(), values.end(), [&](const QByteArray &v) { return qAbs(v.toDouble() - target) < 0.02; });
+    };
+    QVERIFY(values.size() >= held && near(4) >= 150 && near(7) >= 90);
+    QFile low(dir + QStringLiteral("/LowResData.txt"));
+    QVERIFY(low.open(QIODevice::ReadOnly) && low.readAll().count(";\r\n") >= 1);
+    // Leaving pauses the stream too.
+    const int pauses = sensorLog().count("BT_TX RP");
+    QTest::mouseClick(screen->findChild<QPushButton *>(QStringLiteral("butMenuHome")), Qt::LeftButton);
+    QVERIFY(waitFor([&] { return sensorLog().count("BT_TX RP") > pauses; }, 5000));
+    QCOMPARE(m_shell->main->currentWidget(), 0);
 }
 
 QTEST_MAIN(TestDeviceLinks)

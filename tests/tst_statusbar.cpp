@@ -140,6 +140,7 @@ void TestStatusbar::sensorTypeReplies_data()
     QTest::newRow("1") << "1" << 1 << 1;
     QTest::newRow("3 hydrogen") << "3" << 3 << 1;
     QTest::newRow("4 is not recognised") << "4" << 5 << 1;
+    QTest::newRow("5 pressure transducer") << "5" << 6 << 1;
     QTest::newRow("0 leaves connected") << "0" << 0 << 1;
     QTest::newRow("garbage") << "x7" << 0 << 1;
 }

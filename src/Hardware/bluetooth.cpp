@@ -627,7 +627,83 @@ void Bluetooth::analyseSensorLine(const QString &line, const QStringList &fields
             m_fwVersion = value;
             emit btFirmwareVersion(value);
         }
+    } else if (key == QLatin1String("PCAL")) {
+        analysePressureCalibration(values);
+    } else if (key == QLatin1String("PDATA")) {
+        analysePressureData(values);
     }
+}
+
+namespace {
+
+bool isHexDigit(QChar c)
+{
+    return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (c >= QLatin1Char('A') && c <= QLatin1Char('F'))
+           || (c >= QLatin1Char('a') && c <= QLatin1Char('f'));
+}
+
+// Plain digits only: toInt() would also take signs, blanks and "0x".
+bool isDigits(const QString &text, bool hex, int maxLength)
+{
+    if (text.isEmpty() || text.size() > maxLength)
+        return false;
+    return std::all_of(text.begin(), text.end(),
+                       [hex](QChar c) { return hex ? isHexDigit(c) : (c >= QLatin1Char('0') && c <= QLatin1Char('9')); });
+}
+
+} // namespace
+
+// "PCAL <bar> <adc at 0 bar> <adc at full scale>" (ADC in hex), or "PCAL 0"
+// when the transducer is gone.
+void Bluetooth::analysePressureCalibration(const QStringList &values)
+{
+    if (values.size() == 3 && values.at(2) == QLatin1String("0")) {
+        m_pressureFullScale = 0;
+        emit btEnableReceivePressuredata(false, 0, 0, 0);
+        return;
+    }
+    const QString bar = field(values, 2), zero = field(values, 3), full = field(values, 4);
+    if (values.size() != 5 || !isDigits(bar, false, 4) || !isDigits(zero, true, 4) || !isDigits(full, true, 4)) {
+        qDebug() << "Pressure calibration ignored:" << values.join(QLatin1Char(' ')).left(64);
+        return;
+    }
+    const int fullScale = bar.toInt();
+    const int adcZero = zero.toInt(nullptr, 16);
+    const int adcFull = full.toInt(nullptr, 16);
+    if (fullScale < 1 || fullScale > MaxPressureFullScale || adcFull > MaxPressureAdc || adcZero >= adcFull) {
+        qDebug() << "Pressure calibration out of range:" << fullScale << adcZero << adcFull;
+        return;
+    }
+    m_pressureFullScale = fullScale;
+    m_pressureAdcZero = quint16(adcZero);
+    m_pressureAdcFull = quint16(adcFull);
+    emit btEnableReceivePressuredata(true, fullScale, m_pressureAdcZero, m_pressureAdcFull);
+}
+
+bool Bluetooth::pressureCalibration(int *fullScaleBar, quint16 *adcZero, quint16 *adcFull) const
+{
+    *fullScaleBar = m_pressureFullScale;
+    *adcZero = m_pressureAdcZero;
+    *adcFull = m_pressureAdcFull;
+    return m_pressureFullScale > 0;
+}
+
+// "PDATA <count> <data>": data is count readings of 3 hex digits, each
+// followed by a comma. A line that does not add up is dropped whole.
+void Bluetooth::analysePressureData(const QStringList &values)
+{
+    const QString count = field(values, 2), data = field(values, 3);
+    const int n = isDigits(count, false, 2) ? count.toInt() : 0;
+    bool ok = values.size() == 4 && n >= 1 && n <= MaxPressureReadings && data.size() == 4 * n;
+    for (int i = 0; ok && i < n; ++i) {
+        ok = isHexDigit(data.at(4 * i)) && isHexDigit(data.at(4 * i + 1)) && isHexDigit(data.at(4 * i + 2))
+             && data.at(4 * i + 3) == QLatin1Char(',');
+    }
+    if (!ok) {
+        qDebug() << "Pressure data ignored:" << values.join(QLatin1Char(' ')).left(64);
+        return;
+    }
+    emit btPressuredataReceived(n, data);
 }
 
 void Bluetooth::setState(int state, int intervalMs)

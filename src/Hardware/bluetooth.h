@@ -56,6 +56,9 @@ public:
     QString getBtName() const { return m_btName; }
     int getBtProfile() const { return m_btProfile; }
     QString getFwVersion() const { return m_fwVersion; }
+    // The last pressure calibration the sensor announced, for a screen opened
+    // after it came; false while no transducer is attached.
+    bool pressureCalibration(int *fullScaleBar, quint16 *adcZero, quint16 *adcFull) const;
 
     void initBtModulSource();
     void initBtModulSink();
@@ -87,6 +90,11 @@ public:
     static constexpr int TransmitSlots = 32;
     static constexpr int AnswerTimeoutMs = 2000;
     static constexpr int CarrierWaitLimitMs = 3000;
+    // Pressure lines: readings per PDATA line, transducer full scale in bar,
+    // largest ADC reading.
+    static constexpr int MaxPressureReadings = 50;
+    static constexpr int MaxPressureFullScale = 1000;
+    static constexpr int MaxPressureAdc = 0xFFF;
 
 signals:
     // Module events.
@@ -114,9 +122,11 @@ signals:
     void btFwHeaderReceived(bool ok);
     void btFwDataReceived(int packet, bool ok);
     void btFwStartUpdateReceived(bool ok);
-    // Declared for the pressure sensor mode; no received line raises them.
-    void btEnableReceivePressuredata(bool enable, int mode, quint16 interval, quint16 count);
-    void btPressuredataReceived(int index, const QString &value);
+    // A pressure transducer on the sensor ("BT_RX PCAL"): its full scale and
+    // the ADC readings at 0 bar and at full scale; enable false when removed.
+    void btEnableReceivePressuredata(bool enable, int fullScaleBar, quint16 adcZero, quint16 adcFull);
+    // count readings ("BT_RX PDATA"), each 3 hex digits and a comma.
+    void btPressuredataReceived(int count, const QString &data);
 
 private slots:
     void readTtyData();
@@ -132,6 +142,8 @@ private:
     void analyseLine(const QString &line);
     void analyseModuleEvent(const QString &line, const QStringList &fields);
     void analyseSensorLine(const QString &line, const QStringList &fields);
+    void analysePressureCalibration(const QStringList &values);
+    void analysePressureData(const QStringList &values);
     void clearLinks();
     void linkLost(const char *why);
     void killLinks();
@@ -181,6 +193,9 @@ private:
     int m_btProfile = 0;
     bool m_btWaitForReadyAfterReset = false;
     QString m_fwVersion;
+    int m_pressureFullScale = 0; // 0: no transducer
+    quint16 m_pressureAdcZero = 0;
+    quint16 m_pressureAdcFull = 0;
     QString m_commandOutputBuffer;
     bool m_waitForBTRX = false;
     // The links were being called when the serial line failed.

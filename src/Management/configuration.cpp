@@ -80,6 +80,8 @@ QString Configuration::sensorTypeText(int code)
         return QStringLiteral("NX-2");
     case 3:
         return QStringLiteral("H2");
+    case 5:
+        return tr("PressureTransducer", "Pressure transducer");
     default:
         return tr("unknown", "unknown");
     }

@@ -366,19 +366,50 @@ int Measurements::storeMeasurement(int type, QString name, const MeasInfoStructu
 
 int Measurements::build(int type, const QString &name, const MeasInfoStructure &info)
 {
-    QStringList recordings;
+    QList<EntryFile> files;
     if (type == LevelMeasurement)
-        recordings << QStringLiteral("LE_sound");
+        files << EntryFile{BackgroundRecording::wavFilePath(QStringLiteral("LE_sound")), QStringLiteral("LE_sound.wav")};
     for (int i = 1; type == Pinpointing && i <= Points; ++i) {
         // A point that was never measured has no recording.
+        const QString recording = QStringLiteral("PP_Sound_%1").arg(i);
         if (info.level[i] > 0 && info.frequency[i] > 0)
-            recordings << QStringLiteral("PP_Sound_%1").arg(i);
+            files << EntryFile{BackgroundRecording::wavFilePath(recording), recording + QStringLiteral(".wav")};
     }
+    return buildEntry(Kinds[type].prefix, name, files, [&](const QString &infoPath) {
+        switch (type) {
+        case LevelMeasurement: return storeInfoFileLevelmeasurement(infoPath, name, info);
+        case Pinpointing: return storeInfoFilePinpointing(infoPath, name, info);
+        case PipeLocating: return storeInfoFilePipelocating(infoPath, name, info);
+        case H2Sensor: return storeInfoFileH2Sensor(infoPath, name, info);
+        case LongTerm: return storeInfoFileLongtermmeasurement(infoPath, name, info);
+        }
+        return -1;
+    });
+}
+
+int Measurements::storePressureMeasurement(QString name, const PressureInfo &info)
+{
+    name = safeName(name);
+    if (name.isEmpty())
+        name = QStringLiteral("M1");
+    const QList<EntryFile> files{{info.lowResFile, QStringLiteral("LowResData.txt")},
+                                {info.highResFile, QStringLiteral("HighResData.txt")}};
+    const int result = buildEntry("PS_", name, files, [&](const QString &infoPath) {
+        return storeInfoFilePressuresensor(infoPath, name, info);
+    });
+    if (result != Stored)
+        showStoreFailed(result);
+    return result;
+}
+
+int Measurements::buildEntry(const char *prefix, const QString &name, const QList<EntryFile> &files,
+                             const std::function<int(const QString &infoPath)> &writeInfo)
+{
     qint64 needed = InfoReserve;
-    for (const QString &recording : recordings) {
-        const QFileInfo source(BackgroundRecording::wavFilePath(recording));
+    for (const EntryFile &file : files) {
+        const QFileInfo source(file.source);
         if (!source.isFile() || !source.isReadable()) {
-            qWarning() << "Measurement not stored, recording missing:" << source.filePath();
+            qWarning() << "Measurement not stored, file missing:" << source.filePath();
             return RecordingMissing;
         }
         needed += source.size();
@@ -404,21 +435,14 @@ int Measurements::build(int type, const QString &name, const MeasInfoStructure &
     QFile::setPermissions(buildDir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup
                                      | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
     const QString infoPath = buildDir + QStringLiteral("/info.ini");
-    int written = -1;
-    switch (type) {
-    case LevelMeasurement: written = storeInfoFileLevelmeasurement(infoPath, name, info); break;
-    case Pinpointing: written = storeInfoFilePinpointing(infoPath, name, info); break;
-    case PipeLocating: written = storeInfoFilePipelocating(infoPath, name, info); break;
-    case H2Sensor: written = storeInfoFileH2Sensor(infoPath, name, info); break;
-    case LongTerm: written = storeInfoFileLongtermmeasurement(infoPath, name, info); break;
-    }
+    const int written = writeInfo(infoPath);
     int error = 0;
     if (written != 0 || QFileInfo(infoPath).size() <= 0 || !syncToDisk(infoPath, false, &error))
         return writeFailed(QStringLiteral("info.ini"), infoPath, error, needed);
-    for (const QString &recording : recordings) {
-        const QString target = buildDir + QLatin1Char('/') + recording + QStringLiteral(".wav");
-        if (!copyFile(BackgroundRecording::wavFilePath(recording), target, &error))
-            return writeFailed(QStringLiteral("recording"), target, error, needed);
+    for (const EntryFile &file : files) {
+        const QString target = buildDir + QLatin1Char('/') + file.target;
+        if (!copyFile(file.source, target, &error))
+            return writeFailed(QStringLiteral("copy"), target, error, needed);
     }
     if (!syncToDisk(buildDir, true, &error))
         return writeFailed(QStringLiteral("build directory"), buildDir, error, needed);
@@ -430,7 +454,7 @@ int Measurements::build(int type, const QString &name, const MeasInfoStructure &
     for (int second = 0; dirName.isEmpty() || occupied(root + dirName); ++second) {
         m_date = now.addSecs(second).toString(QStringLiteral("yyyyMMdd"));
         m_time = now.addSecs(second).toString(QStringLiteral("hhmmss"));
-        dirName = QLatin1String(Kinds[type].prefix) + m_date + QLatin1Char('_') + m_time + QLatin1Char('_') + name;
+        dirName = QLatin1String(prefix) + m_date + QLatin1Char('_') + m_time + QLatin1Char('_') + name;
     }
     if (::rename(QFile::encodeName(buildDir).constData(), QFile::encodeName(root + dirName).constData()) != 0)
         return writeFailed(QStringLiteral("rename"), root + dirName, errno, needed);
@@ -596,6 +620,19 @@ int Measurements::storeInfoFileH2Sensor(const QString &infoPath, const QString &
     ini.endGroup();
     writePointPositions(ini, info);
     writeGains(ini);
+    return synced(ini);
+}
+
+int Measurements::storeInfoFilePressuresensor(const QString &infoPath, const QString &name, const PressureInfo &info)
+{
+    QSettings ini(infoPath, QSettings::IniFormat);
+    writeHeader(ini, "Pressuresensor", name);
+    writePosition(ini);
+    ini.beginGroup(QStringLiteral("Pressuresensor"));
+    ini.setValue(QStringLiteral("Sensor"), QStringLiteral("%1 bar").arg(double(info.fullScaleBar), 0, 'f', 1));
+    ini.setValue(QStringLiteral("MinCalibrationValue"), info.adcZero);
+    ini.setValue(QStringLiteral("MaxCalibrationValue"), info.adcFull);
+    ini.endGroup();
     return synced(ini);
 }
 

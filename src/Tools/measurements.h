@@ -83,6 +83,21 @@ public:
     int storeInfoFileH2Sensor(const QString &infoPath, const QString &name, const MeasInfoStructure &info);
     int storeInfoFileLongtermmeasurement(const QString &infoPath, const QString &name, const MeasInfoStructure &info);
 
+    // A pressure measurement ("PS_"): the transducer's calibration and the
+    // pressure screen's two files (host paths), copied in as LowResData.txt
+    // and HighResData.txt. Built aside and renamed into place like the
+    // others, but neither counted nor limited. Returns a StoreResult.
+    struct PressureInfo
+    {
+        float fullScaleBar = 0;
+        int adcZero = 0;
+        int adcFull = 0;
+        QString lowResFile;
+        QString highResFile;
+    };
+    int storePressureMeasurement(QString name, const PressureInfo &info);
+    int storeInfoFilePressuresensor(const QString &infoPath, const QString &name, const PressureInfo &info);
+
     static QString convertFilterTypeToText(int type);
     // The type a directory name stands for (its first two characters), -1 for none.
     static int typeOfDirectory(const QString &dirName);
@@ -111,6 +126,14 @@ private:
                         const MeasInfoStructure &info);
     bool showLimitDialog(int num);
     int build(int type, const QString &name, const MeasInfoStructure &info);
+    // A file copied into the new entry: host path and name inside it.
+    struct EntryFile
+    {
+        QString source;
+        QString target;
+    };
+    int buildEntry(const char *prefix, const QString &name, const QList<EntryFile> &files,
+                   const std::function<int(const QString &infoPath)> &writeInfo);
     int writeFailed(const QString &what, const QString &path, int error, qint64 needed);
     qint64 freeSpace(const QString &hostPath) const;
     void showStoreFailed(int result);

@@ -304,15 +304,17 @@ void Statusbardata::btReceivedHeadphoneBatteryState(int a_batteryPercent)
 void Statusbardata::btReceivedSensortype(const QString &a_type)
 {
     // The sensor reports "4" for a sensor it does not recognise: type 5 here,
-    // since 4 is the wired sensor on the unit's own input.
+    // since 4 is the wired sensor on the unit's own input. "5" is a pressure
+    // transducer.
     static const QStringList reported = {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
-                                         QStringLiteral("4")};
+                                         QStringLiteral("4"), QStringLiteral("5")};
+    static const int types[] = {1, 2, SensorH2, SensorUnknown, SensorPressure};
     const int index = reported.indexOf(a_type.trimmed());
     if (index < 0) {
         m_sensorType = 0;
         return;
     }
-    m_sensorType = index < 3 ? index + 1 : 5;
+    m_sensorType = types[index];
     m_micSensorConnected = 1;
 }
 
@@ -375,6 +377,7 @@ struct SensorIcon
 const SensorIcon sensorIcons[] = {
     {0, 50, "Microphone"}, {1, 50, "Microphone"}, {2, 46, "Sensor2"},
     {3, 46, "H2Sensor"},   {4, 46, "WiredSensor"}, {5, 46, nullptr},
+    {6, 46, "PressureSensor"},
 };
 } // namespace
 

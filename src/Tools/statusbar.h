@@ -38,7 +38,7 @@ public:
     int batteryHeadphone() const { return m_batteryHeadphone; }
     // Sensor types as the RM-3 reports them; the wired sensor is seen on
     // GPIO 48 instead.
-    enum SensorType { SensorH2 = 3, SensorWired = 4 };
+    enum SensorType { SensorH2 = 3, SensorWired = 4, SensorUnknown = 5, SensorPressure = 6 };
     int sensorType() const { return m_sensorType; }
     bool isWiredSensor() const { return m_sensorType == SensorWired; }
     int micSensorConnected() const { return m_micSensorConnected; }
