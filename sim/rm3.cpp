@@ -70,7 +70,8 @@ void Rm3::addCommands(Control &control)
          QStringLiteral("key press|release | type N | battery MV | alert CODE | value V | answers normal|slow|silent | "
                        "at METRES | step METRES | state"),
          QStringLiteral("the RM-3 sensor unit: its key, probe type code (1 GX-2, 2 NX-2, 3 H2), battery in mV, "
-                        "an ALERT report, a fixed H2 reading (until a gas command), answers after 20 ms, 2.5 s or never, set down METRES "
+                        "an ALERT report, a fixed H2 reading (until a gas command), answers after 20 ms, "
+                        "2.5 s or never, set down METRES "
                         "along the pipe (0..10000, from 0) or moved by signed METRES (see leak); state prints it"),
          [this](const QStringList &args) -> QString {
              const QString what = args.value(0).toLower();

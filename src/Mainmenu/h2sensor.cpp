@@ -266,7 +266,13 @@ void H2Sensor::initCurve(LongtermData *curve, int range)
     curve->displayHGrid(grid);
     curve->displayVGrid(grid);
     curve->setAxisX(0, 150, 30, 10, true);
-    curve->setAxisY(0, range, range / 5.0f, range / 10.0f, true);
+    setAxisY(curve, range);
+}
+
+void H2Sensor::setAxisY(LongtermData *curve, int range)
+{
+    // Whole-number steps: fractions do not fit the narrow scale.
+    curve->setAxisY(0, range, std::max(1, range / 5), std::max(1, range / 10), true);
 }
 
 void H2Sensor::updateScaleMaxValue(int mode)
@@ -281,7 +287,7 @@ void H2Sensor::updateScaleMaxValue(int mode)
     m_rangeMax = m_dynamicScaling ? kDynamicStartRange : kFixedRanges[mode];
     showRange();
     showReference();
-    ui->longtermData->setAxisY(0, m_rangeMax, m_rangeMax / 5.0f, m_rangeMax / 10.0f, true);
+    setAxisY(ui->longtermData, m_rangeMax);
     drawHistory();
 }
 
@@ -359,7 +365,7 @@ void H2Sensor::btReceivedSensorvalue(const QString &value, const QString &active
         std::copy(m_h2historyValues + 1, m_h2historyValues + HistoryPoints, m_h2historyValues);
         m_dataCnt = HistoryPoints - 1;
     }
-    ui->longtermData->setAxisY(0, m_rangeMax, m_rangeMax / 5.0f, m_rangeMax / 10.0f, true);
+    setAxisY(ui->longtermData, m_rangeMax);
     drawHistory();
     showHeating(seconds);
 }
@@ -439,7 +445,7 @@ void H2Sensor::on_butMenuZero_clicked()
         m_rangeMax = kDynamicStartRange;
     showRange();
     showReference();
-    ui->longtermData->setAxisY(0, m_rangeMax, m_rangeMax / 5.0f, m_rangeMax / 10.0f, true);
+    setAxisY(ui->longtermData, m_rangeMax);
     drawHistory();
 }
 

@@ -90,6 +90,7 @@ private:
     void initStored();
     void placeLevelWidgets(bool withCurve);
     void initCurve(LongtermData *curve, int range);
+    static void setAxisY(LongtermData *curve, int range);
     void updateScaleMaxValue(int mode);
     void showRange();
     void showReference();
