@@ -24,6 +24,15 @@ constexpr int PumpRiseMs = 3000;
 constexpr double PumpRiseBar = 3;
 constexpr double HammerBar = 5;
 constexpr int HammerMs = 2000;
+// The H2 probe's raw counts: 4.096 per level unit, 12 bits; clean air reads
+// about level 293 with a count or two of noise.
+constexpr int H2Type = 3;
+constexpr double RawPerLevel = 4.096;
+constexpr double MaxRaw = 4095;
+constexpr double CleanAirRaw = 1200;
+constexpr int NoiseRaw = 4;
+constexpr double MaxGasLevel = 1000;
+constexpr double MaxPosition = 10000;
 
 bool isThreeDigits(const QByteArray &text)
 {
@@ -73,9 +82,10 @@ void Rm3::addCommands(Control &control)
          QStringLiteral("key press|release | type N | battery MV | alert CODE | value V | answers normal|slow|silent | "
                        "at METRES | step METRES | pressure on [FULLSCALE]|off | state"),
          QStringLiteral("the RM-3 sensor unit: its key, probe type code (1 GX-2, 2 NX-2, 3 H2), battery in mV, "
-                        "an ALERT report, the H2 reading, answers after 20 ms, 2.5 s or never, set down METRES "
-                        "along the pipe (0..10000, from 0) or moved by signed METRES (see leak); a pressure "
-                        "transducer of FULLSCALE bar (16) attached (code 5) or removed; state prints it"),
+                        "an ALERT report, a fixed H2 reading (until a gas command), answers after 20 ms, "
+                        "2.5 s or never, set down METRES along the pipe (0..10000, from 0) or moved by signed "
+                        "METRES (see leak); a pressure transducer of FULLSCALE bar (16) attached (code 5) or "
+                        "removed; state prints it"),
          [this](const QStringList &args) -> QString {
              const QString what = args.value(0).toLower();
              const QString arg = args.value(1);
@@ -125,6 +135,7 @@ void Rm3::addCommands(Control &control)
                  if (!ok || !std::isfinite(v))
                      return QStringLiteral("sensor value takes a decimal number");
                  m_value = arg.toLatin1();
+                 m_valueFixed = true;
                  return QString();
              }
              if (what == QLatin1String("at") || what == QLatin1String("step")) {
@@ -154,6 +165,58 @@ void Rm3::addCommands(Control &control)
                                 "over 3 s), a water hammer (a spike of BAR, 5, ringing down over 2 s), noise of "
                                 "+-BAR on every reading"),
                  [this](const QStringList &args) { return pressureCommand(args); }});
+    control.add({QStringLiteral("gas"), QStringLiteral("at METRES [level L] [spread METRES] | off"),
+                 QStringLiteral("hydrogen escaping METRES along the pipe (0..10000): the H2 probe (sensor type 3) "
+                                "reads L level units (0..1000, 400 unless set) above clean air right there, "
+                                "falling off as exp(-(d/spread)^2) with the distance d to the RM-3 (spread "
+                                "0.1..1000 m, 3 unless set); ends a fixed sensor value"),
+                 [this](const QStringList &args) { return gasCommand(args); }});
+}
+
+QString Rm3::gasCommand(const QStringList &args)
+{
+    const QString usage = QStringLiteral("usage: gas at METRES [level L] [spread METRES] | off");
+    if (args.size() == 1 && args[0].toLower() == QLatin1String("off")) {
+        m_gas = false;
+        m_valueFixed = false;
+        m_log->add("sensor", "gas off");
+        return QString();
+    }
+    if (args.size() % 2 != 0 || args.value(0).toLower() != QLatin1String("at"))
+        return usage;
+    double at = m_gasAt, level = m_gasLevel, spread = m_gasSpread;
+    for (int i = 0; i < args.size(); i += 2) {
+        bool ok = false;
+        const double v = args[i + 1].toDouble(&ok);
+        const QString key = args[i].toLower();
+        if (key == QLatin1String("at") && ok && v >= 0 && v <= MaxPosition)
+            at = v;
+        else if (key == QLatin1String("level") && ok && v >= 0 && v <= MaxGasLevel)
+            level = v;
+        else if (key == QLatin1String("spread") && ok && v >= 0.1 && v <= 1000)
+            spread = v;
+        else
+            return usage;
+    }
+    m_gas = true;
+    m_valueFixed = false;
+    m_gasAt = at;
+    m_gasLevel = level;
+    m_gasSpread = spread;
+    m_log->add("sensor", QStringLiteral("gas at %1 level %2 spread %3").arg(at).arg(level).arg(spread).toLatin1());
+    return QString();
+}
+
+QByteArray Rm3::reading()
+{
+    if (m_valueFixed || m_type != H2Type)
+        return m_value;
+    double raw = CleanAirRaw + std::uniform_int_distribution<int>(-NoiseRaw, NoiseRaw)(m_random);
+    if (m_gas) {
+        const double d = ((m_position ? m_position() : 0) - m_gasAt) / m_gasSpread;
+        raw += m_gasLevel * RawPerLevel * std::exp(-d * d);
+    }
+    return QByteArray::number(qRound(std::min(raw, MaxRaw)));
 }
 
 QString Rm3::transducerCommand(const QStringList &args)
@@ -379,7 +442,7 @@ QList<QByteArray> Rm3::answer(const QList<QByteArray> &words, bool *restart)
         if (command == "T")
             return {"BT_RX SENSOR " + QByteArray::number(m_type)};
         if (command == "S")
-            return {"BT_RX SENSVAL " + m_value + ' ' + QByteArray::number(m_probeOn.elapsed() / 1000)};
+            return {"BT_RX SENSVAL " + reading() + ' ' + QByteArray::number(m_probeOn.elapsed() / 1000)};
         if (command == "RS" || command == "RP") {
             if (command == "RP" || !m_transducer) {
                 stopPressure();

@@ -9,6 +9,7 @@
 
 #include <deque>
 #include <functional>
+#include <random>
 
 class Control;
 
@@ -26,9 +27,14 @@ public:
     // unit does not own.
     using Placement = std::function<QString(bool relative, double metres)>;
 
+    // Where the unit stands along the pipe, in metres; the H2 probe reads
+    // the gas there.
+    using Position = std::function<double()>;
+
     explicit Rm3(BtEventLog *log, QObject *parent = nullptr);
     void addCommands(Control &control);
     void setPlacement(Placement place) { m_place = std::move(place); }
+    void setPosition(Position position) { m_position = std::move(position); }
 
     bool available() const override { return BtPeer::available() && !m_restarting; }
     bool answers() const { return m_answers != Answers::Silent; }
@@ -66,6 +72,10 @@ private:
     void report(const QByteArray &line);
     void restart();
     QString keyCommand(bool press);
+    QString gasCommand(const QStringList &args);
+    // The probe's raw reading: the fixed value, or clean air with a little
+    // noise plus the gas escaping near the unit.
+    QByteArray reading();
     QByteArray gainText() const;
     QByteArray muteText() const { return m_muted ? "MUTE" : "ACTIVE"; }
     QByteArray keyText() const { return m_pushButton ? "PUSHBUT" : "SWITCH"; }
@@ -80,6 +90,7 @@ private:
 
     BtEventLog *m_log;
     Placement m_place;
+    Position m_position;
     std::deque<Pending> m_queue;
     QTimer m_queueTimer;
     QTimer m_restartTimer;
@@ -95,6 +106,14 @@ private:
     int m_type = 1;
     int m_batteryMv = 3950;
     QByteArray m_value = "0";
+    bool m_valueFixed = false;
+    // A gas escape along the pipe: where, its level above clean air in the
+    // program's units at the spot, and how far it spreads.
+    bool m_gas = false;
+    double m_gasAt = 0;
+    double m_gasLevel = 400;
+    double m_gasSpread = 3;
+    std::mt19937 m_random{3};
     QByteArray m_firmware = "2.10";
     QByteArray m_hardware = "1.3";
     // Firmware transfer: announced size and version, bytes and packets so far.

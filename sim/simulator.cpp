@@ -33,6 +33,7 @@ Simulator::Simulator(const QString &root, QObject *parent)
         return error;
     });
     m_gnss->setSensorPosition([this] { return SoundModel::load(m_root.toStdString()).sensorAt; });
+    m_rm3->setPosition([this] { return SoundModel::load(m_root.toStdString()).sensorAt; });
     m_headphones->addCommands(m_control);
     m_gnss->addCommands(m_control);
     addBluetoothCommands();

@@ -7,6 +7,7 @@
 #include "bluetooth.h"
 #include "eventhandler.h"
 #include "gps.h"
+#include "h2sensor.h"
 #include "longtermmeasurement.h"
 #include "measurements.h"
 #include "pinpointing.h"
@@ -64,6 +65,7 @@ private slots:
     void levelMeasurementOfASimulatedLeak();
     void pinpointingAlongAPipe();
     void pipeLocatingWithPositions();
+    void h2AlongAPipe();
     void longTermOverPassingTraffic();
     void pressureFromTheTransducer();
 
@@ -421,6 +423,71 @@ void TestDeviceLinks::pipeLocatingWithPositions()
     QCOMPARE(screen->findChild<QLabel *>(QStringLiteral("labelPoint2"))->text(), held);
     QCOMPARE(screen->points().loudest(), 2);
     saveScreenshot(m_shell->main.get(), QStringLiteral("pipelocating-walk-stored.png"));
+}
+
+// Gas escaping 29 m along a laid pipe, the H2 probe carried over it: the
+// reference settles on the clean air while muted, three points at 12, 29
+// and 36 m read most gas beside the escape, which is marked; each keeps the
+// position the receiver reported there, and the walk comes back from the list.
+void TestDeviceLinks::h2AlongAPipe()
+{
+    QVERIFY(waitFor([&] { return sink()->isConnectedRFCOMM() && StatusbarData().stateMicrophone(); }, 15000));
+    for (const char *command : {"sensor type 3", "gps pipe 50.1 8.6 90", "gas at 29 level 300 spread 4"})
+        QVERIFY(m_sim->command(QLatin1String(command)).startsWith(QLatin1String("ok")));
+    QVERIFY(waitFor([&] { return StatusbarData().sensorType() == 3; }, 5000));
+    auto *screen = m_shell->showScreen<H2Sensor>(6);
+    QVERIFY(screen && screen->isMuted());
+    EventHandler filter;
+    qApp->installEventFilter(&filter);
+    // Clean air reads about 293 (1200 raw).
+    QVERIFY(waitFor([&] { return qAbs(screen->referenceLevel() - 293) <= 2; }, 8000));
+    Gps *gps = m_shell->main->getGpsInstance();
+    const QList<int> metres{12, 29, 36};
+    for (int i = 0; i < metres.size(); ++i) {
+        QVERIFY(m_sim->command(QStringLiteral("sensor at %1").arg(metres[i])).startsWith(QLatin1String("ok")));
+        const double east = 8.6 + qRadiansToDegrees(metres[i] / 6371000.0 / std::cos(qDegreesToRadians(50.1)));
+        QVERIFY2(waitFor([&] { return qAbs(gps->getLongitude() - east) < 2e-6; }, 10000), qPrintable(QString::number(i)));
+        toggle(screen, i == 1);
+        QVERIFY(waitFor([&] { return !screen->isMuted(); }, 5000));
+        const int readings = screen->history().size();
+        QVERIFY(waitFor([&] { return screen->history().size() >= readings + 3; }, 5000));
+        toggle(screen, i == 1);
+        QVERIFY(waitFor([&] { return screen->isMuted(); }, 5000));
+        QCOMPARE(screen->points().currentStep(), i + 1);
+        QVERIFY(qAbs(screen->points().at(i + 1).longitude - east) < 2e-6);
+    }
+    // Above clean air: about 0, 300 and 14.
+    const PipelocatingPoints &points = screen->points();
+    const QString figures = QStringLiteral("%1 %2 %3").arg(points.at(1).level).arg(points.at(2).level).arg(points.at(3).level);
+    QVERIFY2(qAbs(points.at(1).level) <= 3 && qAbs(points.at(2).level - 300) <= 4 && qAbs(points.at(3).level - 14) <= 4,
+             qPrintable(figures));
+    QCOMPARE(points.loudest(), 2);
+    const QVector<float> curve = screen->history();
+    QVERIFY(*std::max_element(curve.begin(), curve.end()) > 290);
+    saveScreenshot(m_shell->main.get(), QStringLiteral("h2-live.png"));
+
+    storeAs(screen, QStringLiteral("Gas main"));
+    const QStringList stored = QDir(m_shell->root.file(QStringLiteral("/media/kx500/meas")))
+                                   .entryList(QStringList{QStringLiteral("H2_*_Gas main")}, QDir::Dirs);
+    QCOMPARE(stored.size(), 1);
+    StoredMeasurement back;
+    QVERIFY(back.load(stored[0]));
+    QCOMPARE(back.h2ReferenceLevel(), screen->referenceLevel());
+    QCOMPARE(back.levelsData().size(), curve.size());
+    QSettings ini(m_shell->root.file(QStringLiteral("/media/kx500/meas/")) + stored[0] + QStringLiteral("/info.ini"),
+                  QSettings::IniFormat);
+    for (int n = 1; n <= 3; ++n) {
+        QCOMPARE(back.pointLevel(n), points.at(n).level);
+        const QStringList position = ini.value(QStringLiteral("GPS-Positions/GPS-Position_%1").arg(n)).toString().split(',');
+        QCOMPARE(position.size(), 2);
+        QVERIFY(qAbs(position[1].trimmed().toDouble() - points.at(n).longitude) < 1e-6);
+    }
+    const QString leak = QString::number(points.at(2).level, 'f', 0);
+    QVERIFY(m_shell->openStoredMeasurement(stored[0]));
+    QCOMPARE(m_shell->main->currentWidget(), 6);
+    QCOMPARE(screen->findChild<QLabel *>(QStringLiteral("labelPoint2"))->text(), leak);
+    QCOMPARE(screen->points().loudest(), 2);
+    saveScreenshot(m_shell->main.get(), QStringLiteral("h2-stored.png"));
 }
 
 // A steady leak at 35 under passing traffic for one sweep of three minutes'

@@ -282,7 +282,8 @@ const QByteArrayList Dropped = {"< NO CARRIER 0 ERROR 0", "< NO CARRIER 1 ERROR 
 // line from the module; "<~ text" one that begins so; "quiet MS" no line for
 // MS; "! cmd" a control command; "dtr V" the program writes DTR; "cd V" carrier
 // detect becomes V; "cd! V" carrier detect is V already; "sound V" the sound
-// model's muted flag becomes V.
+// model's muted flag becomes V; "<# text LO HI" a line of text and a number
+// from LO to HI.
 void TestSimulator::bluetoothExchanges_data()
 {
     QTest::addColumn<QString>("tty");
@@ -309,6 +310,13 @@ void TestSimulator::bluetoothExchanges_data()
         "! sensor answers slow", "> BT_TX B", "quiet 1500", "< BT_RX BATT_VOLTAGE 3950",
         "! sensor answers silent", "> BT_TX S", "quiet 1500", "! sensor answers normal", "> BT_TX Q",
         "< BT_RX RCVOK ?"};
+    // Clean air reads 1200 +- 4; 300 level units right at the escape, a
+    // third of that (e^-1) one spread away.
+    QTest::newRow("H2 probe over a gas escape") << sink << SensorLink + QByteArrayList{
+        "! sensor type 3", "< BT_RX SENSOR 3", "> BT_TX S", "<# BT_RX SENSVAL 1196 1204",
+        "! gas at 20 level 300 spread 4", "! sensor at 20", "> BT_TX S", "<# BT_RX SENSVAL 2425 2433",
+        "! sensor step 4", "> BT_TX S", "<# BT_RX SENSVAL 1648 1656", "! sensor value 2048", "> BT_TX S",
+        "<~ BT_RX SENSVAL 2048 ", "! gas off", "! sensor at 200", "> BT_TX S", "<# BT_RX SENSVAL 1196 1204"};
     QTest::newRow("silent unit refuses the call") << sink << SinkA2dp + QByteArrayList{
         "! sensor answers silent", "> CALL " + SensorAddr + " 1101 RFCOMM", "< CALL 2",
         "< NO CARRIER 2 ERROR 406 RFC_CONNECTION_FAILED", "cd! 0"};
@@ -369,6 +377,13 @@ void TestSimulator::bluetoothExchanges()
         } else if (op == "<" || op == "<~") {
             QVERIFY2(pty.line(&got, 5000), step.constData());
             QVERIFY2(op == "<" ? got == arg : got.startsWith(arg), (step + " got " + got).constData());
+        } else if (op == "<#") {
+            QVERIFY2(pty.line(&got, 5000), step.constData());
+            const QByteArrayList bounds = arg.split(' ').mid(arg.count(' ') - 1);
+            const QByteArray text = arg.left(arg.size() - bounds.join(' ').size());
+            const int value = got.mid(text.size()).split(' ').value(0).toInt();
+            QVERIFY2(got.startsWith(text) && value >= bounds[0].toInt() && value <= bounds[1].toInt(),
+                     (step + " got " + got).constData());
         } else if (op == "quiet") {
             QVERIFY2(!pty.line(&got, arg.toInt()), got.constData());
         } else if (op == "!") {

@@ -40,6 +40,12 @@ float PipelocatingPoints::addReading(float level, int frequency)
     return p.level;
 }
 
+void PipelocatingPoints::setLevel(float level)
+{
+    if (m_step >= 1)
+        m_points[m_step].level = level;
+}
+
 void PipelocatingPoints::setPosition(double latitude, double longitude)
 {
     if (m_step < 1)

@@ -32,6 +32,9 @@ public:
     // One reading of the open point, which keeps the held peak and the
     // reading's frequency; returns the held peak.
     float addReading(float level, int frequency);
+    // A reading that replaces the open point's level as it is, with no
+    // peak hold: a gas reading is the concentration there now.
+    void setLevel(float level);
     void setPosition(double latitude, double longitude);
     // Ends the open point. One without a level (a press too short to
     // measure) is dropped and the step goes back: false then.

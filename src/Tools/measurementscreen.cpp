@@ -30,6 +30,8 @@ const Text Note = QT_TRANSLATE_NOOP3("MeasurementScreen", "Note", "Note");
 const Text NeedsAcousticSensor = QT_TRANSLATE_NOOP3("MeasurementScreen",
                                                     "YouMustConnectAnAcousticalSensorToUseThisMeasurement.",
                                                     "You must connect an acoustical sensor\nto use this measurement.");
+const Text NeedsH2Probe = QT_TRANSLATE_NOOP3("MeasurementScreen", "YouMustConnectAH2-SensorToUseThisMeasurement",
+                                             "You must connect a H2-Sensor\nto use this measurement.");
 const Text Damaged = QT_TRANSLATE_NOOP3("MeasurementScreen", "MeasurementDamaged",
                                         "This measurement is damaged. Its values cannot be shown.");
 const Text Warning = QT_TRANSLATE_NOOP3("MeasurementScreen", "Warning", "Warning");
@@ -50,6 +52,14 @@ void noteIfH2Probe(QWidget *parent)
     if (StatusbarData().sensorType() != Statusbardata::SensorH2)
         return;
     const int answer = MessageDialog::inform(parent, 0, tr(Note), tr(NeedsAcousticSensor));
+    qDebug() << (answer == MessageDialog::Ok ? "Message closed" : "Ende Button Unknown");
+}
+
+void noteIfNotH2Probe(QWidget *parent)
+{
+    if (StatusbarData().sensorType() == Statusbardata::SensorH2)
+        return;
+    const int answer = MessageDialog::inform(parent, 0, tr(Note), tr(NeedsH2Probe));
     qDebug() << (answer == MessageDialog::Ok ? "Message closed" : "Ende Button Unknown");
 }
 

@@ -18,6 +18,8 @@ namespace MeasurementScreen {
 // Tells the operator that an H2 probe cannot serve an acoustic measurement;
 // the screen goes on after the note.
 void noteIfH2Probe(QWidget *parent);
+// The opposite for the H2 screen: without an H2 probe it has nothing to read.
+void noteIfNotH2Probe(QWidget *parent);
 
 // The style of a level bar's chunk: the frequency's colour (blue at 0 Hz,
 // red at 150 Hz, yellow from 300 Hz) when asked for and the frequency is
