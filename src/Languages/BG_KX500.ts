@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>Pressuresensor</source>
-        <translation type="unfinished">Pressure sensor</translation>
+        <translation type="obsolete">Pressure sensor</translation>
     </message>
     <message>
         <source>GPS</source>
@@ -513,6 +513,10 @@
         <source>NoAnswerFromTheRM3</source>
         <translation type="unfinished">No answer from the RM-3. Check that it is switched on and near.</translation>
     </message>
+    <message>
+        <source>PressureTransducer</source>
+        <translation type="unfinished">Pressure transducer</translation>
+    </message>
 </context>
 <context>
     <name>Measurements</name>
@@ -835,6 +839,11 @@ to use this measurement.</translation>
         <source>NoBluetoothConnectionPleaseCheckYourRM3</source>
         <translation type="unfinished">No bluetooth connection. Please check your RM-3.</translation>
     </message>
+    <message>
+        <source>YouMustConnectAH2-SensorToUseThisMeasurement</source>
+        <translation type="unfinished">You must connect a H2-Sensor
+to use this measurement.</translation>
+    </message>
 </context>
 <context>
     <name>Pinpointing</name>
@@ -951,6 +960,80 @@ to use this measurement.</translation>
     <message>
         <source>Back</source>
         <translation type="unfinished">Back</translation>
+    </message>
+</context>
+<context>
+    <name>H2Sensor</name>
+    <message>
+        <source>SetReference</source>
+        <translation type="unfinished">Set reference</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation type="unfinished">Scale</translation>
+    </message>
+    <message>
+        <source>Store</source>
+        <translation type="unfinished">Store</translation>
+    </message>
+    <message>
+        <source>HeadphoneVolume</source>
+        <translation type="unfinished">Headphone volume</translation>
+    </message>
+    <message>
+        <source>Mainmenu</source>
+        <translation type="unfinished">Main menu</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation type="unfinished">Back</translation>
+    </message>
+    <message>
+        <source>ReferenceShort</source>
+        <translation type="unfinished">Ref.</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation type="unfinished">Points</translation>
+    </message>
+</context>
+<context>
+    <name>PressureSensor</name>
+    <message>
+        <source>TimeAxis</source>
+        <translation type="unfinished">Time axis</translation>
+    </message>
+    <message>
+        <source>PressureAxis</source>
+        <translation type="unfinished">Pressure axis</translation>
+    </message>
+    <message>
+        <source>Analyse</source>
+        <translation type="unfinished">Analyse</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation type="unfinished">Previous</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation type="unfinished">Next</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation type="unfinished">Back</translation>
+    </message>
+    <message>
+        <source>Store</source>
+        <translation type="unfinished">Store</translation>
+    </message>
+    <message>
+        <source>Mainmenu</source>
+        <translation type="unfinished">Main menu</translation>
+    </message>
+    <message>
+        <source>NoPressureTransducer</source>
+        <translation type="unfinished">No transducer</translation>
     </message>
 </context>
 </TS>

@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>Pressuresensor</source>
-        <translation>Drucksensor</translation>
+        <translation type="vanished">Drucksensor</translation>
     </message>
     <message>
         <source>GPS</source>
@@ -513,6 +513,10 @@
         <source>NoAnswerFromTheRM3</source>
         <translation>Keine Antwort vom RM-3. Ist es eingeschaltet und in der Nähe?</translation>
     </message>
+    <message>
+        <source>PressureTransducer</source>
+        <translation>Druckaufnehmer</translation>
+    </message>
 </context>
 <context>
     <name>Measurements</name>
@@ -835,6 +839,11 @@ akustischer Sensor angeschlossen sein.</translation>
         <source>NoBluetoothConnectionPleaseCheckYourRM3</source>
         <translation>Keine Bluetooth-Verbindung. Bitte RM-3 prüfen.</translation>
     </message>
+    <message>
+        <source>YouMustConnectAH2-SensorToUseThisMeasurement</source>
+        <translation>Für diese Messung muss ein
+H2-Sensor angeschlossen sein.</translation>
+    </message>
 </context>
 <context>
     <name>Pinpointing</name>
@@ -951,6 +960,80 @@ akustischer Sensor angeschlossen sein.</translation>
     <message>
         <source>Back</source>
         <translation>Zurück</translation>
+    </message>
+</context>
+<context>
+    <name>H2Sensor</name>
+    <message>
+        <source>SetReference</source>
+        <translation>Referenz setzen</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Skalierung</translation>
+    </message>
+    <message>
+        <source>Store</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>HeadphoneVolume</source>
+        <translation>Kopfhörerlautstärke</translation>
+    </message>
+    <message>
+        <source>Mainmenu</source>
+        <translation>Hauptmenü</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>ReferenceShort</source>
+        <translation>Ref.</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punkte</translation>
+    </message>
+</context>
+<context>
+    <name>PressureSensor</name>
+    <message>
+        <source>TimeAxis</source>
+        <translation>Zeitachse</translation>
+    </message>
+    <message>
+        <source>PressureAxis</source>
+        <translation>Druckachse</translation>
+    </message>
+    <message>
+        <source>Analyse</source>
+        <translation>Analyse</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Zurückblättern</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Weiterblättern</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Store</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Mainmenu</source>
+        <translation>Hauptmenü</translation>
+    </message>
+    <message>
+        <source>NoPressureTransducer</source>
+        <translation>Kein Aufnehmer</translation>
     </message>
 </context>
 </TS>

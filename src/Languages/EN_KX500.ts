@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>Pressuresensor</source>
-        <translation>Pressure sensor</translation>
+        <translation type="vanished">Pressure sensor</translation>
     </message>
     <message>
         <source>GPS</source>
@@ -513,6 +513,10 @@
         <source>NoAnswerFromTheRM3</source>
         <translation>No answer from the RM-3. Check that it is switched on and near.</translation>
     </message>
+    <message>
+        <source>PressureTransducer</source>
+        <translation>Pressure transducer</translation>
+    </message>
 </context>
 <context>
     <name>Measurements</name>
@@ -835,6 +839,11 @@ to use this measurement.</translation>
         <source>NoBluetoothConnectionPleaseCheckYourRM3</source>
         <translation>No bluetooth connection. Please check your RM-3.</translation>
     </message>
+    <message>
+        <source>YouMustConnectAH2-SensorToUseThisMeasurement</source>
+        <translation>You must connect a H2-Sensor
+to use this measurement.</translation>
+    </message>
 </context>
 <context>
     <name>Pinpointing</name>
@@ -951,6 +960,80 @@ to use this measurement.</translation>
     <message>
         <source>Back</source>
         <translation>Back</translation>
+    </message>
+</context>
+<context>
+    <name>H2Sensor</name>
+    <message>
+        <source>SetReference</source>
+        <translation>Set reference</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Scale</translation>
+    </message>
+    <message>
+        <source>Store</source>
+        <translation>Store</translation>
+    </message>
+    <message>
+        <source>HeadphoneVolume</source>
+        <translation>Headphone volume</translation>
+    </message>
+    <message>
+        <source>Mainmenu</source>
+        <translation>Main menu</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>ReferenceShort</source>
+        <translation>Ref.</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Points</translation>
+    </message>
+</context>
+<context>
+    <name>PressureSensor</name>
+    <message>
+        <source>TimeAxis</source>
+        <translation>Time axis</translation>
+    </message>
+    <message>
+        <source>PressureAxis</source>
+        <translation>Pressure axis</translation>
+    </message>
+    <message>
+        <source>Analyse</source>
+        <translation>Analyse</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Previous</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Store</source>
+        <translation>Store</translation>
+    </message>
+    <message>
+        <source>Mainmenu</source>
+        <translation>Main menu</translation>
+    </message>
+    <message>
+        <source>NoPressureTransducer</source>
+        <translation>No transducer</translation>
     </message>
 </context>
 </TS>
