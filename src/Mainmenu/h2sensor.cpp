@@ -534,23 +534,22 @@ void H2Sensor::switchActiveMute(bool active)
 
 void H2Sensor::keyPressEvent(QKeyEvent *event)
 {
-    if (!m_storedMeasurement && MeasurementScreen::takeMuteKey(event, m_muted, [this](bool mute) { muteAudioPath(mute, true); }))
-        return;
-    if (event->key() == Qt::Key_Escape)
-        return;
-    QWidget::keyPressEvent(event);
+    if (!MeasurementScreen::takeScreenKey(event, screenKeys()))
+        QWidget::keyPressEvent(event);
 }
 
 void H2Sensor::keyReleaseEvent(QKeyEvent *event)
 {
-    if (!m_storedMeasurement && MeasurementScreen::takeMuteKey(event, m_muted, [this](bool mute) { muteAudioPath(mute, true); }))
-        return;
-    if (event->key() == Qt::Key_Escape) {
-        qDebug() << "H2Sensor IO-Key released";
-        on_butMenuHome_clicked();
-        return;
-    }
-    QWidget::keyReleaseEvent(event);
+    if (!MeasurementScreen::takeScreenKey(event, screenKeys()))
+        QWidget::keyReleaseEvent(event);
+}
+
+MeasurementScreen::ScreenKeys H2Sensor::screenKeys()
+{
+    MeasurementScreen::ScreenKeys keys{m_muted, nullptr, [this] { on_butMenuHome_clicked(); }, "H2Sensor"};
+    if (!m_storedMeasurement)
+        keys.mute = [this](bool mute) { muteAudioPath(mute, true); };
+    return keys;
 }
 
 void H2Sensor::initStored()

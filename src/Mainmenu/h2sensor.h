@@ -75,6 +75,7 @@ public slots:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
+    MeasurementScreen::ScreenKeys screenKeys();
 
 private slots:
     void on_butMenuZero_clicked();

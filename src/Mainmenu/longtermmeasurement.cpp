@@ -441,23 +441,21 @@ void Longtermmeasurement::switchActiveMute(bool active)
 
 void Longtermmeasurement::keyPressEvent(QKeyEvent *event)
 {
-    if (!m_storedMeasurement && MeasurementScreen::takeMuteKey(event, m_muted, [this](bool mute) { muteAudioPath(mute, true); }))
-        return;
-    if (event->key() == Qt::Key_Escape)
-        return;
-    QWidget::keyPressEvent(event);
+    if (!MeasurementScreen::takeScreenKey(event, screenKeys()))
+        QWidget::keyPressEvent(event);
 }
 
 void Longtermmeasurement::keyReleaseEvent(QKeyEvent *event)
 {
-    if (!m_storedMeasurement && MeasurementScreen::takeMuteKey(event, m_muted, [this](bool mute) { muteAudioPath(mute, true); }))
-        return;
-    if (event->key() == Qt::Key_Escape && !m_storedMeasurement) {
-        qDebug() << "Longterm IO-Key released";
-        on_butMenuMainmenu_clicked();
-        return;
-    }
-    QWidget::keyReleaseEvent(event);
+    if (!MeasurementScreen::takeScreenKey(event, screenKeys()))
+        QWidget::keyReleaseEvent(event);
+}
+
+MeasurementScreen::ScreenKeys Longtermmeasurement::screenKeys()
+{
+    if (m_storedMeasurement)
+        return {};
+    return {m_muted, [this](bool mute) { muteAudioPath(mute, true); }, [this] { on_butMenuMainmenu_clicked(); }, "Longterm"};
 }
 
 void Longtermmeasurement::initStored()

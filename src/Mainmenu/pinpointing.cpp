@@ -381,23 +381,21 @@ void Pinpointing::switchActiveMute(bool active)
 
 void Pinpointing::keyPressEvent(QKeyEvent *event)
 {
-    if (!m_storedMeasurement && MeasurementScreen::takeMuteKey(event, m_muted, [this](bool mute) { muteAudioPath(mute, true); }))
-        return;
-    if (event->key() == Qt::Key_Escape)
-        return;
-    QWidget::keyPressEvent(event);
+    if (!MeasurementScreen::takeScreenKey(event, screenKeys()))
+        QWidget::keyPressEvent(event);
 }
 
 void Pinpointing::keyReleaseEvent(QKeyEvent *event)
 {
-    if (!m_storedMeasurement && MeasurementScreen::takeMuteKey(event, m_muted, [this](bool mute) { muteAudioPath(mute, true); }))
-        return;
-    if (event->key() == Qt::Key_Escape && !m_storedMeasurement) {
-        qDebug() << "Pinpointing IO-Key released";
-        on_butMenuMainmenu_clicked();
-        return;
-    }
-    QWidget::keyReleaseEvent(event);
+    if (!MeasurementScreen::takeScreenKey(event, screenKeys()))
+        QWidget::keyReleaseEvent(event);
+}
+
+MeasurementScreen::ScreenKeys Pinpointing::screenKeys()
+{
+    if (m_storedMeasurement)
+        return {};
+    return {m_muted, [this](bool mute) { muteAudioPath(mute, true); }, [this] { on_butMenuMainmenu_clicked(); }, "Pinpointing"};
 }
 
 void Pinpointing::on_butMenuSave_clicked()

@@ -356,23 +356,22 @@ void Pipelocating::switchActiveMute(bool active)
 
 void Pipelocating::keyPressEvent(QKeyEvent *event)
 {
-    if (!m_storedMeasurement && MeasurementScreen::takeMuteKey(event, m_muted, [this](bool mute) { muteAudioPath(mute, true); }))
-        return;
-    if (event->key() == Qt::Key_Escape)
-        return;
-    QWidget::keyPressEvent(event);
+    if (!MeasurementScreen::takeScreenKey(event, screenKeys()))
+        QWidget::keyPressEvent(event);
 }
 
 void Pipelocating::keyReleaseEvent(QKeyEvent *event)
 {
-    if (!m_storedMeasurement && MeasurementScreen::takeMuteKey(event, m_muted, [this](bool mute) { muteAudioPath(mute, true); }))
-        return;
-    if (event->key() == Qt::Key_Escape) {
-        qDebug() << "Pipelocating IO-Key released";
-        on_butMenuHome_clicked();
-        return;
-    }
-    QWidget::keyReleaseEvent(event);
+    if (!MeasurementScreen::takeScreenKey(event, screenKeys()))
+        QWidget::keyReleaseEvent(event);
+}
+
+MeasurementScreen::ScreenKeys Pipelocating::screenKeys()
+{
+    MeasurementScreen::ScreenKeys keys{m_muted, nullptr, [this] { on_butMenuHome_clicked(); }, "Pipelocating"};
+    if (!m_storedMeasurement)
+        keys.mute = [this](bool mute) { muteAudioPath(mute, true); };
+    return keys;
 }
 
 void Pipelocating::on_butMenuSave_clicked()

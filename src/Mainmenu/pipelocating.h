@@ -53,6 +53,7 @@ public slots:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
+    MeasurementScreen::ScreenKeys screenKeys();
 
 private slots:
     void on_butMenuSave_clicked();

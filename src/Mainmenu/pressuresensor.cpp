@@ -551,20 +551,17 @@ void PressureSensor::on_butMenuHome_clicked()
 
 void PressureSensor::keyPressEvent(QKeyEvent *event)
 {
-    if (MeasurementScreen::takeMuteKey(event, m_muted, [this](bool mute) { setMuted(mute, true); }))
-        return;
-    if (event->key() == Qt::Key_Escape)
-        return;
-    QWidget::keyPressEvent(event);
+    if (!MeasurementScreen::takeScreenKey(event, screenKeys()))
+        QWidget::keyPressEvent(event);
 }
 
 void PressureSensor::keyReleaseEvent(QKeyEvent *event)
 {
-    if (MeasurementScreen::takeMuteKey(event, m_muted, [this](bool mute) { setMuted(mute, true); }))
-        return;
-    if (event->key() == Qt::Key_Escape) {
-        on_butMenuHome_clicked();
-        return;
-    }
-    QWidget::keyReleaseEvent(event);
+    if (!MeasurementScreen::takeScreenKey(event, screenKeys()))
+        QWidget::keyReleaseEvent(event);
+}
+
+MeasurementScreen::ScreenKeys PressureSensor::screenKeys()
+{
+    return {m_muted, [this](bool mute) { setMuted(mute, true); }, [this] { on_butMenuHome_clicked(); }, "PressureSensor"};
 }

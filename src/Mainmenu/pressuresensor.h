@@ -1,6 +1,8 @@
 #ifndef PRESSURESENSOR_H
 #define PRESSURESENSOR_H
 
+#include "measurementscreen.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -79,6 +81,7 @@ public slots:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
+    MeasurementScreen::ScreenKeys screenKeys();
 
 private slots:
     void on_butMenuScaleX_clicked();

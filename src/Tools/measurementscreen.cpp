@@ -199,3 +199,16 @@ bool MeasurementScreen::takeMuteKey(const QKeyEvent *event, bool muted, const st
         mute(true);
     return true;
 }
+
+bool MeasurementScreen::takeScreenKey(const QKeyEvent *event, const ScreenKeys &keys)
+{
+    if (keys.mute && takeMuteKey(event, keys.muted, keys.mute))
+        return true;
+    if (event->key() != Qt::Key_Escape || !keys.leave)
+        return false;
+    if (event->type() == QEvent::KeyRelease) {
+        qDebug() << keys.name << "IO-Key released";
+        keys.leave();
+    }
+    return true;
+}

@@ -62,6 +62,19 @@ bool linkWarningAfterStart(int favouriteNumber);
 // take. False, with nothing done, for any other key.
 bool takeMuteKey(const QKeyEvent *event, bool muted, const std::function<void(bool mute)> &mute);
 
+// The keys a measurement screen shares: the mute key while live (mute as
+// above; none on a stored view) and Escape, the power key's short press,
+// which is swallowed on the press and leaves on the release (none: Escape
+// is not taken). False for any other key, left to the widget.
+struct ScreenKeys
+{
+    bool muted = true;
+    std::function<void(bool mute)> mute;
+    std::function<void()> leave;
+    const char *name = "";
+};
+bool takeScreenKey(const QKeyEvent *event, const ScreenKeys &keys);
+
 } // namespace MeasurementScreen
 
 // One warning per loss of the sensor link; a wired sensor has no link.
