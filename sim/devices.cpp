@@ -2,6 +2,8 @@
 #include "control.h"
 #include "simroot.h"
 
+#include <QFileInfo>
+
 #include <cmath>
 #include <cstdio>
 
@@ -49,6 +51,14 @@ void BoardDevices::addCommands(Control &control)
                      if (args.size() != 1 || (state != QLatin1String("on") && state != QLatin1String("off")))
                          return QStringLiteral("usage: wired on|off");
                      return setWiredSensor(state == QLatin1String("on"));
+                 }});
+    control.add({QStringLiteral("usb"), QStringLiteral("put FILE [NAME]"),
+                 QStringLiteral("the PC copies FILE onto the data partition as NAME (FILE's name); only while "
+                                "the USB gadget exports it"),
+                 [this](const QStringList &args) {
+                     if (args.size() < 2 || args.size() > 3 || args.first().toLower() != QLatin1String("put"))
+                         return QStringLiteral("usage: usb put FILE [NAME]");
+                     return SimRoot::usbPut(m_root, args.at(1), args.value(2, QFileInfo(args.at(1)).fileName()));
                  }});
 }
 

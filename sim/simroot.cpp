@@ -68,17 +68,54 @@ const char *const standInHeader =
 
 const char *standInBody(const QString &name)
 {
+    // The data partition's files live in media/kx500 while it is mounted
+    // and in sim/usb-partition while it is not; what the program writes into
+    // the bare mount point meanwhile is hidden by the next mount and kept in
+    // sim/under-mountpoint.PID, where a test can find it.
     if (name == QLatin1String("mount"))
         return "mounts=\"$root/sim/mounts\"\n"
                "if [ $# -eq 0 ]; then cat \"$mounts\"; exit 0; fi\n"
                "if [ $# -ne 2 ]; then echo \"mount: usage: mount DEVICE DIR\" >&2; exit 1; fi\n"
+               "if [ -e \"$root/sim/gadget\" ] && grep -q \"file=$1 \" \"$root/sim/gadget\"; then\n"
+               "  echo \"mount: $1: device is busy (exported over USB)\" >&2; exit 32\n"
+               "fi\n"
                "if grep -q \" $2\\$\" \"$mounts\"; then echo \"mount: $2: already mounted\" >&2; exit 32; fi\n"
+               "if [ \"$1 $2\" = \"/dev/mmcblk0p3 /media/kx500\" ] && [ -d \"$root/sim/usb-partition\" ]; then\n"
+               "  rmdir \"$root/media/kx500\" 2>/dev/null || mv \"$root/media/kx500\" \"$root/sim/under-mountpoint.$$\" || exit 32\n"
+               "  mv \"$root/sim/usb-partition\" \"$root/media/kx500\" || exit 32\n"
+               "fi\n"
                "printf '%s %s\\n' \"$1\" \"$2\" >> \"$mounts\"\n";
     if (name == QLatin1String("umount"))
         return "mounts=\"$root/sim/mounts\"\n"
                "if ! grep -q -e \"^$1 \" -e \" $1\\$\" \"$mounts\"; then echo \"umount: $1: not mounted\" >&2; exit 32; fi\n"
+               "partition=no\n"
+               "grep -q -e \"^$1 /media/kx500\\$\" -e \"^/dev/mmcblk0p3 $1\\$\" \"$mounts\" && partition=yes\n"
+               "if [ $partition = yes ]; then\n"
+               "  if [ -e \"$root/sim/usb-partition\" ]; then echo \"umount: sim/usb-partition is in the way\" >&2; exit 1; fi\n"
+               "  mv \"$root/media/kx500\" \"$root/sim/usb-partition\" && mkdir \"$root/media/kx500\" || exit 1\n"
+               "fi\n"
                "grep -v -e \"^$1 \" -e \" $1\\$\" \"$mounts\" > \"$mounts.new\"\n"
                "mv \"$mounts.new\" \"$mounts\"\n";
+    // The USB mass-storage gadget: sim/gadget holds its parameters while it
+    // is loaded. It refuses a partition that is mounted on the device.
+    if (name == QLatin1String("modprobe"))
+        return "gadget=\"$root/sim/gadget\"\n"
+               "[ \"$1\" = g_mass_storage ] || exit 0\n"
+               "case \" $* \" in\n"
+               "*\" -r \"*)\n"
+               "  if [ ! -e \"$gadget\" ]; then echo \"modprobe: FATAL: Module g_mass_storage is not in use.\" >&2; exit 1; fi\n"
+               "  rm -f \"$gadget\"; exit 0 ;;\n"
+               "esac\n"
+               "[ -e \"$gadget\" ] && exit 0\n"
+               "file=\n"
+               "for a; do case \"$a\" in file=*) file=${a#file=} ;; esac; done\n"
+               "if [ -n \"$file\" ] && grep -q \"^$file \" \"$root/sim/mounts\"; then\n"
+               "  echo \"g_mass_storage: $file is in use\" >&2; exit 1\n"
+               "fi\n"
+               "printf '%s \\n' \"$*\" > \"$gadget\"\n";
+    // A script the PC left: logged by the header, never run.
+    if (name == QLatin1String("sh"))
+        return "exit 0\n";
     if (name == QLatin1String("poweroff") || name == QLatin1String("reboot"))
         return "[ -e \"$root/sim/end-program-on-poweroff\" ] && kill -TERM \"$PPID\"\n"
                "exit 0\n";
@@ -131,7 +168,7 @@ const QStringList &standInCommands()
         QStringLiteral("fsck"), QStringLiteral("mount"), QStringLiteral("umount"),
         QStringLiteral("poweroff"), QStringLiteral("reboot"), QStringLiteral("date"),
         QStringLiteral("hwclock"), QStringLiteral("modprobe"), QStringLiteral("alsactl"),
-        QStringLiteral("rm"), QStringLiteral("df")};
+        QStringLiteral("rm"), QStringLiteral("df"), QStringLiteral("sh")};
     return names;
 }
 
@@ -182,6 +219,27 @@ bool writeState(const QString &dir, const QString &devicePath, const QByteArray 
         return false;
     f.write(text);
     return f.commit();
+}
+
+QString usbPut(const QString &dir, const QString &file, const QString &name)
+{
+    const QString root = QDir(dir).absolutePath();
+    if (!QFileInfo::exists(root + QStringLiteral("/sim/gadget")))
+        return QStringLiteral("the partition is not exported over USB (the device has it mounted)");
+    const QString clean = QDir::cleanPath(name);
+    if (clean.isEmpty() || clean.startsWith(QLatin1Char('/')) || clean == QLatin1String("..")
+        || clean.startsWith(QLatin1String("../")))
+        return QStringLiteral("NAME must lie inside the partition");
+    const QString target = root + QStringLiteral("/sim/usb-partition/") + clean;
+    if (!makeFolder(QFileInfo(target).path(), nullptr))
+        return QStringLiteral("cannot create the folder of %1").arg(clean);
+    QFile in(file);
+    QSaveFile out(target);
+    if (!in.open(QIODevice::ReadOnly))
+        return QStringLiteral("cannot read %1: %2").arg(file, in.errorString());
+    if (!out.open(QIODevice::WriteOnly) || out.write(in.readAll()) < 0 || !out.commit())
+        return QStringLiteral("cannot write %1: %2").arg(target, out.errorString());
+    return QString();
 }
 
 QByteArray readState(const QString &dir, const QString &devicePath)

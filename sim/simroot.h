@@ -22,6 +22,10 @@ bool create(const QString &dir, QString *error = nullptr);
 bool writeState(const QString &dir, const QString &devicePath, const QByteArray &text);
 QByteArray readState(const QString &dir, const QString &devicePath);
 
+// The PC writing a file onto the partition while the USB gadget exports it:
+// copies file to NAME (a path inside the partition). Returns "" or why not.
+QString usbPut(const QString &dir, const QString &file, const QString &name);
+
 } // namespace SimRoot
 
 #endif // SIMROOT_H

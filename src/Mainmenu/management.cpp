@@ -1,6 +1,7 @@
 #include "management.h"
 #include "ui_management.h"
 
+#include "backupdialog.h"
 #include "buttonstyle.h"
 #include "configuration.h"
 #include "screenfont.h"
@@ -77,4 +78,10 @@ void Management::on_butDeviceConfig_clicked()
     delete m_configuration;
     m_configuration = nullptr;
     emit gotoWidget(0, -1, 0);
+}
+
+void Management::on_butDatatransmission_clicked()
+{
+    BackupDialog dialog(this);
+    dialog.exec();
 }

@@ -25,6 +25,7 @@ signals:
 private slots:
     void on_butMeasurements_clicked();
     void on_butSystemsettings_clicked();
+    void on_butDatatransmission_clicked();
     void on_butGps_clicked();
     void on_butDeviceConfig_clicked();
     void on_butMenuBack_clicked();
