@@ -61,7 +61,7 @@ void BackupDialog::showState()
 {
     ui->labelInfotext->setText(
         m_exported ? tr("BackupConnectedToPC",
-                        "The PC can now read the measurements.\nEject the drive on the PC and press Disconnect.")
+                        "The PC can now read the measurements.\nEject the drive on the PC,\nthen press Disconnect.")
                    : tr("ConnectTheKXE500ToYourPC", "Connect the KXE500 to your PC\nand press the button Connect."));
     // Disconnect also retries a mount that failed.
     const bool handedOut = m_exported || !m_mounted;
