@@ -158,6 +158,11 @@ void TestSimulator::controlCommands_data()
     QTest::newRow("wired bad") << "wired maybe" << false << "/sys/class/gpio/gpio48/value" << QByteArray("0\n");
     QTest::newRow("unknown") << "teleport now" << false << "/sim/commands.log" << QByteArray();
     QTest::newRow("case and blanks") << "  WIRED   on  " << true << "/sys/class/gpio/gpio48/value" << QByteArray("1\n");
+    // The PC writes onto the partition only while the gadget exports it.
+    const QString put = QStringLiteral("usb put ROOT/home/root/serialNumber ");
+    QTest::newRow("usb put") << put + "do_serialNumber" << true << "/sim/usb-partition/do_serialNumber" << QByteArray("KX5-00001\n");
+    QTest::newRow("usb put not exported") << put + "do_x" << false << "/sim/usb-partition/do_x" << QByteArray();
+    QTest::newRow("usb put outside") << put + "../x" << false << "/sim/x" << QByteArray();
 }
 
 void TestSimulator::controlCommands()
@@ -168,7 +173,9 @@ void TestSimulator::controlCommands()
     QFETCH(QByteArray, content);
     SimProcess sim;
     QVERIFY(sim.start(m_root->root()));
-    const QString answer = sim.command(command);
+    if (command.startsWith(QLatin1String("usb")) && !QByteArray(QTest::currentDataTag()).contains("not exported"))
+        QVERIFY(m_root->write(QStringLiteral("/sim/gadget"), "g_mass_storage file=/dev/mmcblk0p3 \n"));
+    const QString answer = sim.command(command.replace(QLatin1String("ROOT"), m_root->root()));
     QVERIFY2(answer.startsWith(accepted ? QLatin1String("ok ") : QLatin1String("error ")), qPrintable(answer));
     QCOMPARE(m_root->read(file), content);
 }
