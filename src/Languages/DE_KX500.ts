@@ -1036,4 +1036,50 @@ H2-Sensor angeschlossen sein.</translation>
         <translation>Kein Aufnehmer</translation>
     </message>
 </context>
+<context>
+    <name>BackupDialog</name>
+    <message>
+        <source>Connect</source>
+        <translation>Verbinden</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Trennen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>BackupConnectedToPC</source>
+        <translation>Der PC kann die Messungen jetzt lesen.
+Laufwerk am PC auswerfen,
+dann Trennen drücken.</translation>
+    </message>
+    <message>
+        <source>ConnectTheKXE500ToYourPC</source>
+        <translation>KXE500 mit dem PC verbinden
+und Verbinden drücken.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>UsbConnectFailed</source>
+        <translation>Die Daten konnten nicht an den PC übergeben werden. Bitte erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>UsbStillConnected</source>
+        <translation>Der PC hält die Daten noch. Laufwerk am PC auswerfen und erneut Trennen drücken.</translation>
+    </message>
+    <message>
+        <source>DataPartitionNotMounted</source>
+        <translation>Der Messwertspeicher konnte nicht geöffnet werden. Messungen können nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>ServiceFilesFailed</source>
+        <translation>Diese Dateien vom PC konnten nicht ausgeführt werden:</translation>
+    </message>
+</context>
 </TS>

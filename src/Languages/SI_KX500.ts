@@ -1036,4 +1036,50 @@ to use this measurement.</translation>
         <translation type="unfinished">No transducer</translation>
     </message>
 </context>
+<context>
+    <name>BackupDialog</name>
+    <message>
+        <source>Connect</source>
+        <translation type="unfinished">Connect</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation type="unfinished">Disconnect</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Cancel</translation>
+    </message>
+    <message>
+        <source>BackupConnectedToPC</source>
+        <translation type="unfinished">The PC can now read the measurements.
+Eject the drive on the PC,
+then press Disconnect.</translation>
+    </message>
+    <message>
+        <source>ConnectTheKXE500ToYourPC</source>
+        <translation type="unfinished">Connect the KXE500 to your PC
+and press the button Connect.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished">Error</translation>
+    </message>
+    <message>
+        <source>UsbConnectFailed</source>
+        <translation type="unfinished">The data could not be handed to the PC. Please try again.</translation>
+    </message>
+    <message>
+        <source>UsbStillConnected</source>
+        <translation type="unfinished">The PC still holds the data. Eject the drive on the PC and press Disconnect again.</translation>
+    </message>
+    <message>
+        <source>DataPartitionNotMounted</source>
+        <translation type="unfinished">The measurement memory could not be opened. Measurements cannot be stored.</translation>
+    </message>
+    <message>
+        <source>ServiceFilesFailed</source>
+        <translation type="unfinished">These files from the PC could not be carried out:</translation>
+    </message>
+</context>
 </TS>
