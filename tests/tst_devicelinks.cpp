@@ -74,6 +74,15 @@ private:
     // sensor's own key.
     void toggle(QWidget *screen, bool sensorKey);
     void storeAs(QWidget *screen, const QString &name);
+    // The one measurement directory stored under a type prefix and name;
+    // empty unless there is exactly one.
+    QString storedDir(const char *prefix, const QString &name) const;
+    QString storedPath(const QString &dirName) const
+    {
+        return m_shell->root.file(QStringLiteral("/media/kx500/meas/")) + dirName;
+    }
+    // The longitude a stored walk keeps for point n.
+    double storedLongitude(const QString &dirName, int n) const;
     QByteArray sensorLog() const { return m_shell->root.read(QStringLiteral("/sim/ttyO2.log")); }
     Bluetooth *sink() const { return m_shell->main->getBtSinkInstance(); }
     Bluetooth *source() const { return m_shell->main->getBtSourceInstance(); }
@@ -242,10 +251,9 @@ void TestDeviceLinks::levelMeasurementOfASimulatedLeak()
     QTest::qWait(1500); // more of the leak in the recording
 
     storeAs(screen, QStringLiteral("Hydrant 3"));
-    const QStringList stored = QDir(m_shell->root.file(QStringLiteral("/media/kx500/meas")))
-                                   .entryList(QStringList{QStringLiteral("LE_*_Hydrant 3")}, QDir::Dirs);
-    QCOMPARE(stored.size(), 1);
-    const QString dir = m_shell->root.file(QStringLiteral("/media/kx500/meas/")) + stored[0];
+    const QString stored = storedDir("LE", QStringLiteral("Hydrant 3"));
+    QVERIFY(!stored.isEmpty());
+    const QString dir = storedPath(stored);
     QVERIFY(QFileInfo::exists(dir + QStringLiteral("/info.ini")));
     // The recording's last second is the leak as the simulator plays it
     // (earlier parts may be from before the path was opened).
@@ -261,7 +269,7 @@ void TestDeviceLinks::levelMeasurementOfASimulatedLeak()
     QVERIFY2(rms > expected / 2 && rms < expected * 2, qPrintable(QStringLiteral("%1 vs %2").arg(rms).arg(expected)));
 
     const QString minimum = text("labelMinimumLevel");
-    QVERIFY(m_shell->openStoredMeasurement(stored[0]));
+    QVERIFY(m_shell->openStoredMeasurement(stored));
     QCOMPARE(m_shell->main->currentWidget(), 1);
     QVERIFY(screen->isVisibleTo(m_shell->main.get()));
     QCOMPARE(text("labelMinimumLevel"), minimum);
@@ -288,6 +296,20 @@ void TestDeviceLinks::storeAs(QWidget *screen, const QString &name)
         QTest::mouseClick(keyboard->findChild<QPushButton *>(QStringLiteral("but_Accept")), Qt::LeftButton);
     });
     QTest::mouseClick(screen->findChild<QPushButton *>(QStringLiteral("butMenuSave")), Qt::LeftButton);
+}
+
+QString TestDeviceLinks::storedDir(const char *prefix, const QString &name) const
+{
+    const QStringList found = QDir(m_shell->root.file(QStringLiteral("/media/kx500/meas")))
+                                  .entryList(QStringList{QLatin1String(prefix) + QStringLiteral("_*_") + name}, QDir::Dirs);
+    return found.size() == 1 ? found[0] : QString();
+}
+
+double TestDeviceLinks::storedLongitude(const QString &dirName, int n) const
+{
+    const QSettings ini(storedPath(dirName) + QStringLiteral("/info.ini"), QSettings::IniFormat);
+    const QStringList position = ini.value(QStringLiteral("GPS-Positions/GPS-Position_%1").arg(n)).toString().split(',');
+    return position.size() == 2 ? position[1].trimmed().toDouble() : qQNaN();
 }
 
 // The RMS of a recording's last half second, as a part of full scale:
@@ -336,10 +358,9 @@ void TestDeviceLinks::pinpointingAlongAPipe()
     saveScreenshot(m_shell->main.get(), QStringLiteral("pinpointing-walk.png"));
 
     storeAs(screen, QStringLiteral("Main Street"));
-    const QStringList stored = QDir(m_shell->root.file(QStringLiteral("/media/kx500/meas")))
-                                   .entryList(QStringList{QStringLiteral("PP_*_Main Street")}, QDir::Dirs);
-    QCOMPARE(stored.size(), 1);
-    const QString dir = m_shell->root.file(QStringLiteral("/media/kx500/meas/")) + stored[0];
+    const QString stored = storedDir("PP", QStringLiteral("Main Street"));
+    QVERIFY(!stored.isEmpty());
+    const QString dir = storedPath(stored);
     QSettings ini(dir + QStringLiteral("/info.ini"), QSettings::IniFormat);
     // Each recording's loudness follows its position's level (levels 2
     // apart, about 1 dB, are too close to tell).
@@ -357,7 +378,7 @@ void TestDeviceLinks::pinpointingAlongAPipe()
         }
     }
 
-    QVERIFY(m_shell->openStoredMeasurement(stored[0]));
+    QVERIFY(m_shell->openStoredMeasurement(stored));
     QCOMPARE(m_shell->main->currentWidget(), 3);
     QCOMPARE(screen->findChild<QLabel *>(QStringLiteral("labelWaterdrop"))->geometry().center().x(), slotX(3));
     QCOMPARE(screen->findChild<QLabel *>(QStringLiteral("labelStoredMeasurement"))->text(), QStringLiteral("Main Street"));
@@ -405,20 +426,16 @@ void TestDeviceLinks::pipeLocatingWithPositions()
     saveScreenshot(m_shell->main.get(), QStringLiteral("pipelocating-walk.png"));
 
     storeAs(screen, QStringLiteral("Hydrant row"));
-    const QStringList stored = QDir(m_shell->root.file(QStringLiteral("/media/kx500/meas")))
-                                   .entryList(QStringList{QStringLiteral("PL_*_Hydrant row")}, QDir::Dirs);
-    QCOMPARE(stored.size(), 1);
-    QSettings ini(m_shell->root.file(QStringLiteral("/media/kx500/meas/")) + stored[0] + QStringLiteral("/info.ini"),
-                  QSettings::IniFormat);
+    const QString stored = storedDir("PL", QStringLiteral("Hydrant row"));
+    QVERIFY(!stored.isEmpty());
+    QSettings ini(storedPath(stored) + QStringLiteral("/info.ini"), QSettings::IniFormat);
     for (int n = 1; n <= 3; ++n) {
         QCOMPARE(ini.value(QStringLiteral("Levels/Level_%1").arg(n)).toString(),
                  QString::number(points.at(n).level, 'f', 3));
-        const QStringList position = ini.value(QStringLiteral("GPS-Positions/GPS-Position_%1").arg(n)).toString().split(',');
-        QCOMPARE(position.size(), 2);
-        QVERIFY(qAbs(position[1].trimmed().toDouble() - points.at(n).longitude) < 1e-6);
+        QVERIFY(qAbs(storedLongitude(stored, n) - points.at(n).longitude) < 1e-6);
     }
     const QString held = QString::number(points.at(2).level, 'f', 0);
-    QVERIFY(m_shell->openStoredMeasurement(stored[0]));
+    QVERIFY(m_shell->openStoredMeasurement(stored));
     QCOMPARE(m_shell->main->currentWidget(), 8);
     QCOMPARE(screen->findChild<QLabel *>(QStringLiteral("labelPoint2"))->text(), held);
     QCOMPARE(screen->points().loudest(), 2);
@@ -467,23 +484,18 @@ void TestDeviceLinks::h2AlongAPipe()
     saveScreenshot(m_shell->main.get(), QStringLiteral("h2-live.png"));
 
     storeAs(screen, QStringLiteral("Gas main"));
-    const QStringList stored = QDir(m_shell->root.file(QStringLiteral("/media/kx500/meas")))
-                                   .entryList(QStringList{QStringLiteral("H2_*_Gas main")}, QDir::Dirs);
-    QCOMPARE(stored.size(), 1);
+    const QString stored = storedDir("H2", QStringLiteral("Gas main"));
+    QVERIFY(!stored.isEmpty());
     StoredMeasurement back;
-    QVERIFY(back.load(stored[0]));
+    QVERIFY(back.load(stored));
     QCOMPARE(back.h2ReferenceLevel(), screen->referenceLevel());
     QCOMPARE(back.levelsData().size(), curve.size());
-    QSettings ini(m_shell->root.file(QStringLiteral("/media/kx500/meas/")) + stored[0] + QStringLiteral("/info.ini"),
-                  QSettings::IniFormat);
     for (int n = 1; n <= 3; ++n) {
         QCOMPARE(back.pointLevel(n), points.at(n).level);
-        const QStringList position = ini.value(QStringLiteral("GPS-Positions/GPS-Position_%1").arg(n)).toString().split(',');
-        QCOMPARE(position.size(), 2);
-        QVERIFY(qAbs(position[1].trimmed().toDouble() - points.at(n).longitude) < 1e-6);
+        QVERIFY(qAbs(storedLongitude(stored, n) - points.at(n).longitude) < 1e-6);
     }
     const QString leak = QString::number(points.at(2).level, 'f', 0);
-    QVERIFY(m_shell->openStoredMeasurement(stored[0]));
+    QVERIFY(m_shell->openStoredMeasurement(stored));
     QCOMPARE(m_shell->main->currentWidget(), 6);
     QCOMPARE(screen->findChild<QLabel *>(QStringLiteral("labelPoint2"))->text(), leak);
     QCOMPARE(screen->points().loudest(), 2);
@@ -523,16 +535,15 @@ void TestDeviceLinks::longTermOverPassingTraffic()
     saveScreenshot(m_shell->main.get(), QStringLiteral("longterm-traffic.png"));
 
     storeAs(screen, QStringLiteral("Pump house"));
-    const QStringList stored = QDir(m_shell->root.file(QStringLiteral("/media/kx500/meas")))
-                                   .entryList(QStringList{QStringLiteral("LT_*_Pump house")}, QDir::Dirs);
-    QCOMPARE(stored.size(), 1);
+    const QString stored = storedDir("LT", QStringLiteral("Pump house"));
+    QVERIFY(!stored.isEmpty());
     StoredMeasurement back;
-    QVERIFY(back.load(stored[0]));
+    QVERIFY(back.load(stored));
     QCOMPARE(back.maxVisibleData(), 180);
     QCOMPARE(back.levelsData().size(), sweep.size());
     for (int i = 0; i < sweep.size(); ++i)
         QVERIFY2(qAbs(back.levelsData()[i] - sweep[i]) <= 0.051f, qPrintable(QString::number(i))); // one decimal kept
-    QVERIFY(m_shell->openStoredMeasurement(stored[0]));
+    QVERIFY(m_shell->openStoredMeasurement(stored));
     QCOMPARE(m_shell->main->currentWidget(), 9);
     saveScreenshot(m_shell->main.get(), QStringLiteral("longterm-traffic-stored.png"));
 }
@@ -590,10 +601,9 @@ void TestDeviceLinks::pressureFromTheTransducer()
     QTest::mouseClick(screen->findChild<QPushButton *>(QStringLiteral("butMenuAnalyseBack")), Qt::LeftButton);
 
     storeAs(screen, QStringLiteral("Hydrant 9"));
-    const QStringList stored = QDir(m_shell->root.file(QStringLiteral("/media/kx500/meas")))
-                                   .entryList(QStringList{QStringLiteral("PS_*_Hydrant 9")}, QDir::Dirs);
-    QCOMPARE(stored.size(), 1);
-    const QString dir = m_shell->root.file(QStringLiteral("/media/kx500/meas/")) + stored[0];
+    const QString stored = storedDir("PS", QStringLiteral("Hydrant 9"));
+    QVERIFY(!stored.isEmpty());
+    const QString dir = storedPath(stored);
     QCOMPARE(QSettings(dir + QStringLiteral("/info.ini"), QSettings::IniFormat).value(QStringLiteral("Pressuresensor/Sensor")).toString(),
              QStringLiteral("16.0 bar"));
     QFile high(dir + QStringLiteral("/HighResData.txt"));

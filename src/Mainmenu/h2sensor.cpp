@@ -520,10 +520,7 @@ void H2Sensor::on_butMenuMainmenu_2_clicked()
 
 void H2Sensor::checkBtConnection()
 {
-    if (m_linkWatch.lost()) {
-        muteAudioPath(true, true);
-        SensorLinkWatch::warn(this);
-    }
+    m_linkWatch.check(this, [this] { muteAudioPath(true, true); });
 }
 
 void H2Sensor::switchActiveMute(bool active)

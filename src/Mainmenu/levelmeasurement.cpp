@@ -325,10 +325,7 @@ void Levelmeasurement::updateLevel()
 
 void Levelmeasurement::checkBtConnection()
 {
-    if (m_linkWatch.lost()) {
-        muteAudioPath(true, true);
-        SensorLinkWatch::warn(this);
-    }
+    m_linkWatch.check(this, [this] { muteAudioPath(true, true); });
 }
 
 void Levelmeasurement::muteAudioPath(bool mute, bool withMic)

@@ -427,10 +427,7 @@ void Longtermmeasurement::on_butMenuMainmenu_3_clicked()
 
 void Longtermmeasurement::checkBtConnection()
 {
-    if (m_linkWatch.lost()) {
-        muteAudioPath(true, true);
-        SensorLinkWatch::warn(this);
-    }
+    m_linkWatch.check(this, [this] { muteAudioPath(true, true); });
 }
 
 void Longtermmeasurement::switchActiveMute(bool active)

@@ -367,10 +367,7 @@ void Pinpointing::adjustProgbarRange()
 
 void Pinpointing::checkBtConnection()
 {
-    if (m_linkWatch.lost()) {
-        muteAudioPath(true, true);
-        SensorLinkWatch::warn(this);
-    }
+    m_linkWatch.check(this, [this] { muteAudioPath(true, true); });
 }
 
 void Pinpointing::switchActiveMute(bool active)

@@ -342,10 +342,7 @@ void Pipelocating::adjustProgbarRange()
 
 void Pipelocating::checkBtConnection()
 {
-    if (m_linkWatch.lost()) {
-        muteAudioPath(true, true);
-        SensorLinkWatch::warn(this);
-    }
+    m_linkWatch.check(this, [this] { muteAudioPath(true, true); });
 }
 
 void Pipelocating::switchActiveMute(bool active)

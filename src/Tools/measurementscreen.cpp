@@ -212,3 +212,11 @@ bool MeasurementScreen::takeScreenKey(const QKeyEvent *event, const ScreenKeys &
     }
     return true;
 }
+
+void SensorLinkWatch::check(QWidget *screen, const std::function<void()> &mute)
+{
+    if (!lost())
+        return;
+    mute();
+    warn(screen);
+}

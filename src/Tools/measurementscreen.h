@@ -88,6 +88,9 @@ public:
     bool lost();
     // The warning dialog; returns the pressed button.
     static int warn(QWidget *parent);
+    // The link check of a measurement screen: once per loss, mute the path
+    // and warn.
+    void check(QWidget *screen, const std::function<void()> &mute);
 
 private:
     bool m_enabled = true;
