@@ -1067,6 +1067,175 @@ and press the button Connect.</translation>
     </message>
     <message>
         <source>UsbConnectFailed</source>
+        <translation type="vanished">The data could not be handed to the PC. Please try again.</translation>
+    </message>
+    <message>
+        <source>UsbStillConnected</source>
+        <translation type="vanished">The PC still holds the data. Eject the drive on the PC and press Disconnect again.</translation>
+    </message>
+    <message>
+        <source>DataPartitionNotMounted</source>
+        <translation type="vanished">The measurement memory could not be opened. Measurements cannot be stored.</translation>
+    </message>
+    <message>
+        <source>ServiceFilesFailed</source>
+        <translation>These files from the PC could not be carried out:</translation>
+    </message>
+</context>
+<context>
+    <name>Firmwareupdate</name>
+    <message>
+        <source>FirmwareUpdate</source>
+        <translation>Firmware update</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Connect</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Disconnect</translation>
+    </message>
+    <message>
+        <source>InstalledFirmware</source>
+        <translation>Installed</translation>
+    </message>
+    <message>
+        <source>NewFirmware</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>StartUpdate</source>
+        <translation>Start update</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>NoFirmwarefileFound</source>
+        <translation>No firmware file %1 found.</translation>
+    </message>
+    <message>
+        <source>FirmwarefileWithoutVersion</source>
+        <translation>%1 carries no version (like 1-2-0).</translation>
+    </message>
+    <message>
+        <source>PleaseCopyTheFirmwarefilesPressTheButtonDisconnectIfAllFilesAreCopied</source>
+        <translation>Please copy the firmware files.
+Press the button Disconnect,
+if all files are copied.</translation>
+    </message>
+    <message>
+        <source>ConnectTheKXE500ToYourPCAndPressTheButtonConnect</source>
+        <translation>Connect the KXE500 to your PC
+and press the button Connect.</translation>
+    </message>
+    <message>
+        <source>UpdateKXE500</source>
+        <translation>Update KXE500</translation>
+    </message>
+    <message>
+        <source>UpdateRM-3</source>
+        <translation>Update RM-3</translation>
+    </message>
+    <message>
+        <source>NewestOfFilesOffered</source>
+        <translation>%1 firmware files found; the newest is offered.</translation>
+    </message>
+    <message>
+        <source>CouldNotReadFirmwarefile</source>
+        <translation>Could not read firmwarefile. Please try again.</translation>
+    </message>
+    <message>
+        <source>UpdatingKXE500</source>
+        <translation>Updating KXE500</translation>
+    </message>
+    <message>
+        <source>CopyingFilesPleaseWait</source>
+        <translation>Copying files, please wait ...</translation>
+    </message>
+    <message>
+        <source>CouldNotCopyFirmwarefile</source>
+        <translation>The firmware could not be copied. Please try again.</translation>
+    </message>
+    <message>
+        <source>FirmwareupdateKXE500</source>
+        <translation>Firmware update KXE500</translation>
+    </message>
+    <message>
+        <source>AllFilesCopiedPleaseWaitForReboot</source>
+        <translation>All files copied.
+Please wait for reboot ...</translation>
+    </message>
+    <message>
+        <source>UpdatingRM-3</source>
+        <translation>Updating RM-3</translation>
+    </message>
+    <message>
+        <source>TransmittingFirmwarePleaseWait</source>
+        <translation>Transmitting firmware, please wait ...</translation>
+    </message>
+    <message>
+        <source>ErrorDuringFirmwareUpdatePleaseTryAgain</source>
+        <translation>Error during firmware update. Please try again.</translation>
+    </message>
+    <message>
+        <source>FirmwareSuccessfulTransmittedPleaseWaitForRestart</source>
+        <translation>Firmware transmitted.
+Please wait for the RM-3 to restart ...</translation>
+    </message>
+    <message>
+        <source>FirmwareupdateSuccessful</source>
+        <translation>Firmware update successful.</translation>
+    </message>
+    <message>
+        <source>FirmwareupdateRM-3</source>
+        <translation>Firmware update RM-3</translation>
+    </message>
+    <message>
+        <source>FirmwareupdateSuccessfullyFinished.</source>
+        <translation>Firmware update successfully finished.</translation>
+    </message>
+    <message>
+        <source>RM3StillOldFirmware</source>
+        <translation>The RM-3 still reports firmware %1.
+Please try again.</translation>
+    </message>
+    <message>
+        <source>RM3ReportsFirmware</source>
+        <translation>The RM-3 reports firmware %1.</translation>
+    </message>
+    <message>
+        <source>ErrorDuringUpdatePleaseTryAgainNoAnswerReceivedFromBluetoothDevice</source>
+        <translation>Error during update please try again.
+No answer received from bluetooth device.</translation>
+    </message>
+    <message>
+        <source>FirmwareupdateCancelled</source>
+        <translation>Firmware update cancelled.</translation>
+    </message>
+</context>
+<context>
+    <name>UsbExport</name>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>UsbConnectFailed</source>
         <translation>The data could not be handed to the PC. Please try again.</translation>
     </message>
     <message>
@@ -1076,10 +1245,6 @@ and press the button Connect.</translation>
     <message>
         <source>DataPartitionNotMounted</source>
         <translation>The measurement memory could not be opened. Measurements cannot be stored.</translation>
-    </message>
-    <message>
-        <source>ServiceFilesFailed</source>
-        <translation>These files from the PC could not be carried out:</translation>
     </message>
 </context>
 </TS>

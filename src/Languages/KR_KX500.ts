@@ -1067,6 +1067,175 @@ and press the button Connect.</translation>
     </message>
     <message>
         <source>UsbConnectFailed</source>
+        <translation type="obsolete">The data could not be handed to the PC. Please try again.</translation>
+    </message>
+    <message>
+        <source>UsbStillConnected</source>
+        <translation type="obsolete">The PC still holds the data. Eject the drive on the PC and press Disconnect again.</translation>
+    </message>
+    <message>
+        <source>DataPartitionNotMounted</source>
+        <translation type="obsolete">The measurement memory could not be opened. Measurements cannot be stored.</translation>
+    </message>
+    <message>
+        <source>ServiceFilesFailed</source>
+        <translation type="unfinished">These files from the PC could not be carried out:</translation>
+    </message>
+</context>
+<context>
+    <name>Firmwareupdate</name>
+    <message>
+        <source>FirmwareUpdate</source>
+        <translation type="unfinished">Firmware update</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation type="unfinished">Connect</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation type="unfinished">Disconnect</translation>
+    </message>
+    <message>
+        <source>InstalledFirmware</source>
+        <translation type="unfinished">Installed</translation>
+    </message>
+    <message>
+        <source>NewFirmware</source>
+        <translation type="unfinished">New</translation>
+    </message>
+    <message>
+        <source>StartUpdate</source>
+        <translation type="unfinished">Start update</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation type="unfinished">Back</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Cancel</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Close</translation>
+    </message>
+    <message>
+        <source>NoFirmwarefileFound</source>
+        <translation type="unfinished">No firmware file %1 found.</translation>
+    </message>
+    <message>
+        <source>FirmwarefileWithoutVersion</source>
+        <translation type="unfinished">%1 carries no version (like 1-2-0).</translation>
+    </message>
+    <message>
+        <source>PleaseCopyTheFirmwarefilesPressTheButtonDisconnectIfAllFilesAreCopied</source>
+        <translation type="unfinished">Please copy the firmware files.
+Press the button Disconnect,
+if all files are copied.</translation>
+    </message>
+    <message>
+        <source>ConnectTheKXE500ToYourPCAndPressTheButtonConnect</source>
+        <translation type="unfinished">Connect the KXE500 to your PC
+and press the button Connect.</translation>
+    </message>
+    <message>
+        <source>UpdateKXE500</source>
+        <translation type="unfinished">Update KXE500</translation>
+    </message>
+    <message>
+        <source>UpdateRM-3</source>
+        <translation type="unfinished">Update RM-3</translation>
+    </message>
+    <message>
+        <source>NewestOfFilesOffered</source>
+        <translation type="unfinished">%1 firmware files found; the newest is offered.</translation>
+    </message>
+    <message>
+        <source>CouldNotReadFirmwarefile</source>
+        <translation type="unfinished">Could not read firmwarefile. Please try again.</translation>
+    </message>
+    <message>
+        <source>UpdatingKXE500</source>
+        <translation type="unfinished">Updating KXE500</translation>
+    </message>
+    <message>
+        <source>CopyingFilesPleaseWait</source>
+        <translation type="unfinished">Copying files, please wait ...</translation>
+    </message>
+    <message>
+        <source>CouldNotCopyFirmwarefile</source>
+        <translation type="unfinished">The firmware could not be copied. Please try again.</translation>
+    </message>
+    <message>
+        <source>FirmwareupdateKXE500</source>
+        <translation type="unfinished">Firmware update KXE500</translation>
+    </message>
+    <message>
+        <source>AllFilesCopiedPleaseWaitForReboot</source>
+        <translation type="unfinished">All files copied.
+Please wait for reboot ...</translation>
+    </message>
+    <message>
+        <source>UpdatingRM-3</source>
+        <translation type="unfinished">Updating RM-3</translation>
+    </message>
+    <message>
+        <source>TransmittingFirmwarePleaseWait</source>
+        <translation type="unfinished">Transmitting firmware, please wait ...</translation>
+    </message>
+    <message>
+        <source>ErrorDuringFirmwareUpdatePleaseTryAgain</source>
+        <translation type="unfinished">Error during firmware update. Please try again.</translation>
+    </message>
+    <message>
+        <source>FirmwareSuccessfulTransmittedPleaseWaitForRestart</source>
+        <translation type="unfinished">Firmware transmitted.
+Please wait for the RM-3 to restart ...</translation>
+    </message>
+    <message>
+        <source>FirmwareupdateSuccessful</source>
+        <translation type="unfinished">Firmware update successful.</translation>
+    </message>
+    <message>
+        <source>FirmwareupdateRM-3</source>
+        <translation type="unfinished">Firmware update RM-3</translation>
+    </message>
+    <message>
+        <source>FirmwareupdateSuccessfullyFinished.</source>
+        <translation type="unfinished">Firmware update successfully finished.</translation>
+    </message>
+    <message>
+        <source>RM3StillOldFirmware</source>
+        <translation type="unfinished">The RM-3 still reports firmware %1.
+Please try again.</translation>
+    </message>
+    <message>
+        <source>RM3ReportsFirmware</source>
+        <translation type="unfinished">The RM-3 reports firmware %1.</translation>
+    </message>
+    <message>
+        <source>ErrorDuringUpdatePleaseTryAgainNoAnswerReceivedFromBluetoothDevice</source>
+        <translation type="unfinished">Error during update please try again.
+No answer received from bluetooth device.</translation>
+    </message>
+    <message>
+        <source>FirmwareupdateCancelled</source>
+        <translation type="unfinished">Firmware update cancelled.</translation>
+    </message>
+</context>
+<context>
+    <name>UsbExport</name>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished">Error</translation>
+    </message>
+    <message>
+        <source>UsbConnectFailed</source>
         <translation type="unfinished">The data could not be handed to the PC. Please try again.</translation>
     </message>
     <message>
@@ -1076,10 +1245,6 @@ and press the button Connect.</translation>
     <message>
         <source>DataPartitionNotMounted</source>
         <translation type="unfinished">The measurement memory could not be opened. Measurements cannot be stored.</translation>
-    </message>
-    <message>
-        <source>ServiceFilesFailed</source>
-        <translation type="unfinished">These files from the PC could not be carried out:</translation>
     </message>
 </context>
 </TS>

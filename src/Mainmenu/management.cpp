@@ -4,6 +4,7 @@
 #include "backupdialog.h"
 #include "buttonstyle.h"
 #include "configuration.h"
+#include "firmwareupdate.h"
 #include "screenfont.h"
 
 namespace {
@@ -83,5 +84,11 @@ void Management::on_butDeviceConfig_clicked()
 void Management::on_butDatatransmission_clicked()
 {
     BackupDialog dialog(this);
+    dialog.exec();
+}
+
+void Management::on_butFirmwareupdate_clicked()
+{
+    Firmwareupdate dialog(this);
     dialog.exec();
 }

@@ -26,6 +26,7 @@ private slots:
     void on_butMeasurements_clicked();
     void on_butSystemsettings_clicked();
     void on_butDatatransmission_clicked();
+    void on_butFirmwareupdate_clicked();
     void on_butGps_clicked();
     void on_butDeviceConfig_clicked();
     void on_butMenuBack_clicked();

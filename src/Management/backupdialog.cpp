@@ -3,7 +3,6 @@
 
 #include "filecopythread.h"
 #include "mainmenu.h"
-#include "measurements.h"
 #include "messagedialog.h"
 #include "platform.h"
 #include "screenfont.h"
@@ -16,11 +15,7 @@
 
 namespace {
 
-const char *const PartitionDevice = "/dev/mmcblk0p3";
 const char *const MountPoint = "/media/kx500";
-const char *const ConnectCommand =
-    "modprobe g_mass_storage file=/dev/mmcblk0p3 stall=0 removable=y iSerialNumber=1234567890";
-const char *const UnloadCommand = "modprobe g_mass_storage -r";
 // A script may copy or convert for a while; the GUI waits for it.
 constexpr int ScriptTimeoutMs = 300000;
 constexpr int TextPixelSize = 20;
@@ -60,11 +55,11 @@ void BackupDialog::setFileRemover(std::function<bool(const QString &)> remover)
 void BackupDialog::showState()
 {
     ui->labelInfotext->setText(
-        m_exported ? tr("BackupConnectedToPC",
+        m_usb.isExported() ? tr("BackupConnectedToPC",
                         "The PC can now read the measurements.\nEject the drive on the PC,\nthen press Disconnect.")
                    : tr("ConnectTheKXE500ToYourPC", "Connect the KXE500 to your PC\nand press the button Connect."));
     // Disconnect also retries a mount that failed.
-    const bool handedOut = m_exported || !m_mounted;
+    const bool handedOut = m_usb.isHandedOut();
     ui->butConnect->setVisible(!handedOut);
     ui->butDisconnect->setVisible(handedOut);
     (handedOut ? ui->butDisconnect : ui->butConnect)->setFocus();
@@ -78,60 +73,14 @@ void BackupDialog::tellOperator(const QString &text)
 void BackupDialog::on_butConnect_clicked()
 {
     qDebug() << "BackupDialog: Connect";
-    // The mount point must not be anybody's current directory.
-    if (!Platform::setCurrentDir(QStringLiteral("/home/root")))
-        qWarning() << "BackupDialog: cannot change to /home/root";
-    int rc = Platform::execute(QStringLiteral("umount ") + QLatin1String(MountPoint));
-    if (rc != 0) {
-        qWarning() << "BackupDialog: umount failed:" << rc;
-        tellOperator(tr("UsbConnectFailed", "The data could not be handed to the PC. Please try again."));
-        return;
-    }
-    m_mounted = false;
-    rc = Platform::execute(QLatin1String(ConnectCommand));
-    if (rc != 0) {
-        qWarning() << "BackupDialog: loading the USB gadget failed:" << rc;
-        takeBack();
-        showState();
-        tellOperator(tr("UsbConnectFailed", "The data could not be handed to the PC. Please try again."));
-        return;
-    }
-    m_exported = true;
+    m_usb.handOver();
     showState();
-}
-
-bool BackupDialog::takeBack()
-{
-    if (m_exported) {
-        const int rc = Platform::execute(QLatin1String(UnloadCommand));
-        if (rc != 0) {
-            qWarning() << "BackupDialog: unloading the USB gadget failed:" << rc;
-            tellOperator(tr("UsbStillConnected",
-                            "The PC still holds the data. Eject the drive on the PC and press Disconnect again."));
-            return false;
-        }
-        m_exported = false;
-    }
-    if (!m_mounted) {
-        const int rc = Platform::execute(QStringLiteral("mount %1 %2").arg(QLatin1String(PartitionDevice),
-                                                                         QLatin1String(MountPoint)));
-        if (rc != 0) {
-            qWarning() << "BackupDialog: mount failed:" << rc;
-            tellOperator(tr("DataPartitionNotMounted",
-                            "The measurement memory could not be opened. Measurements cannot be stored."));
-            return false;
-        }
-        m_mounted = true;
-        // The PC may have left half-copied or emptied measurement folders.
-        MeasurementData()->cleanUpInterruptedStores();
-    }
-    return true;
 }
 
 void BackupDialog::on_butDisconnect_clicked()
 {
     qDebug() << "BackupDialog: Disconnect";
-    const bool back = takeBack();
+    const bool back = m_usb.takeBack();
     showState();
     if (back)
         checkForSpecialFiles();
@@ -145,10 +94,10 @@ void BackupDialog::on_butMenuCancel_clicked()
 void BackupDialog::reject()
 {
     qDebug() << "BackupDialog: Cancel";
-    takeBack();
+    m_usb.takeBack();
     // Closing while the PC holds the partition would let screens write
     // into the bare mount point; an unmounted partition is reported only.
-    if (m_exported) {
+    if (m_usb.isExported()) {
         showState();
         return;
     }

@@ -1,6 +1,8 @@
 #ifndef BACKUPDIALOG_H
 #define BACKUPDIALOG_H
 
+#include "usbexport.h"
+
 #include <QDialog>
 
 #include <functional>
@@ -21,8 +23,8 @@ public:
     ~BackupDialog() override;
 
     // The partition is exported to the PC (the gadget is loaded).
-    bool isExported() const { return m_exported; }
-    bool isMounted() const { return m_mounted; }
+    bool isExported() const { return m_usb.isExported(); }
+    bool isMounted() const { return m_usb.isMounted(); }
 
     // Carries out do_serialNumber, do_productionDate, do_settings.ini and
     // do_universalScript.sh, in this order; returns the names of those that
@@ -45,7 +47,6 @@ private slots:
     void on_butMenuCancel_clicked();
 
 private:
-    bool takeBack();
     void showState();
     void tellOperator(const QString &text);
     bool removeServiceFile(const QString &hostPath, const char *name);
@@ -54,8 +55,7 @@ private:
 
     Ui::BackupDialog *ui;
     std::function<bool(const QString &)> m_remover;
-    bool m_exported = false;
-    bool m_mounted = true;
+    UsbExport m_usb{this};
 };
 
 #endif // BACKUPDIALOG_H
