@@ -80,12 +80,14 @@ void Rm3::addCommands(Control &control)
     control.add(
         {QStringLiteral("sensor"),
          QStringLiteral("key press|release | type N | battery MV | alert CODE | value V | answers normal|slow|silent | "
-                       "at METRES | step METRES | pressure on [FULLSCALE]|off | state"),
+                       "at METRES | step METRES | pressure on [FULLSCALE]|off | update normal|err N|norestart | state"),
          QStringLiteral("the RM-3 sensor unit: its key, probe type code (1 GX-2, 2 NX-2, 3 H2), battery in mV, "
                         "an ALERT report, a fixed H2 reading (until a gas command), answers after 20 ms, "
                         "2.5 s or never, set down METRES along the pipe (0..10000, from 0) or moved by signed "
                         "METRES (see leak); a pressure transducer of FULLSCALE bar (16) attached (code 5) or "
-                        "removed; state prints it"),
+                        "removed; firmware transfers as usual, packet N (0..999) answered ERROR once, or a flash "
+                        "that fails: the unit stays away until update normal, then returns with its old "
+                        "firmware; state prints it"),
          [this](const QStringList &args) -> QString {
              const QString what = args.value(0).toLower();
              const QString arg = args.value(1);
@@ -97,10 +99,12 @@ void Rm3::addCommands(Control &control)
              }
              if (what == QLatin1String("pressure"))
                  return transducerCommand(args.mid(1));
+             if (what == QLatin1String("update"))
+                 return updateCommand(args.mid(1));
              if (args.size() != 2)
                  return QStringLiteral("usage: sensor key press|release, type N, battery MV, alert CODE, "
                                        "value V, answers normal|slow|silent, at METRES, step METRES, "
-                                       "pressure on [FULLSCALE]|off, state");
+                                       "pressure on [FULLSCALE]|off, update normal|err N|norestart, state");
              if (what == QLatin1String("key")) {
                  if (arg != QLatin1String("press") && arg != QLatin1String("release"))
                      return QStringLiteral("sensor key press|release");
@@ -171,6 +175,37 @@ void Rm3::addCommands(Control &control)
                                 "falling off as exp(-(d/spread)^2) with the distance d to the RM-3 (spread "
                                 "0.1..1000 m, 3 unless set); ends a fixed sensor value"),
                  [this](const QStringList &args) { return gasCommand(args); }});
+}
+
+QString Rm3::updateCommand(const QStringList &args)
+{
+    const QString mode = args.value(0).toLower();
+    bool ok = false;
+    const int packet = args.value(1).toInt(&ok);
+    if (mode == QLatin1String("normal") && args.size() == 1) {
+        m_failPacket = -1;
+        m_noRestart = false;
+        // A unit stuck after a failed flash comes back as after a restart.
+        if (m_restarting && !m_restartTimer.isActive())
+            m_restartTimer.start(RestartMs);
+    } else if (mode == QLatin1String("err") && args.size() == 2 && ok && packet >= 0 && packet <= 999) {
+        m_failPacket = packet;
+        m_noRestart = false;
+    } else if (mode == QLatin1String("norestart") && args.size() == 1) {
+        m_failPacket = -1;
+        m_noRestart = true;
+    } else {
+        return QStringLiteral("sensor update normal|err N (0..999)|norestart");
+    }
+    m_log->add("sensor", "update " + updateText());
+    return QString();
+}
+
+QByteArray Rm3::updateText() const
+{
+    if (m_noRestart)
+        return "norestart";
+    return m_failPacket < 0 ? QByteArray("normal") : "err " + QByteArray::number(m_failPacket);
 }
 
 QString Rm3::gasCommand(const QStringList &args)
@@ -490,6 +525,12 @@ QList<QByteArray> Rm3::firmwareData(const QList<QByteArray> &words)
         && m_fwReceived + bytes <= m_fwSize;
     if (!ok)
         return {"BT_RX FD " + number + " ERROR"};
+    if (m_fwNextPacket == m_failPacket) {
+        // Lost on the way in: the unit still waits for this packet.
+        m_failPacket = -1;
+        m_log->add("sensor", "packet " + number + " refused once (update err)");
+        return {"BT_RX FD " + number + " ERROR"};
+    }
     m_fwReceived += bytes;
     ++m_fwNextPacket;
     return {"BT_RX FD " + number + " OK"};
@@ -510,9 +551,15 @@ QList<QByteArray> Rm3::configuration() const
 void Rm3::restart()
 {
     const bool was = available();
-    m_firmware = m_fwVersion;
     m_fwSize = 0;
     m_restarting = true;
+    if (m_noRestart) {
+        // The flash failed: the old firmware stays, once the unit is let back.
+        m_log->add("sensor", "firmware " + m_fwVersion + " received, flashing failed, not coming back");
+        announce(was);
+        return;
+    }
+    m_firmware = m_fwVersion;
     m_log->add("sensor", "firmware " + m_firmware + " received, restarting");
     announce(was); // the modules drop their links
     m_restartTimer.start(RestartMs);
@@ -563,7 +610,7 @@ QString Rm3::stateText() const
 {
     static const char *const answers[] = {"normal", "slow", "silent"};
     return QStringLiteral("sensor gain %1 %2 key %3 fw %4 hw %5 type %6 battery %7 mV value %8 answers %9 "
-                          "link %10 %11\n")
+                          "link %10 %11 update %12\n")
         .arg(QString::fromLatin1(gainText()), QString::fromLatin1(muteText()), QString::fromLatin1(keyText()),
              QString::fromLatin1(m_firmware), QString::fromLatin1(m_hardware))
         .arg(m_type)
@@ -571,5 +618,6 @@ QString Rm3::stateText() const
         .arg(QString::fromLatin1(m_value), QLatin1String(answers[int(m_answers)]),
              m_linked ? QStringLiteral("up") : QStringLiteral("down"),
              m_restarting ? QStringLiteral("restarting")
-                          : (inRange() ? QStringLiteral("in range") : QStringLiteral("out of range")));
+                          : (inRange() ? QStringLiteral("in range") : QStringLiteral("out of range")))
+        .arg(QString::fromLatin1(updateText()));
 }

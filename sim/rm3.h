@@ -71,6 +71,8 @@ private:
     void send(const QByteArray &line);
     void report(const QByteArray &line);
     void restart();
+    QString updateCommand(const QStringList &args);
+    QByteArray updateText() const;
     QString keyCommand(bool press);
     QString gasCommand(const QStringList &args);
     // The probe's raw reading: the fixed value, or clean air with a little
@@ -121,6 +123,10 @@ private:
     QByteArray m_fwVersion;
     qint64 m_fwReceived = 0;
     int m_fwNextPacket = 0;
+    // Faults of the next transfers: one packet answered ERROR once (-1 none),
+    // a flash that fails so the unit never comes back on its own.
+    int m_failPacket = -1;
+    bool m_noRestart = false;
     // The pressure transducer: full scale, the pressure (ramping from one
     // value to the next), the last water hammer and the noise, all in bar.
     bool m_transducer = false;

@@ -113,6 +113,24 @@ const char *standInBody(const QString &name)
                "  echo \"g_mass_storage: $file is in use\" >&2; exit 1\n"
                "fi\n"
                "printf '%s \\n' \"$*\" > \"$gadget\"\n";
+    // Removes files inside the root only: absolute paths without "..",
+    // through no folder that leads out of it; options are ignored and
+    // folders refused, never recursed. /bin/rm, as this stand-in may be
+    // first in PATH.
+    if (name == QLatin1String("rm"))
+        return "real=$(cd \"$root\" && pwd -P)\n"
+               "rc=0\n"
+               "for a; do\n"
+               "  case \"$a\" in /*) ;; *) continue ;; esac\n"
+               "  case \"$a/\" in */../*) continue ;; esac\n"
+               "  dir=$(cd \"$(dirname \"$root$a\")\" 2>/dev/null && pwd -P) || continue\n"
+               "  case \"$dir/\" in \"$real\"/*) ;; *) continue ;; esac\n"
+               "  if [ -d \"$root$a\" ] && [ ! -L \"$root$a\" ]; then\n"
+               "    echo \"rm: cannot remove '$a': Is a directory\" >&2; rc=1; continue\n"
+               "  fi\n"
+               "  /bin/rm -f -- \"$root$a\"\n"
+               "done\n"
+               "exit $rc\n";
     // A script the PC left: logged by the header, never run.
     if (name == QLatin1String("sh"))
         return "exit 0\n";

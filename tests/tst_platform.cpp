@@ -22,6 +22,8 @@ private slots:
     void neverRunsCommandsOutsideTheRoot_data();
     void neverRunsCommandsOutsideTheRoot();
     void runsStandInsAndReportsTheirResult();
+    void removesFilesInsideTheRootOnly_data();
+    void removesFilesInsideTheRootOnly();
     void startsAsynchronousCommandsFromTheRootOnly();
     void changesIntoMappedFolders();
 
@@ -115,6 +117,44 @@ void TestPlatform::runsStandInsAndReportsTheirResult()
     QCOMPARE(m_root->commands(), QStringList({"fsck -Mya /dev/mmcblk0p3", "mount /dev/mmcblk0p3 /media/kx500",
                                               "mount /dev/mmcblk0p3 /media/kx500", "mount",
                                               "umount /media/kx500", "umount /media/kx500", "df -Th"}));
+}
+
+void TestPlatform::removesFilesInsideTheRootOnly_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<bool>("removed");
+    const QString file = QStringLiteral("/media/kx500/meas.txt");
+    QTest::newRow("file") << QStringList{"-f", file} << 0 << true;
+    QTest::newRow("missing and present") << QStringList{"/media/kx500/none", file} << 0 << true;
+    QTest::newRow("relative") << QStringList{"media/kx500/meas.txt"} << 0 << false;
+    QTest::newRow("dot-dot inside") << QStringList{"/media/../media/kx500/meas.txt"} << 0 << false;
+    QTest::newRow("folder") << QStringList{"-rf", "/media/kx500"} << 1 << false;
+    // HOST: the host folder beside the root, reached three ways.
+    QTest::newRow("dot-dot out") << QStringList{"/../HOST/victim"} << 0 << false;
+    QTest::newRow("host path") << QStringList{"HOSTPATH/victim"} << 0 << false;
+    QTest::newRow("linked folder") << QStringList{"/media/out/victim"} << 0 << false;
+}
+
+void TestPlatform::removesFilesInsideTheRootOnly()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(bool, removed);
+    QTemporaryDir host;
+    QVERIFY(host.isValid());
+    const QString victim = host.filePath(QStringLiteral("victim"));
+    QFile f(victim);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.close();
+    QVERIFY(QFile::link(host.path(), m_root->file(QStringLiteral("/media/out"))));
+    QVERIFY(m_root->write(QStringLiteral("/media/kx500/meas.txt"), "stored"));
+    arguments.replaceInStrings(QStringLiteral("HOSTPATH"), host.path());
+    arguments.replaceInStrings(QStringLiteral("HOST"), QFileInfo(host.path()).fileName());
+    QCOMPARE(Platform::execute(QStringLiteral("rm"), arguments), exitCode);
+    QCOMPARE(!QFile::exists(m_root->file(QStringLiteral("/media/kx500/meas.txt"))), removed);
+    QVERIFY(QFile::exists(victim));
+    QVERIFY(QFileInfo(m_root->file(QStringLiteral("/media/kx500"))).isDir());
 }
 
 void TestPlatform::startsAsynchronousCommandsFromTheRootOnly()

@@ -338,6 +338,20 @@ void TestSimulator::bluetoothExchanges_data()
         "> CALL " + SensorAddr + " 1101 RFCOMM", "< CALL 2", "< CONNECT 2 RFCOMM 1", "< BT_RX RDY 3950 1",
         "> BT_TX P", "< BT_RX SENSOR 1", "< BT_RX MIC-GAIN 0f", "< BT_RX BATT_VOLTAGE 3950",
         "< BT_RX FW-VERSION 1.3.0"};
+    const QByteArrayList packets = {"> BT_TX FH 70 1.3.0", "< BT_RX FH OK", packet0, "< BT_RX FD 000 OK",
+                                    "> BT_TX FD 001 006 0102030405ff"};
+    const QByteArrayList reconnect = QByteArrayList{"< NO CARRIER 2 ERROR 0"} + Dropped + SinkA2dp.mid(1)
+        + QByteArrayList{"> CALL " + SensorAddr + " 1101 RFCOMM", "< CALL 2", "< CONNECT 2 RFCOMM 1",
+                         "< BT_RX RDY 3950 1"};
+    QTest::newRow("packet refused once, then taken") << sink << SensorLink + QByteArrayList{"! sensor update err 1"}
+        + packets + QByteArrayList{"< BT_RX FD 001 ERROR", packets.last(), "< BT_RX FD 001 OK", "> BT_TX FS",
+                                   "< BT_RX FS OK"} + reconnect;
+    // The unit stays away past its restart time, then comes back unchanged.
+    QTest::newRow("flash fails") << sink << SensorLink + QByteArrayList{"! sensor update norestart"} + packets
+        + QByteArrayList{"< BT_RX FD 001 OK", "> BT_TX FS", "< BT_RX FS OK", "< NO CARRIER 2 ERROR 0"} + Dropped
+        + QByteArrayList{"quiet 3500", "! sensor update normal"} + reconnect.mid(1 + Dropped.size())
+        + QByteArrayList{"> BT_TX P", "< BT_RX SENSOR 1", "< BT_RX MIC-GAIN 0f", "< BT_RX BATT_VOLTAGE 3950",
+                         "< BT_RX FW-VERSION 2.10"};
     QTest::newRow("incomplete firmware") << sink << SensorLink + QByteArrayList{
         "> BT_TX FH 100 1.3.0", "< BT_RX FH OK", packet0, "< BT_RX FD 000 OK", "> BT_TX FS", "< BT_RX FS ERROR",
         "> BT_TX B", "< BT_RX BATT_VOLTAGE 3950"};
