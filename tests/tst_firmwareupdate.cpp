@@ -83,7 +83,7 @@ private:
     {
         const QString file = root().file(QStringLiteral("/media/kx500/") + name);
         QFile f(file);
-        return f.open(QIODevice::WriteOnly) && f.write(content) == content.size()
+        return f.open(QIODevice::WriteOnly) && f.write(content) == content.size() && f.flush()
             && f.setFileTime(QDateTime::currentDateTime().addSecs(-ageSeconds), QFileDevice::FileModificationTime);
     }
     void startWithSimulator();

@@ -1086,165 +1086,165 @@ und Verbinden drücken.</translation>
     <name>Firmwareupdate</name>
     <message>
         <source>FirmwareUpdate</source>
-        <translation type="unfinished">Firmware update</translation>
+        <translation>Firmware-Update</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished">Connect</translation>
+        <translation>Verbinden</translation>
     </message>
     <message>
         <source>Disconnect</source>
-        <translation type="unfinished">Disconnect</translation>
+        <translation>Trennen</translation>
     </message>
     <message>
         <source>InstalledFirmware</source>
-        <translation type="unfinished">Installed</translation>
+        <translation>Installiert</translation>
     </message>
     <message>
         <source>NewFirmware</source>
-        <translation type="unfinished">New</translation>
+        <translation>Neu</translation>
     </message>
     <message>
         <source>StartUpdate</source>
-        <translation type="unfinished">Start update</translation>
+        <translation>Update starten</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Back</translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Close</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>NoFirmwarefileFound</source>
-        <translation type="unfinished">No firmware file %1 found.</translation>
+        <translation>Keine Firmwaredatei %1 gefunden.</translation>
     </message>
     <message>
         <source>FirmwarefileWithoutVersion</source>
-        <translation type="unfinished">%1 carries no version (like 1-2-0).</translation>
+        <translation>%1 trägt keine Version (wie 1-2-0).</translation>
     </message>
     <message>
         <source>PleaseCopyTheFirmwarefilesPressTheButtonDisconnectIfAllFilesAreCopied</source>
-        <translation type="unfinished">Please copy the firmware files.
-Press the button Disconnect,
-if all files are copied.</translation>
+        <translation>Bitte die Firmwaredateien kopieren.
+Wenn alle Dateien kopiert sind,
+Trennen drücken.</translation>
     </message>
     <message>
         <source>ConnectTheKXE500ToYourPCAndPressTheButtonConnect</source>
-        <translation type="unfinished">Connect the KXE500 to your PC
-and press the button Connect.</translation>
+        <translation>KXE500 mit dem PC verbinden
+und Verbinden drücken.</translation>
     </message>
     <message>
         <source>UpdateKXE500</source>
-        <translation type="unfinished">Update KXE500</translation>
+        <translation>Update KXE500</translation>
     </message>
     <message>
         <source>UpdateRM-3</source>
-        <translation type="unfinished">Update RM-3</translation>
+        <translation>Update RM-3</translation>
     </message>
     <message>
         <source>NewestOfFilesOffered</source>
-        <translation type="unfinished">%1 firmware files found; the newest is offered.</translation>
+        <translation>%1 Firmwaredateien gefunden; die neueste wird angeboten.</translation>
     </message>
     <message>
         <source>CouldNotReadFirmwarefile</source>
-        <translation type="unfinished">Could not read firmwarefile. Please try again.</translation>
+        <translation>Firmwaredatei nicht lesbar. Bitte erneut versuchen.</translation>
     </message>
     <message>
         <source>UpdatingKXE500</source>
-        <translation type="unfinished">Updating KXE500</translation>
+        <translation>KXE500 wird aktualisiert</translation>
     </message>
     <message>
         <source>CopyingFilesPleaseWait</source>
-        <translation type="unfinished">Copying files, please wait ...</translation>
+        <translation>Dateien werden kopiert, bitte warten ...</translation>
     </message>
     <message>
         <source>CouldNotCopyFirmwarefile</source>
-        <translation type="unfinished">The firmware could not be copied. Please try again.</translation>
+        <translation>Die Firmware konnte nicht kopiert werden. Bitte erneut versuchen.</translation>
     </message>
     <message>
         <source>FirmwareupdateKXE500</source>
-        <translation type="unfinished">Firmware update KXE500</translation>
+        <translation>Firmware-Update KXE500</translation>
     </message>
     <message>
         <source>AllFilesCopiedPleaseWaitForReboot</source>
-        <translation type="unfinished">All files copied.
-Please wait for reboot ...</translation>
+        <translation>Alle Dateien kopiert.
+Bitte auf den Neustart warten ...</translation>
     </message>
     <message>
         <source>UpdatingRM-3</source>
-        <translation type="unfinished">Updating RM-3</translation>
+        <translation>RM-3 wird aktualisiert</translation>
     </message>
     <message>
         <source>TransmittingFirmwarePleaseWait</source>
-        <translation type="unfinished">Transmitting firmware, please wait ...</translation>
+        <translation>Firmware wird übertragen, bitte warten ...</translation>
     </message>
     <message>
         <source>ErrorDuringFirmwareUpdatePleaseTryAgain</source>
-        <translation type="unfinished">Error during firmware update. Please try again.</translation>
+        <translation>Fehler beim Firmware-Update. Bitte erneut versuchen.</translation>
     </message>
     <message>
         <source>FirmwareSuccessfulTransmittedPleaseWaitForRestart</source>
-        <translation type="unfinished">Firmware transmitted.
-Please wait for the RM-3 to restart ...</translation>
+        <translation>Firmware übertragen.
+Bitte auf den Neustart des RM-3 warten ...</translation>
     </message>
     <message>
         <source>FirmwareupdateSuccessful</source>
-        <translation type="unfinished">Firmware update successful.</translation>
+        <translation>Firmware-Update erfolgreich.</translation>
     </message>
     <message>
         <source>FirmwareupdateRM-3</source>
-        <translation type="unfinished">Firmware update RM-3</translation>
+        <translation>Firmware-Update RM-3</translation>
     </message>
     <message>
         <source>FirmwareupdateSuccessfullyFinished.</source>
-        <translation type="unfinished">Firmware update successfully finished.</translation>
+        <translation>Firmware-Update erfolgreich beendet.</translation>
     </message>
     <message>
         <source>RM3StillOldFirmware</source>
-        <translation type="unfinished">The RM-3 still reports firmware %1.
-Please try again.</translation>
+        <translation>Das RM-3 meldet weiterhin Firmware %1.
+Bitte erneut versuchen.</translation>
     </message>
     <message>
         <source>RM3ReportsFirmware</source>
-        <translation type="unfinished">The RM-3 reports firmware %1.</translation>
+        <translation>Das RM-3 meldet Firmware %1.</translation>
     </message>
     <message>
         <source>ErrorDuringUpdatePleaseTryAgainNoAnswerReceivedFromBluetoothDevice</source>
-        <translation type="unfinished">Error during update please try again.
-No answer received from bluetooth device.</translation>
+        <translation>Fehler beim Update, bitte erneut versuchen.
+Keine Antwort vom Bluetooth-Gerät.</translation>
     </message>
     <message>
         <source>FirmwareupdateCancelled</source>
-        <translation type="unfinished">Firmware update cancelled.</translation>
+        <translation>Firmware-Update abgebrochen.</translation>
     </message>
 </context>
 <context>
     <name>UsbExport</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Error</translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>UsbConnectFailed</source>
-        <translation type="unfinished">The data could not be handed to the PC. Please try again.</translation>
+        <translation>Die Daten konnten nicht an den PC übergeben werden. Bitte erneut versuchen.</translation>
     </message>
     <message>
         <source>UsbStillConnected</source>
-        <translation type="unfinished">The PC still holds the data. Eject the drive on the PC and press Disconnect again.</translation>
+        <translation>Der PC hält die Daten noch. Laufwerk am PC auswerfen und erneut Trennen drücken.</translation>
     </message>
     <message>
         <source>DataPartitionNotMounted</source>
-        <translation type="unfinished">The measurement memory could not be opened. Measurements cannot be stored.</translation>
+        <translation>Der Messwertspeicher konnte nicht geöffnet werden. Messungen können nicht gespeichert werden.</translation>
     </message>
 </context>
 </TS>
