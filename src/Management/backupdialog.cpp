@@ -11,7 +11,6 @@
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
-#include <QKeyEvent>
 
 namespace {
 
@@ -28,7 +27,7 @@ QString onPartition(const char *name)
 
 } // namespace
 
-BackupDialog::BackupDialog(QWidget *parent) : QDialog(parent), ui(new Ui::BackupDialog)
+BackupDialog::BackupDialog(QWidget *parent) : ServiceDialog(parent, false), ui(new Ui::BackupDialog)
 {
     ui->setupUi(this);
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
@@ -102,25 +101,6 @@ void BackupDialog::reject()
         return;
     }
     QDialog::reject();
-}
-
-void BackupDialog::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
-void BackupDialog::keyReleaseEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        reject();
-        return;
-    }
-    QDialog::keyReleaseEvent(event);
 }
 
 bool BackupDialog::removeServiceFile(const QString &hostPath, const char *name)

@@ -3,7 +3,7 @@
 
 #include "usbexport.h"
 
-#include <QDialog>
+#include "servicedialog.h"
 
 #include <functional>
 
@@ -15,7 +15,7 @@ class BackupDialog;
 // the PC has it the partition is not mounted here, and the dialog, being
 // modal, keeps every screen that stores measurements away. Once it is
 // mounted again, the service files the PC left on it are carried out.
-class BackupDialog : public QDialog
+class BackupDialog : public ServiceDialog
 {
     Q_OBJECT
 public:
@@ -36,10 +36,6 @@ public:
 
 public slots:
     void reject() override;
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
-    void keyReleaseEvent(QKeyEvent *event) override;
 
 private slots:
     void on_butConnect_clicked();

@@ -13,7 +13,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QKeyEvent>
 #include <QRegularExpression>
 #include <QTimer>
 
@@ -40,7 +39,7 @@ QString onPartition(const QString &name)
 } // namespace
 
 Firmwareupdate::Firmwareupdate(QWidget *parent)
-    : QDialog(parent), ui(new Ui::Firmwareupdate), m_timerProgress(new QTimer(this)),
+    : ServiceDialog(parent, false), ui(new Ui::Firmwareupdate), m_timerProgress(new QTimer(this)),
       firmwareFile(new FileCopyThread), m_timerCheck(new QTimer(this)), m_timerWaitRestart(new QTimer(this))
 {
     ui->setupUi(this);
@@ -585,23 +584,4 @@ void Firmwareupdate::reject()
     }
     m_connectedWithUsb = false;
     QDialog::reject();
-}
-
-void Firmwareupdate::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
-void Firmwareupdate::keyReleaseEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        reject();
-        return;
-    }
-    QDialog::keyReleaseEvent(event);
 }

@@ -3,7 +3,7 @@
 
 #include "usbexport.h"
 
-#include <QDialog>
+#include "servicedialog.h"
 #include <QThread>
 
 namespace Ui {
@@ -20,7 +20,7 @@ class QTimer;
 // installer; the RM-3's image goes out over the sensor link in 64-byte
 // packets, each sent once its predecessor is acknowledged, and the unit
 // restarts with it.
-class Firmwareupdate : public QDialog
+class Firmwareupdate : public ServiceDialog
 {
     Q_OBJECT
 public:
@@ -51,10 +51,6 @@ signals:
 
 public slots:
     void reject() override;
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
-    void keyReleaseEvent(QKeyEvent *event) override;
 
 private slots:
     void on_butUpdateKX500_clicked();
