@@ -1,4 +1,5 @@
 #include "mainmenu.h"
+#include "languagefollower.h"
 #include "ui_mainmenu.h"
 
 #include "audiocodecsetup.h"
@@ -225,7 +226,7 @@ void MainMenu::initSettingsScreen()
     ui->butManagement->setStyleSheet(ButtonStyle::menuButton(QStringLiteral("Mainmenu"), QStringLiteral("Wrench")));
     ui->butLongtermmeasurement->setStyleSheet(ButtonStyle::menuButton(QStringLiteral("Mainmenu"), QStringLiteral("Longtermmeasurement")));
     ui->butPipelocating->setStyleSheet(ButtonStyle::menuButton(QStringLiteral("Mainmenu"), QStringLiteral("Pipelocating")));
-    setMenuTexts();
+    followLanguage(this, [this] { setMenuTexts(); });
 }
 
 void MainMenu::setMenuTexts()

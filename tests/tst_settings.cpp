@@ -1,12 +1,15 @@
 // The settings store and the settings screen on a fresh platform root.
 #include "appsetup.h"
+#include "levelmeasurement.h"
 #include "logcapture.h"
 #include "shellfixture.h"
 #include "settingsbutton.h"
 #include "systemsettings.h"
 #include "testroot.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QTimer>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QSettings>
@@ -121,6 +124,9 @@ private slots:
     void timeTexts();
     void storesEveryChangeAtOnce();
     void screenPagesAndTexts();
+    void dialogsStoreOnAcceptOnly_data();
+    void dialogsStoreOnAcceptOnly();
+    void openScreenFollowsLanguage();
 
 private:
     void writeSettings(const QByteArray &text) { QVERIFY(m_root->write(QStringLiteral("/home/root/settings.ini"), text)); }
@@ -389,6 +395,113 @@ void TestSettings::screenPagesAndTexts()
     QTest::mouseClick(screen.findChild<QPushButton *>(QStringLiteral("butMenuBack")), Qt::LeftButton);
     QCOMPARE(goTo.size(), 1);
     QCOMPARE(goTo.first(), QVariantList({0, -1, 0}));
+}
+
+void TestSettings::dialogsStoreOnAcceptOnly_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QStringList>("clicks"); // in the dialog; "<power>" is the power key's short press
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("stored");
+    const QString accept = QStringLiteral("butAccept"), cancel = QStringLiteral("butClose");
+    QTest::newRow("mute key mode") << 1 << "butSwitchmode" << QStringList{"butPushButton", accept}
+                                   << "Systemsettings/Switchmode" << "Push-Button";
+    QTest::newRow("mute key mode cancelled") << 1 << "butSwitchmode" << QStringList{"butPushButton", cancel}
+                                             << "Systemsettings/Switchmode" << "Switch";
+    QTest::newRow("hearing protection") << 1 << "butHearingProtection"
+                                        << QStringList{"butDisabled", "butVolUp", "butVolUp", accept}
+                                        << "Systemsettings/HeadphoneVolumeOffset" << "2";
+    QTest::newRow("hearing protection, power key") << 1 << "butHearingProtection"
+                                                   << QStringList{"butDisabled", "butVolUp", "<power>"}
+                                                   << "Systemsettings/HeadphoneVolumeOffset" << "0";
+    QTest::newRow("favourite") << 2 << "butFavouriteButton" << QStringList{"butFav_6", accept}
+                               << "Systemsettings/FavouriteButton" << "0";
+    QTest::newRow("brightness") << 2 << "butBrightness" << QStringList{"butBrightnessHigh", accept}
+                                << "Systemsettings/Brightness" << "7";
+    QTest::newRow("brightness cancelled") << 2 << "butBrightness" << QStringList{"butBrightnessHigh", cancel}
+                                          << "Systemsettings/Brightness" << "6";
+    QTest::newRow("power off") << 2 << "butPowerSaving" << QStringList{"butPow_5", "butBl_1", accept}
+                               << "Systemsettings/PowerOffTime" << "10800";
+    QTest::newRow("power off, power key") << 2 << "butPowerSaving" << QStringList{"butPow_5", "<power>"}
+                                          << "Systemsettings/PowerOffTime" << "3600";
+    QTest::newRow("language") << 3 << "butLanguage" << QStringList{"butFrench"} << "Local-Settings/Language" << "3";
+    QTest::newRow("language, back") << 3 << "butLanguage" << QStringList{"butMenuBack"} << "Local-Settings/Language"
+                                    << "1";
+    QTest::newRow("time zone") << 3 << "butTimezone" << QStringList{"butNext", accept}
+                               << "Local-Settings/TimezoneNum" << "14";
+    QTest::newRow("time zone cancelled") << 3 << "butTimezone" << QStringList{"butNext", cancel}
+                                         << "Local-Settings/TimezoneNum" << "13";
+    QTest::newRow("summer time") << 3 << "butDaylightSavingTime" << QStringList{"butSummertime", accept}
+                                 << "Local-Settings/DaylightSavingTime" << "1";
+    QTest::newRow("date format") << 3 << "butDate" << QStringList{"butFormat_YYYYMMDD", accept}
+                                 << "Local-Settings/Dateformat" << "YYYYMMDD";
+    QTest::newRow("manual clock") << 3 << "butTime" << QStringList{"butManualTime", accept}
+                                  << "Local-Settings/DateTimeSource" << "MAN";
+    QTest::newRow("manual clock cancelled") << 3 << "butTime" << QStringList{"butManualTime", cancel}
+                                            << "Local-Settings/DateTimeSource" << "GPS";
+}
+
+// Each settings button opens its dialog; what it accepts is in the file at
+// once, what is cancelled or left with the power key is not.
+void TestSettings::dialogsStoreOnAcceptOnly()
+{
+    QFETCH(int, page);
+    QFETCH(QString, button);
+    QFETCH(QStringList, clicks);
+    QFETCH(QString, key);
+    QFETCH(QString, stored);
+    ShellFixture shell;
+    shell.main->displayWidget(5, 1, 0);
+    auto *screen = shell.main->findChild<Systemsettings *>();
+    for (int p = 1; p < page; ++p)
+        QTest::mouseClick(screen->findChild<QPushButton *>(QStringLiteral("butMenuDown")), Qt::LeftButton);
+    QString fault;
+    QTimer::singleShot(0, [&] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!dialog) {
+            fault = QStringLiteral("no dialog");
+            return;
+        }
+        for (const QString &name : clicks) {
+            if (name == QLatin1String("<power>")) {
+                QTest::keyPress(dialog, Qt::Key_Escape);
+                QTest::keyRelease(dialog, Qt::Key_Escape);
+                continue;
+            }
+            auto *b = dialog->findChild<QAbstractButton *>(name);
+            if (!b || !b->isVisible()) {
+                fault = name + QStringLiteral(" not shown");
+                break;
+            }
+            QTest::mouseClick(b, Qt::LeftButton);
+        }
+        if (dialog->isVisible()) {
+            fault += QStringLiteral(" dialog still open");
+            dialog->reject();
+        }
+    });
+    QTest::mouseClick(screen->findChild<QPushButton *>(button), Qt::LeftButton);
+    QCOMPARE(fault, QString());
+    QSettings file(shell.root.file(QStringLiteral("/home/root/settings.ini")), QSettings::IniFormat);
+    QCOMPARE(file.value(key).toString(), stored);
+}
+
+// A language change reaches the screen that is open and the main menu
+// behind it at once; switching back restores the English.
+void TestSettings::openScreenFollowsLanguage()
+{
+    ShellFixture shell;
+    auto *level = shell.showScreen<Levelmeasurement>(1);
+    auto caption = [&] { return level->findChild<QLabel *>(QStringLiteral("labelPeakCaption"))->text(); };
+    auto *menuButton = shell.main->findChild<QPushButton *>(QStringLiteral("butManagement"));
+    QCOMPARE(caption(), QStringLiteral("Peak"));
+    shell.main->changeLanguage(2);
+    QCOMPARE(caption(), QStringLiteral("Spitze"));
+    QCOMPARE(menuButton->text(), QStringLiteral("Verwaltung"));
+    shell.main->changeLanguage(1);
+    QCOMPARE(caption(), QStringLiteral("Peak"));
+    QCOMPARE(menuButton->text(), QStringLiteral("Management"));
 }
 
 QTEST_MAIN(TestSettings)

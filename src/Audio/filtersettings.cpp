@@ -1,5 +1,6 @@
 #include "filtersettings.h"
 #include "ui_filtersettings.h"
+#include "languagefollower.h"
 
 #include "analoginputworker.h"
 #include "audiocodecsetup.h"
@@ -91,7 +92,7 @@ Filtersettings::Filtersettings(QWidget *parent)
     freqSpectrum->drawScale();
     freqSpectrum->installEventFilter(this);
 
-    retranslate();
+    followLanguage(this, [this] { retranslate(); });
     showFilter();
     showSpecialFilters();
 

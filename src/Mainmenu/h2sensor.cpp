@@ -2,6 +2,7 @@
 #include "ui_h2sensor.h"
 
 #include "audiocodecsetup.h"
+#include "languagefollower.h"
 #include "audioworker.h"
 #include "bluetooth.h"
 #include "buttonstyle.h"
@@ -97,7 +98,7 @@ H2Sensor::H2Sensor(QWidget *parent)
     }
     connect(m_timerRead, &QTimer::timeout, this, &H2Sensor::readData);
     connect(m_timerCheckBtConnection, &QTimer::timeout, this, &H2Sensor::checkBtConnection);
-    retranslate();
+    followLanguage(this, [this] { retranslate(); });
 }
 
 H2Sensor::~H2Sensor()

@@ -1,5 +1,6 @@
 #include "levelmeasurement.h"
 #include "ui_levelmeasurement.h"
+#include "languagefollower.h"
 
 #include "analoginputworker.h"
 #include "audiocodecsetup.h"
@@ -83,7 +84,7 @@ Levelmeasurement::Levelmeasurement(QWidget *parent)
     // in the stored view: a dead button there would only puzzle.
     ui->butMenuStoredHeadphone->hide();
     ui->butMenuMainmenu_2->hide();
-    retranslate();
+    followLanguage(this, [this] { retranslate(); });
 }
 
 Levelmeasurement::~Levelmeasurement()

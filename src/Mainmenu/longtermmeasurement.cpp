@@ -1,5 +1,6 @@
 #include "longtermmeasurement.h"
 #include "ui_longtermmeasurement.h"
+#include "languagefollower.h"
 
 #include "analoginputworker.h"
 #include "audiocodecsetup.h"
@@ -99,7 +100,7 @@ Longtermmeasurement::Longtermmeasurement(QWidget *parent)
     }
     connect(m_updateTimer, &QTimer::timeout, this, &Longtermmeasurement::updateData);
     connect(m_timerCheckBtConnection, &QTimer::timeout, this, &Longtermmeasurement::checkBtConnection);
-    retranslate();
+    followLanguage(this, [this] { retranslate(); });
 }
 
 Longtermmeasurement::~Longtermmeasurement()

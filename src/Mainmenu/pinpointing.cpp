@@ -1,5 +1,6 @@
 #include "pinpointing.h"
 #include "ui_pinpointing.h"
+#include "languagefollower.h"
 
 #include "analoginputworker.h"
 #include "audiocodecsetup.h"
@@ -100,7 +101,7 @@ Pinpointing::Pinpointing(QWidget *parent)
     }
     connect(m_timerLevel, &QTimer::timeout, this, &Pinpointing::updateLevel);
     connect(m_timerCheckBtConnection, &QTimer::timeout, this, &Pinpointing::checkBtConnection);
-    retranslate();
+    followLanguage(this, [this] { retranslate(); });
 }
 
 Pinpointing::~Pinpointing()

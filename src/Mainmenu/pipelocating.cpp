@@ -1,5 +1,6 @@
 #include "pipelocating.h"
 #include "ui_pipelocating.h"
+#include "languagefollower.h"
 
 #include "analoginputworker.h"
 #include "audiocodecsetup.h"
@@ -93,7 +94,7 @@ Pipelocating::Pipelocating(QWidget *parent)
     connect(m_updateTimer, &QTimer::timeout, this, &Pipelocating::updateLevel, Qt::UniqueConnection);
     connect(m_timerCheckBtConnection, &QTimer::timeout, this, &Pipelocating::checkBtConnection,
             Qt::UniqueConnection);
-    retranslate();
+    followLanguage(this, [this] { retranslate(); });
 }
 
 Pipelocating::~Pipelocating()

@@ -1,5 +1,6 @@
 #include "pressuresensor.h"
 #include "ui_pressuresensor.h"
+#include "languagefollower.h"
 
 #include "audiocodecsetup.h"
 #include "audioworker.h"
@@ -110,7 +111,7 @@ PressureSensor::PressureSensor(QWidget *parent) : QWidget(parent), ui(new Ui::Pr
     }
     if (!QDir().mkpath(Platform::path(QLatin1String(TempDir))))
         qWarning() << "PressureSensor: could not create" << TempDir;
-    retranslate();
+    followLanguage(this, [this] { retranslate(); });
 }
 
 PressureSensor::~PressureSensor()

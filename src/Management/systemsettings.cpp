@@ -1,12 +1,26 @@
 #include "systemsettings.h"
 #include "ui_systemsettings.h"
 
+#include "bluetooth.h"
 #include "buttonstyle.h"
+#include "customizedialogs.h"
+#include "datetimeadjust.h"
+#include "displaysettings.h"
 #include "filesync.h"
 #include "globals.h"
+#include "gps.h"
+#include "hearingprotection.h"
+#include "languageselect.h"
 #include "mainmenu.h"
 #include "messagedialog.h"
 #include "platform.h"
+#include "powersaving.h"
+#include "resetsettings.h"
+#include "selectfavouritebutton.h"
+#include "selectswitchmode.h"
+#include "selecttimezone.h"
+#include "statusbar.h"
+#include "systeminformation.h"
 
 #include <QDateTime>
 #include <QDebug>
@@ -211,9 +225,12 @@ bool isBluetoothAddress(const QString &id)
 
 } // namespace
 
-Systemsettings::Systemsettings(QWidget *parent) : QWidget(parent), ui(new Ui::Systemsettings)
+Systemsettings::Systemsettings(QWidget *parent)
+    : QWidget(parent), ui(new Ui::Systemsettings), m_clockTimer(new QTimer(this))
 {
     ui->setupUi(this);
+    m_clockTimer->setInterval(1000);
+    connect(m_clockTimer, &QTimer::timeout, this, &Systemsettings::showClock);
     ui->butMenuUp->setStyleSheet(ButtonStyle::iconButton(QStringLiteral("Allgemein"), QStringLiteral("PageUp"), 44));
     ui->butMenuBack->setStyleSheet(ButtonStyle::iconButton(QStringLiteral("Allgemein"), QStringLiteral("Home"), 44));
     ui->butMenuDown->setStyleSheet(ButtonStyle::iconButton(QStringLiteral("Allgemein"), QStringLiteral("PageDown"), 44));
@@ -566,11 +583,9 @@ void Systemsettings::updateTexts()
 
     ui->butLanguage->setText(tr("Language", "Language"));
     ui->butLanguage->setText2(getLanguageName(m_selectedLanguageNum));
-    const QDateTime now = QDateTime::currentDateTime();
     ui->butTime->setText(tr("Time", "Time"));
-    ui->butTime->setText2(now.toString(getFormatStringTime()));
     ui->butDate->setText(tr("Date", "Date"));
-    ui->butDate->setText2(now.toString(getFormatStringDate()));
+    showClock();
     ui->butTimezone->setText(tr("Timezone", "Time zone"));
     ui->butTimezone->setText2(m_timezoneName);
     ui->butDaylightSavingTime->setText(tr("DaylightSavingTime", "Daylight saving time"));
@@ -591,4 +606,205 @@ void Systemsettings::on_butMenuDown_clicked()
 void Systemsettings::on_butMenuBack_clicked()
 {
     emit gotoWidget(0, -1, 0);
+}
+
+void Systemsettings::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    showClock();
+    m_clockTimer->start();
+}
+
+void Systemsettings::hideEvent(QHideEvent *event)
+{
+    m_clockTimer->stop();
+    QWidget::hideEvent(event);
+}
+
+void Systemsettings::showClock()
+{
+    const QDateTime now = Platform::currentDateTime();
+    ui->butTime->setText2(now.toString(getFormatStringTime()));
+    ui->butDate->setText2(now.toString(getFormatStringDate()));
+}
+
+void Systemsettings::storeAndShow()
+{
+    storeSystemsettings();
+    updateTexts();
+}
+
+void Systemsettings::on_butLanguage_clicked()
+{
+    LanguageSelect dialog(this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_selectedLanguageNum = dialog.getSelectedLanguage();
+    storeAndShow();
+    // Every screen takes its texts from the new language when it is shown.
+    emit changeLanguage(m_selectedLanguageNum);
+}
+
+void Systemsettings::on_butTime_clicked()
+{
+    adjustDateTime(1);
+}
+
+void Systemsettings::on_butDate_clicked()
+{
+    adjustDateTime(0);
+}
+
+void Systemsettings::adjustDateTime(int mode)
+{
+    DateTimeAdjust dialog(this);
+    dialog.init(mode, qMax(0, convertDateFormatToInt(m_dateFormat)),
+                qMax(0, convertDateTimeSourceToInt(m_dateTimeSource)));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const int format = dialog.getDateFormat();
+    if (mode == 0 && format >= 0 && format < int(sizeof dateFormats / sizeof dateFormats[0]))
+        m_dateFormat = QLatin1String(dateFormats[format].setting);
+    const bool manual = dialog.getDateTimeSource() == 1;
+    m_dateTimeSource = QLatin1String(dateTimeSources[manual ? 1 : 0]);
+    // A clock set by hand must not be overwritten by the next fix.
+    if (MainMenu *main = MainMenu::getInstanceMainMenu()) {
+        if (Gps *gps = main->getGpsInstance())
+            gps->enableSystemTimeSettingViaGps(!manual);
+    }
+    storeAndShow();
+}
+
+void Systemsettings::on_butTimezone_clicked()
+{
+    selectTimezone(0);
+}
+
+void Systemsettings::on_butDaylightSavingTime_clicked()
+{
+    selectTimezone(1);
+}
+
+void Systemsettings::selectTimezone(int page)
+{
+    SelectTimezone dialog(this);
+    dialog.init(page, m_timezoneNum, m_daylightSavingTime);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (page == 0) {
+        m_timezoneName = dialog.getTimezoneName();
+        m_timezoneNum = dialog.getSelectedTimezone();
+        m_timezoneOffset = dialog.getTimezoneOffset();
+    } else {
+        m_daylightSavingTime = dialog.getDaylightSavingTime();
+        m_daylightSavingTimeOffset = dialog.getDaylightSavingTimeOffset();
+    }
+    storeAndShow();
+}
+
+void Systemsettings::on_butSwitchmode_clicked()
+{
+    SelectSwitchmode dialog(this);
+    dialog.init(m_switchmode);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_switchmode = dialog.getSwitchmode();
+    storeAndShow();
+    // The RM-3's key follows the new mode at once.
+    if (MainMenu *main = MainMenu::getInstanceMainMenu())
+        main->updateMicrophoneParameter();
+}
+
+void Systemsettings::on_butFavouriteButton_clicked()
+{
+    SelectFavouriteButton dialog(this);
+    dialog.init(m_favouriteButton);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_favouriteButton = dialog.getFavouriteButton(nullptr);
+    storeAndShow();
+}
+
+void Systemsettings::on_butBrightness_clicked()
+{
+    Displaysettings dialog(this);
+    dialog.init();
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_brightness = dialog.getBrightness(nullptr);
+    storeAndShow();
+}
+
+void Systemsettings::on_butPowerSaving_clicked()
+{
+    PowerSaving dialog(this);
+    dialog.init(m_powerOffTime, m_displayOffTime);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_powerOffTime = dialog.getPowerOffTime(nullptr);
+    m_displayOffTime = dialog.getBacklightOffTime(nullptr);
+    storeAndShow();
+    // The counters run from the new times.
+    StatusbarData().resetPowerSavingCnt();
+}
+
+void Systemsettings::on_butHearingProtection_clicked()
+{
+    HearingProtection dialog(this);
+    dialog.init(m_hearingProtection, m_headphoneVolumeOffset);
+    if (dialog.exec() == QDialog::Accepted) {
+        m_hearingProtection = dialog.getModeHearingProtection();
+        m_headphoneVolumeOffset = dialog.getHeadphoneVolumeOffset();
+        storeAndShow();
+    }
+    // The dialog previews the gain; what the settings say holds afterwards.
+    if (m_btSource)
+        m_btSource->setBtAdcGain(headphoneAdcGain());
+}
+
+void Systemsettings::on_butCustomize_clicked()
+{
+    CustomizeDialogs dialog(this);
+    dialog.init();
+    dialog.setFlags(m_dialogFlags);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    dialog.getFlags(m_dialogFlags);
+    storeAndShow();
+}
+
+void Systemsettings::on_butSysteminformation_clicked()
+{
+    Systeminformation dialog(this);
+    dialog.init();
+    dialog.exec();
+    updateTexts();
+}
+
+void Systemsettings::on_butReset_clicked()
+{
+    ResetSettings dialog(this);
+    if (dialog.exec() == QDialog::Accepted)
+        resetToDeliveryState();
+}
+
+void Systemsettings::resetToDeliveryState()
+{
+    // The defaults are on disk before anything else can fail.
+    resetToDefaultSettings();
+    emit changeLanguage(m_selectedLanguageNum);
+    for (Bluetooth *module : {m_btSink, m_btSource}) {
+        if (!module)
+            continue;
+        module->disconnectBtDevice();
+        if (module == m_btSink)
+            module->initBtModulSink();
+        else
+            module->initBtModulSource();
+        module->sendData(QStringLiteral("SET BT PAIR *"));
+    }
+    qDebug() << "Restarting KX500";
+    const int rc = Platform::execute(QStringLiteral("reboot"));
+    if (rc != 0)
+        qWarning() << "Systemsettings: reboot failed:" << rc;
 }

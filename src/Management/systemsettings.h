@@ -4,6 +4,8 @@
 #include <QString>
 #include <QWidget>
 
+class QTimer;
+
 namespace Ui {
 class Systemsettings;
 }
@@ -126,7 +128,25 @@ signals:
     void gotoWidget(int widget, int dir, int variant);
     void changeLanguage(int num);
 
+protected:
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
 private slots:
+    void on_butLanguage_clicked();
+    void on_butTime_clicked();
+    void on_butDate_clicked();
+    void on_butTimezone_clicked();
+    void on_butDaylightSavingTime_clicked();
+    void on_butSwitchmode_clicked();
+    void on_butFavouriteButton_clicked();
+    void on_butBrightness_clicked();
+    void on_butPowerSaving_clicked();
+    void on_butSysteminformation_clicked();
+    void on_butCustomize_clicked();
+    void on_butReset_clicked();
+    void on_butHearingProtection_clicked();
+    void showClock();
     void on_butMenuUp_clicked();
     void on_butMenuBack_clicked();
     void on_butMenuDown_clicked();
@@ -137,6 +157,12 @@ private:
     void warnNotSaved();
     void showPage(int page);
     void updateTexts();
+    // Stores an accepted change and shows it.
+    void storeAndShow();
+    void adjustDateTime(int mode);
+    void selectTimezone(int page);
+    // Delivery state: defaults stored, pairings deleted on both modules, reboot.
+    void resetToDeliveryState();
     QString brightnessText() const;
 
     Ui::Systemsettings *ui;
@@ -165,6 +191,8 @@ private:
     int m_headphoneVolumeOffset = 0;
     bool m_dialogFlags[DialogFlagCount] = {};
     bool m_notSavedWarningDue = false;
+    // Keeps the time and date entries following the clock while shown.
+    QTimer *m_clockTimer;
 };
 
 #endif // SYSTEMSETTINGS_H

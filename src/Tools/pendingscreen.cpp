@@ -1,4 +1,5 @@
 #include "pendingscreen.h"
+#include "languagefollower.h"
 #include "buttonstyle.h"
 
 #include <QCoreApplication>
@@ -25,7 +26,7 @@ PendingScreen::PendingScreen(Title title, QWidget *parent)
     layout->addWidget(m_text);
     layout->addStretch();
     layout->addWidget(home, 0, Qt::AlignHCenter);
-    retranslate();
+    followLanguage(this, [this] { retranslate(); });
 }
 
 void PendingScreen::init(int variant)
