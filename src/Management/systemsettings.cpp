@@ -566,7 +566,7 @@ void Systemsettings::updateTexts()
 
     ui->butLanguage->setText(tr("Language", "Language"));
     ui->butLanguage->setText2(getLanguageName(m_selectedLanguageNum));
-    const QDateTime now = QDateTime::currentDateTime();
+    const QDateTime now = Platform::currentDateTime();
     ui->butTime->setText(tr("Time", "Time"));
     ui->butTime->setText2(now.toString(getFormatStringTime()));
     ui->butDate->setText(tr("Date", "Date"));
