@@ -39,6 +39,7 @@ const InitialFile initialFiles[] = {
     {"/sys/bus/iio/devices/iio:device0/in_voltage5_raw", "2730\n"},
     {"/sys/bus/i2c/devices/1-0018/registers", ""},
     {"/dev/iio:device0", ""},
+    {"/dev/rtc0", ""},
     {"/home/root/serialNumber", "KX5-00001\n"},
     {"/home/root/productionDate", "2026-01-15\n"},
     {"/home/root/bspinfo", "KX500 BSP simulated\n"},
@@ -137,10 +138,47 @@ const char *standInBody(const QString &name)
     if (name == QLatin1String("poweroff") || name == QLatin1String("reboot"))
         return "[ -e \"$root/sim/end-program-on-poweroff\" ] && kill -TERM \"$PPID\"\n"
                "exit 0\n";
+    // The simulated clock: the host's time plus sim/clock-offset seconds.
+    // "-s" sets it as GNU date does (a date alone is that day's midnight, a
+    // time alone keeps the simulated day); the host's clock is never set.
     if (name == QLatin1String("date"))
-        // Reading the clock is harmless; setting it never reaches the host.
-        return "case \"$#:$1\" in 0:|1:+*) exec /bin/date \"$@\" ;; esac\n"
-               "exit 0\n";
+        return "offset=$(cat \"$root/sim/clock-offset\" 2>/dev/null)\n"
+               "case ${offset#-} in ''|*[!0-9]*) offset=0 ;; esac\n"
+               "now=$(($(/bin/date +%s) + offset))\n"
+               "fmt= set=\n"
+               "while [ $# -gt 0 ]; do\n"
+               "  case \"$1\" in\n"
+               "  +*) fmt=$1 ;;\n"
+               "  -s) set=$2; [ $# -gt 1 ] && shift ;;\n"
+               "  -s*) set=${1#-s} ;;\n"
+               "  --set=*) set=${1#--set=} ;;\n"
+               "  esac\n"
+               "  shift\n"
+               "done\n"
+               "if [ -n \"$set\" ]; then\n"
+               "  case \"$set\" in\n"
+               "  *-*|*/*|*' '*) ;;\n"
+               "  *:*) set=\"$(/bin/date -d \"@$now\" +%F) $set\" ;;\n"
+               "  esac\n"
+               "  new=$(/bin/date -d \"$set\" +%s) || exit 1\n"
+               "  offset=$((new - $(/bin/date +%s)))\n"
+               "  printf '%s\\n' \"$offset\" > \"$root/sim/clock-offset.$$\" && mv -f \"$root/sim/clock-offset.$$\" \"$root/sim/clock-offset\" || exit 1\n"
+               "  now=$new\n"
+               "fi\n"
+               "exec /bin/date -d \"@$now\" ${fmt:+\"$fmt\"}\n";
+    // Writes the simulated clock to the real-time clock, which needs the
+    // device file as on the board.
+    if (name == QLatin1String("hwclock"))
+        return "dev=/dev/rtc0 write=no\n"
+               "while [ $# -gt 0 ]; do\n"
+               "  case \"$1\" in -w|--systohc) write=yes ;; -f) dev=$2; [ $# -gt 1 ] && shift ;; esac\n"
+               "  shift\n"
+               "done\n"
+               "if [ ! -e \"$root$dev\" ]; then echo \"hwclock: can't open '$dev': No such file or directory\" >&2; exit 1; fi\n"
+               "[ $write = yes ] || exit 0\n"
+               "offset=$(cat \"$root/sim/clock-offset\" 2>/dev/null)\n"
+               "case ${offset#-} in ''|*[!0-9]*) offset=0 ;; esac\n"
+               "printf '%s\\n' \"$offset\" > \"$root/sim/rtc-offset\"\n";
     if (name == QLatin1String("df"))
         return "cat <<'DF'\n"
                "Filesystem     Type      Size  Used Avail Use% Mounted on\n"

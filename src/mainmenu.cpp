@@ -629,7 +629,7 @@ void MainMenu::writeSystemInfo(const QString &infoText)
     }
     BatteryState battery;
     Statusbardata &status = StatusbarData();
-    const QDateTime now = QDateTime::currentDateTime();
+    const QDateTime now = Platform::currentDateTime();
     QStringList fields;
     fields << now.date().toString(QStringLiteral("dd.MM.yyyy"))
            << now.time().toString(Qt::TextDate)

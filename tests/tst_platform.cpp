@@ -24,6 +24,8 @@ private slots:
     void runsStandInsAndReportsTheirResult();
     void removesFilesInsideTheRootOnly_data();
     void removesFilesInsideTheRootOnly();
+    void playsTheClock_data();
+    void playsTheClock();
     void startsAsynchronousCommandsFromTheRootOnly();
     void changesIntoMappedFolders();
 
@@ -155,6 +157,60 @@ void TestPlatform::removesFilesInsideTheRootOnly()
     QCOMPARE(!QFile::exists(m_root->file(QStringLiteral("/media/kx500/meas.txt"))), removed);
     QVERIFY(QFile::exists(victim));
     QVERIFY(QFileInfo(m_root->file(QStringLiteral("/media/kx500"))).isDir());
+}
+
+void TestPlatform::playsTheClock_data()
+{
+    QTest::addColumn<QByteArray>("offset"); // sim/clock-offset before; null: none
+    QTest::addColumn<bool>("rtc");          // dev/rtc0 exists
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<int>("exitCode");      // of the last line
+    QTest::addColumn<QString>("clock");     // simulated time after; "host": unshifted
+    QTest::newRow("date alone is midnight") << QByteArray() << true << QStringList{"date +%F -s 2030-3-4"} << 0
+                                            << "2030-03-04 00:00:00";
+    QTest::newRow("time keeps the simulated day")
+        << QByteArray() << true << QStringList{"date +%F -s 2030-3-4", "date +%T -s 23:30:5"} << 0
+        << "2030-03-04 23:30:05";
+    QTest::newRow("date drops the time") << QByteArray() << true
+                                         << QStringList{"date -s '2030-03-04 23:30:00'", "date +%F -s 2030-3-5"} << 0
+                                         << "2030-03-05 00:00:00";
+    QTest::newRow("garbage offset") << QByteArray("12 h\n") << true << QStringList() << 0 << "host";
+    QTest::newRow("hwclock keeps the offset")
+        << QByteArray() << true << QStringList{"date +%F -s 2030-3-4", "hwclock -w -f /dev/rtc0"} << 0
+        << "2030-03-04 00:00:00";
+    QTest::newRow("hwclock without rtc0") << QByteArray() << false << QStringList{"hwclock -w -f /dev/rtc0"} << 1
+                                          << "host";
+}
+
+void TestPlatform::playsTheClock()
+{
+    QFETCH(QByteArray, offset);
+    QFETCH(bool, rtc);
+    QFETCH(QStringList, lines);
+    QFETCH(int, exitCode);
+    QFETCH(QString, clock);
+    if (!offset.isNull())
+        QVERIFY(m_root->write(QStringLiteral("/sim/clock-offset"), offset));
+    if (!rtc)
+        QVERIFY(QFile::remove(m_root->file(QStringLiteral("/dev/rtc0"))));
+    int rc = 0;
+    for (const QString &line : lines)
+        rc = Platform::execute(line);
+    QCOMPARE(rc, exitCode);
+
+    const QDateTime expected = clock == QLatin1String("host")
+                                   ? QDateTime::currentDateTime()
+                                   : QDateTime::fromString(clock, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    QVERIFY(qAbs(Platform::currentDateTime().secsTo(expected)) <= 2);
+    QByteArray shown;
+    QCOMPARE(Platform::execute(QStringLiteral("date"), {QStringLiteral("+%F %T")}, &shown), 0);
+    const QDateTime printed = QDateTime::fromString(QString::fromLatin1(shown.trimmed()), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    QVERIFY2(qAbs(printed.secsTo(expected)) <= 2, shown.constData());
+
+    const bool wroteRtc = lines.contains(QStringLiteral("hwclock -w -f /dev/rtc0")) && exitCode == 0;
+    QCOMPARE(QFile::exists(m_root->file(QStringLiteral("/sim/rtc-offset"))), wroteRtc);
+    if (wroteRtc)
+        QCOMPARE(m_root->read(QStringLiteral("/sim/rtc-offset")), m_root->read(QStringLiteral("/sim/clock-offset")));
 }
 
 void TestPlatform::startsAsynchronousCommandsFromTheRootOnly()

@@ -883,6 +883,6 @@ void Bluetooth::writeBluetoothCmdsDbg(const QString &text)
         qDebug() << "Could not open file:" << path;
         return;
     }
-    const QString stamp = QTime::currentTime().toString(Systemsettings::getFormatStringTime());
+    const QString stamp = Platform::currentDateTime().time().toString(Systemsettings::getFormatStringTime());
     file.write((stamp + QLatin1Char(' ') + text).toLatin1());
 }

@@ -2,8 +2,12 @@
 
 #include <QDebug>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QMutex>
 #include <QProcess>
+
+#include <sys/stat.h>
 
 namespace Platform {
 
@@ -89,6 +93,38 @@ bool start(QProcess &process, const QString &name, const QStringList &arguments)
 bool setCurrentDir(const QString &devicePath)
 {
     return QDir::setCurrent(path(devicePath));
+}
+
+QDateTime currentDateTime()
+{
+    const QString r = root();
+    if (r.isEmpty())
+        return QDateTime::currentDateTime();
+
+    // The stand-in replaces the file with mv, so inode and modification
+    // time together tell a new offset apart from the one already read.
+    static QMutex mutex;
+    static QString cachedFile;
+    static struct stat cachedStat = {};
+    static qint64 cachedOffset = 0;
+    const QString file = r + QStringLiteral("/sim/clock-offset");
+    struct stat st = {};
+    if (::stat(QFile::encodeName(file).constData(), &st) != 0)
+        st = {};
+    QMutexLocker lock(&mutex);
+    if (file != cachedFile || st.st_ino != cachedStat.st_ino || st.st_mtim.tv_sec != cachedStat.st_mtim.tv_sec
+        || st.st_mtim.tv_nsec != cachedStat.st_mtim.tv_nsec || st.st_size != cachedStat.st_size) {
+        cachedFile = file;
+        cachedStat = st;
+        cachedOffset = 0;
+        QFile f(file);
+        if (f.open(QIODevice::ReadOnly)) {
+            bool ok = false;
+            const qint64 offset = f.read(64).trimmed().toLongLong(&ok);
+            cachedOffset = ok ? offset : 0;
+        }
+    }
+    return QDateTime::currentDateTime().addSecs(cachedOffset);
 }
 
 } // namespace Platform

@@ -2,6 +2,7 @@
 #define PLATFORM_H
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
@@ -41,6 +42,12 @@ bool start(QProcess &process, const QString &name, const QStringList &arguments)
 
 // Changes the current directory to a mapped device path.
 bool setCurrentDir(const QString &devicePath);
+
+// The local time the program shows and stamps. Under a platform root it is
+// the host's time plus the simulated clock's offset (seconds in
+// sim/clock-offset, written by the date stand-in), so setting the clock
+// never touches the host. Cheap enough to call every second.
+QDateTime currentDateTime();
 
 } // namespace Platform
 

@@ -283,7 +283,7 @@ void PressureSensor::pressuredataReceived(int count, const QString &data)
     const bool newMinute = m_storeDataCnt <= 0;
     QString highRes;
     if (newMinute) {
-        m_minuteTime = QDateTime::currentDateTime().toString(Systemsettings::getFormatStringTime());
+        m_minuteTime = Platform::currentDateTime().toString(Systemsettings::getFormatStringTime());
         highRes = QStringLiteral("\r\n") + m_minuteTime + QLatin1Char(';');
     }
     for (int i = 0; i < count; ++i) {

@@ -449,7 +449,7 @@ int Measurements::buildEntry(const char *prefix, const QString &name, const QLis
 
     // Two saves under one name in the same second: the later takes the next
     // free second rather than mixing its files into the other measurement.
-    const QDateTime now = QDateTime::currentDateTime();
+    const QDateTime now = Platform::currentDateTime();
     QString dirName;
     for (int second = 0; dirName.isEmpty() || occupied(root + dirName); ++second) {
         m_date = now.addSecs(second).toString(QStringLiteral("yyyyMMdd"));
@@ -491,7 +491,7 @@ void Measurements::showStoreFailed(int result)
 
 void Measurements::writeHeader(QSettings &ini, const char *typeText, const QString &name)
 {
-    const QDateTime now = QDateTime::currentDateTime();
+    const QDateTime now = Platform::currentDateTime();
     ini.beginGroup(QStringLiteral("Measurementinfo"));
     ini.setValue(QStringLiteral("Measurementtype"), QLatin1String(typeText));
     ini.setValue(QStringLiteral("Measurementname"), name.trimmed());

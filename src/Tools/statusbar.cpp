@@ -9,6 +9,7 @@
 #include "gps.h"
 #include "mainmenu.h"
 #include "messagedialog.h"
+#include "platform.h"
 #include "systemsettings.h"
 
 #include <QCoreApplication>
@@ -428,7 +429,7 @@ void Statusbar::readState()
     m_batteryMicrophone = data.batteryMicrophone();
     Systemsettings *s = MainMenu::settings();
     m_switchMode = !s || s->isMuteKeySwitchmode();
-    const QDateTime now = QDateTime::currentDateTime();
+    const QDateTime now = Platform::currentDateTime();
     m_time = now.toString(Systemsettings::getFormatStringTime());
     m_date = now.toString(s ? s->getFormatStringDate() : QStringLiteral("dd.MM.yyyy"));
 }
