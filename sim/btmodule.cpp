@@ -250,6 +250,8 @@ void BtModule::set(const QList<QByteArray> &w, const QByteArray &line)
         say("SET BT CLASS " + m_id.deviceClass);
         say("SET PROFILE A2DP " + m_id.profile);
         say("SET");
+    } else if (is(1, "BT") && is(2, "BDADDR") && n == 3) {
+        say("SET BT BDADDR " + m_id.address);
     } else if (is(1, "RESET") && n == 2) {
         reset();
     } else if (is(1, "BT") && is(2, "NAME") && n >= 4) {

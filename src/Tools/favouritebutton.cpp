@@ -60,10 +60,15 @@ int FavouriteButton::execFavouriteFunction()
 int FavouriteButton::storeFavouriteFunction()
 {
     MainMenu *main = MainMenu::getInstanceMainMenu();
-    if (!main)
+    Systemsettings *settings = main ? main->getInstanceSystemsettings() : nullptr;
+    if (!settings)
         return 0;
-    m_butFavNum = main->getCurrentVisibleDlgNum();
-    main->getInstanceSystemsettings()->setFavouriteButton(m_butFavNum);
+    // The star only confirms what was really written.
+    if (settings->setFavouriteButton(main->getCurrentVisibleDlgNum()) != 0) {
+        qWarning() << "New Favourite-Button function not stored" << main->getCurrentVisibleDlgNum();
+        return 0;
+    }
+    m_butFavNum = settings->getFavouriteButton(&m_butFavText);
     qDebug() << "New Favourite-Button fuction stored";
     main->displayPopup(1);
     return 0;
