@@ -21,6 +21,8 @@
 #include "shellfixture.h"
 #include "soundmodel.h"
 #include "statusbar.h"
+#include "systemsettings.h"
+#include "platform.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -68,6 +70,7 @@ private slots:
     void h2AlongAPipe();
     void longTermOverPassingTraffic();
     void pressureFromTheTransducer();
+    void settingsJourney();
 
 private:
     // Opens or closes the path with the mute key (switch mode) or the
@@ -624,3 +627,76 @@ void TestDeviceLinks::pressureFromTheTransducer()
 
 QTEST_MAIN(TestDeviceLinks)
 #include "tst_devicelinks.moc"
+
+// A technician's way through the settings against the simulator: French and
+// back, a new time zone and a time set by hand (the simulated clock follows),
+// push-button mode used on the level screen, and a reset that deletes the
+// pairings on both modules.
+void TestDeviceLinks::settingsJourney()
+{
+    QVERIFY(waitFor([&] { return allUp(); }, 15000));
+    EventHandler filter;
+    qApp->installEventFilter(&filter);
+    MainMenu *main = m_shell->main.get();
+    main->show();
+    main->displayWidget(5, 1, 0);
+    auto *screen = main->findChild<Systemsettings *>();
+    auto button = [&](const char *name) { return screen->findChild<QPushButton *>(QLatin1String(name)); };
+    auto toPage = [&](int page) {
+        while (screen->currentPage() != page)
+            QTest::mouseClick(button("butMenuDown"), Qt::LeftButton);
+    };
+    QSettings file(m_shell->root.file(QStringLiteral("/home/root/settings.ini")), QSettings::IniFormat);
+    auto stored = [&](const char *key) {
+        file.sync();
+        return file.value(QLatin1String(key)).toString();
+    };
+    // Seconds the simulated clock runs ahead of the host's, within a day.
+    auto clockShift = [] {
+        return (QDateTime::currentDateTime().secsTo(Platform::currentDateTime()) % 86400 + 86400) % 86400;
+    };
+
+    toPage(3);
+    QCOMPARE(clickThroughDialog(button("butLanguage"), {QStringLiteral("butFrench")}), QString());
+    QCOMPARE(stored("Local-Settings/Language"), QStringLiteral("3"));
+    toPage(3);
+    QCOMPARE(clickThroughDialog(button("butLanguage"), {QStringLiteral("butEnglish")}), QString());
+    QCOMPARE(stored("Local-Settings/Language"), QStringLiteral("1"));
+    QCOMPARE(main->findChild<QPushButton *>(QStringLiteral("butManagement"))->text(), QStringLiteral("Management"));
+
+    toPage(3);
+    const qint64 shift = clockShift();
+    QCOMPARE(clickThroughDialog(button("butTimezone"), {QStringLiteral("butNext"), QStringLiteral("butAccept")}),
+             QString());
+    QCOMPARE(stored("Local-Settings/TimezoneNum"), QStringLiteral("14"));
+    QVERIFY2(qAbs(clockShift() - (shift + 3600) % 86400) <= 3, qPrintable(QString::number(clockShift())));
+    QCOMPARE(clickThroughDialog(button("butTime"), {QStringLiteral("butManualTime"), QStringLiteral("butHourUp"),
+                                                    QStringLiteral("butAccept")}),
+             QString());
+    QCOMPARE(stored("Local-Settings/DateTimeSource"), QStringLiteral("MAN"));
+    QVERIFY2(qAbs(clockShift() - (shift + 7200) % 86400) <= 3, qPrintable(QString::number(clockShift())));
+    QVERIFY(m_shell->root.commands().contains(QStringLiteral("hwclock -w -f /dev/rtc0")));
+    QCOMPARE(static_cast<SettingsButton *>(button("butTime"))->text2(),
+             Platform::currentDateTime().toString(QStringLiteral("hh:mm:ss")));
+
+    toPage(1);
+    QCOMPARE(clickThroughDialog(button("butSwitchmode"), {QStringLiteral("butPushButton"), QStringLiteral("butAccept")}),
+             QString());
+    QVERIFY(waitFor([&] { return sensorLog().contains("MUTE PUSHBUT"); }, 5000));
+    auto *level = m_shell->showScreen<Levelmeasurement>(1);
+    muteKeyStep(level, QStringLiteral("F6"));
+    QVERIFY(!level->isMuted());
+    QVERIFY(waitFor([&] { return sensorLog().contains("ACTIVE PUSHBUT"); }, 5000));
+    muteKeyStep(level, QStringLiteral("F6^"));
+    QVERIFY(level->isMuted());
+
+    main->displayWidget(5, 1, 0);
+    toPage(2);
+    QCOMPARE(clickThroughDialog(button("butReset"), {QStringLiteral("butReset"), QStringLiteral("butMiddle")}),
+             QString());
+    QCOMPARE(stored("Systemsettings/Switchmode"), QStringLiteral("Switch"));
+    QVERIFY(waitFor([&] { return m_shell->root.read(QStringLiteral("/sim/ttyO3.log")).contains("SET BT PAIR *"); },
+                    5000));
+    QVERIFY(waitFor([&] { return sensorLog().contains("SET BT PAIR *"); }, 5000));
+    QVERIFY(m_shell->root.commands().contains(QStringLiteral("reboot")));
+}

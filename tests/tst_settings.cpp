@@ -2,12 +2,14 @@
 #include "appsetup.h"
 #include "levelmeasurement.h"
 #include "logcapture.h"
+#include "screendriver.h"
 #include "shellfixture.h"
 #include "settingsbutton.h"
 #include "systemsettings.h"
 #include "testroot.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QTimer>
 #include <QPushButton>
@@ -127,6 +129,8 @@ private slots:
     void dialogsStoreOnAcceptOnly_data();
     void dialogsStoreOnAcceptOnly();
     void openScreenFollowsLanguage();
+    void resetToDeliveryState_data();
+    void resetToDeliveryState();
 
 private:
     void writeSettings(const QByteArray &text) { QVERIFY(m_root->write(QStringLiteral("/home/root/settings.ini"), text)); }
@@ -456,33 +460,7 @@ void TestSettings::dialogsStoreOnAcceptOnly()
     auto *screen = shell.main->findChild<Systemsettings *>();
     for (int p = 1; p < page; ++p)
         QTest::mouseClick(screen->findChild<QPushButton *>(QStringLiteral("butMenuDown")), Qt::LeftButton);
-    QString fault;
-    QTimer::singleShot(0, [&] {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        if (!dialog) {
-            fault = QStringLiteral("no dialog");
-            return;
-        }
-        for (const QString &name : clicks) {
-            if (name == QLatin1String("<power>")) {
-                QTest::keyPress(dialog, Qt::Key_Escape);
-                QTest::keyRelease(dialog, Qt::Key_Escape);
-                continue;
-            }
-            auto *b = dialog->findChild<QAbstractButton *>(name);
-            if (!b || !b->isVisible()) {
-                fault = name + QStringLiteral(" not shown");
-                break;
-            }
-            QTest::mouseClick(b, Qt::LeftButton);
-        }
-        if (dialog->isVisible()) {
-            fault += QStringLiteral(" dialog still open");
-            dialog->reject();
-        }
-    });
-    QTest::mouseClick(screen->findChild<QPushButton *>(button), Qt::LeftButton);
-    QCOMPARE(fault, QString());
+    QCOMPARE(clickThroughDialog(screen->findChild<QPushButton *>(button), clicks), QString());
     QSettings file(shell.root.file(QStringLiteral("/home/root/settings.ini")), QSettings::IniFormat);
     QCOMPARE(file.value(key).toString(), stored);
 }
@@ -497,11 +475,41 @@ void TestSettings::openScreenFollowsLanguage()
     auto *menuButton = shell.main->findChild<QPushButton *>(QStringLiteral("butManagement"));
     QCOMPARE(caption(), QStringLiteral("Peak"));
     shell.main->changeLanguage(2);
-    QCOMPARE(caption(), QStringLiteral("Spitze"));
+    QTRY_COMPARE(caption(), QStringLiteral("Spitze"));
     QCOMPARE(menuButton->text(), QStringLiteral("Verwaltung"));
     shell.main->changeLanguage(1);
-    QCOMPARE(caption(), QStringLiteral("Peak"));
+    QTRY_COMPARE(caption(), QStringLiteral("Peak"));
     QCOMPARE(menuButton->text(), QStringLiteral("Management"));
+}
+
+void TestSettings::resetToDeliveryState_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<bool>("reset");
+    QTest::newRow("yes") << "butMiddle" << true;
+    QTest::newRow("no") << "butRight" << false;
+}
+
+// Yes puts the defaults on disk, the pairing with them, before the reboot;
+// No keeps everything.
+void TestSettings::resetToDeliveryState()
+{
+    QFETCH(QString, answer);
+    QFETCH(bool, reset);
+    ShellFixture shell(QByteArray("[Bluetooth]\nMicrophone_ID=00:07:80:11:22:33\nMicrophone_Name=RM-3 0815\n"
+                                  "[Local-Settings]\nLanguage=2\n[Systemsettings]\nBrightness=7\n"));
+    shell.main->displayWidget(5, 1, 0);
+    auto *screen = shell.main->findChild<Systemsettings *>();
+    QTest::mouseClick(screen->findChild<QPushButton *>(QStringLiteral("butMenuDown")), Qt::LeftButton);
+    const int before = shell.root.commands().size();
+    QCOMPARE(clickThroughDialog(screen->findChild<QPushButton *>(QStringLiteral("butReset")),
+                                {QStringLiteral("butReset"), answer}),
+             QString());
+    QSettings file(shell.root.file(QStringLiteral("/home/root/settings.ini")), QSettings::IniFormat);
+    QCOMPARE(file.value(QStringLiteral("Local-Settings/Language")).toInt(), reset ? 1 : 2);
+    QCOMPARE(file.value(QStringLiteral("Systemsettings/Brightness")).toInt(), reset ? 6 : 7);
+    QCOMPARE(file.value(QStringLiteral("Bluetooth/Microphone_ID")).toString().isEmpty(), reset);
+    QCOMPARE(shell.root.commands().mid(before).contains(QStringLiteral("reboot")), reset);
 }
 
 QTEST_MAIN(TestSettings)

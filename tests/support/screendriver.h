@@ -4,11 +4,15 @@
 #include "analoginputworker.h"
 #include "screenshot.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QTest>
 #include <QTimer>
+
+#include <memory>
 
 #include <cmath>
 
@@ -71,5 +75,54 @@ struct DialogCloser
         timer.start(20);
     }
 };
+
+// Clicks opener and then, in the modal dialog it opens, the buttons named in
+// steps ("<power>" is the power key's short press). A step that opens another
+// dialog hands the steps after it to that one. Returns what went wrong ("" when
+// every step was taken and the dialogs closed).
+inline QString clickThroughDialog(QAbstractButton *opener, const QStringList &steps)
+{
+    struct Walk : std::enable_shared_from_this<Walk>
+    {
+        QStringList steps;
+        QString fault;
+        void run(QWidget *below)
+        {
+            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            if (!dialog || dialog == below) {
+                fault += QStringLiteral("no dialog; ");
+                return;
+            }
+            while (!steps.isEmpty()) {
+                const QString step = steps.takeFirst();
+                if (step == QLatin1String("<power>")) {
+                    QTest::keyPress(dialog, Qt::Key_Escape);
+                    QTest::keyRelease(dialog, Qt::Key_Escape);
+                    continue;
+                }
+                auto *button = dialog->findChild<QAbstractButton *>(step);
+                if (!button || !button->isVisible()) {
+                    fault += step + QStringLiteral(" not shown; ");
+                    break;
+                }
+                auto self = shared_from_this();
+                QTimer::singleShot(0, [self, dialog] {
+                    if (!self->steps.isEmpty() && QApplication::activeModalWidget() != dialog)
+                        self->run(dialog);
+                });
+                QTest::mouseClick(button, Qt::LeftButton);
+            }
+            if (dialog->isVisible()) {
+                fault += QString::fromLatin1(dialog->metaObject()->className()) + QStringLiteral(" still open; ");
+                dialog->reject();
+            }
+        }
+    };
+    auto walk = std::make_shared<Walk>();
+    walk->steps = steps;
+    QTimer::singleShot(0, [walk] { walk->run(nullptr); });
+    QTest::mouseClick(opener, Qt::LeftButton);
+    return walk->fault;
+}
 
 #endif // SCREENDRIVER_H
