@@ -336,6 +336,10 @@
         <source>Turkish</source>
         <translation>Türkisch</translation>
     </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
 </context>
 <context>
     <name>DebugMenu</name>
@@ -1245,6 +1249,459 @@ Keine Antwort vom Bluetooth-Gerät.</translation>
     <message>
         <source>DataPartitionNotMounted</source>
         <translation>Der Messwertspeicher konnte nicht geöffnet werden. Messungen können nicht gespeichert werden.</translation>
+    </message>
+</context>
+<context>
+    <name>CustomizeDialogs</name>
+    <message>
+        <source>ShowFFT</source>
+        <translation>FFT anzeigen</translation>
+    </message>
+    <message>
+        <source>ShowFrequencyValue</source>
+        <translation>Frequenzwert anzeigen</translation>
+    </message>
+    <message>
+        <source>ShowPeakLevelBar</source>
+        <translation>Spitzenpegel-Balken anzeigen</translation>
+    </message>
+    <message>
+        <source>UseFrequencyColor</source>
+        <translation>Balken in Frequenzfarbe</translation>
+    </message>
+    <message>
+        <source>ShowFilterParameter</source>
+        <translation>Filterparameter anzeigen</translation>
+    </message>
+    <message>
+        <source>DynamicScaling</source>
+        <translation>Dynamische Skalierung</translation>
+    </message>
+    <message>
+        <source>ShowGrid</source>
+        <translation>Gitter anzeigen</translation>
+    </message>
+    <message>
+        <source>ShowHistogram</source>
+        <translation>Histogramm anzeigen</translation>
+    </message>
+    <message>
+        <source>ShowWorkingRange</source>
+        <translation>Arbeitsbereich anzeigen</translation>
+    </message>
+    <message>
+        <source>UseFavouriteForStartup</source>
+        <translation>Mit dem Favoriten starten</translation>
+    </message>
+    <message>
+        <source>UseFilterForStartup</source>
+        <translation>Mit dem letzten Filter starten</translation>
+    </message>
+    <message>
+        <source>UseGpsForStartup</source>
+        <translation>GPS beim Start ein</translation>
+    </message>
+    <message>
+        <source>LevelMeasurement</source>
+        <translation>Pegelmessung</translation>
+    </message>
+    <message>
+        <source>Pinpointing</source>
+        <translation>Punktortung</translation>
+    </message>
+    <message>
+        <source>LongtermMeasurement</source>
+        <translation>Langzeitmessung</translation>
+    </message>
+    <message>
+        <source>H2-Sensor</source>
+        <translation>H2-Sensor</translation>
+    </message>
+    <message>
+        <source>Pipelocating</source>
+        <translation>Rohrortung</translation>
+    </message>
+    <message>
+        <source>Startup</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>DateTimeAdjust</name>
+    <message>
+        <source>Time</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuell</translation>
+    </message>
+    <message>
+        <source>InvalidDate</source>
+        <translation>Ungültiges Datum</translation>
+    </message>
+    <message>
+        <source>InvalidDateText</source>
+        <translation>Dieses Datum gibt es nicht. Bitte Tag oder Monat korrigieren.</translation>
+    </message>
+</context>
+<context>
+    <name>Displaysettings</name>
+    <message>
+        <source>Brightness</source>
+        <translation>Helligkeit</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>low</source>
+        <translation>niedrig</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <translation>mittel</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <translation>hoch</translation>
+    </message>
+</context>
+<context>
+    <name>HearingProtection</name>
+    <message>
+        <source>HearingProtection</source>
+        <translation>Gehörschutz</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>Aktiv</translation>
+    </message>
+    <message>
+        <source>Inactive</source>
+        <translation>Inaktiv</translation>
+    </message>
+    <message>
+        <source>DefaultHeadphoneVolume</source>
+        <translation>Kopfhörerlautstärke einstellen</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>MaximumVolumeWillBeLimited</source>
+        <translation>Die maximale Lautstärke wird begrenzt.</translation>
+    </message>
+    <message>
+        <source>WarningRiskOfAcousticShock</source>
+        <translation>Achtung! Gefahr eines Knalltraumas.</translation>
+    </message>
+</context>
+<context>
+    <name>PowerSaving</name>
+    <message>
+        <source>never</source>
+        <translation>nie</translation>
+    </message>
+    <message>
+        <source>PowerSaving</source>
+        <translation>Energiesparen</translation>
+    </message>
+    <message>
+        <source>PowerOff</source>
+        <translation>Ausschalten</translation>
+    </message>
+    <message>
+        <source>BacklightOff</source>
+        <translation>Display aus</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>ResetSettings</name>
+    <message>
+        <source>ResetToDeliveryState</source>
+        <translation>Auslieferungszustand</translation>
+    </message>
+    <message>
+        <source>ResetToDeliveryStateInfo</source>
+        <translation>Zurücksetzen auf den Auslieferungszustand.
+Alle Einstellungen (z. B. Sprache,
+gekoppelte Bluetooth-Geräte) werden zurückgesetzt.
+Gespeicherte Messungen bleiben erhalten.</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>DoYouReallyWantToResetAllSettings</source>
+        <translation>Wirklich alle Einstellungen zurücksetzen?</translation>
+    </message>
+</context>
+<context>
+    <name>SelectFavouriteButton</name>
+    <message>
+        <source>FavouriteButton</source>
+        <translation>Favoritentaste</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>SelectSwitchmode</name>
+    <message>
+        <source>ModeOfMutingButton</source>
+        <translation>Modus der Stummtaste</translation>
+    </message>
+    <message>
+        <source>Switch</source>
+        <translation>Schalter</translation>
+    </message>
+    <message>
+        <source>PushButton</source>
+        <translation>Taster</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>SelectTimezone</name>
+    <message>
+        <source>MidwayIslands</source>
+        <translation>Midwayinseln</translation>
+    </message>
+    <message>
+        <source>Hawaii</source>
+        <translation>Hawaii</translation>
+    </message>
+    <message>
+        <source>Alaska</source>
+        <translation>Alaska</translation>
+    </message>
+    <message>
+        <source>Pacific</source>
+        <translation>Pazifik</translation>
+    </message>
+    <message>
+        <source>Arizona</source>
+        <translation>Arizona</translation>
+    </message>
+    <message>
+        <source>Chicago</source>
+        <translation>Chicago</translation>
+    </message>
+    <message>
+        <source>NewYork</source>
+        <translation>New York</translation>
+    </message>
+    <message>
+        <source>Manaus</source>
+        <translation>Manaus</translation>
+    </message>
+    <message>
+        <source>Newfoundland</source>
+        <translation>Neufundland</translation>
+    </message>
+    <message>
+        <source>Greenland</source>
+        <translation>Grönland</translation>
+    </message>
+    <message>
+        <source>MiddleAtlantic</source>
+        <translation>Mittelatlantik</translation>
+    </message>
+    <message>
+        <source>Azores</source>
+        <translation>Azoren</translation>
+    </message>
+    <message>
+        <source>London</source>
+        <translation>London</translation>
+    </message>
+    <message>
+        <source>Berlin</source>
+        <translation>Berlin</translation>
+    </message>
+    <message>
+        <source>Cairo</source>
+        <translation>Kairo</translation>
+    </message>
+    <message>
+        <source>Moscow</source>
+        <translation>Moskau</translation>
+    </message>
+    <message>
+        <source>Teheran</source>
+        <translation>Teheran</translation>
+    </message>
+    <message>
+        <source>AbuDhabi</source>
+        <translation>Abu Dhabi</translation>
+    </message>
+    <message>
+        <source>Kabul</source>
+        <translation>Kabul</translation>
+    </message>
+    <message>
+        <source>Islamabad</source>
+        <translation>Islamabad</translation>
+    </message>
+    <message>
+        <source>NewDelhi</source>
+        <translation>Neu-Delhi</translation>
+    </message>
+    <message>
+        <source>Katmandu</source>
+        <translation>Kathmandu</translation>
+    </message>
+    <message>
+        <source>Nowosibirsk</source>
+        <translation>Nowosibirsk</translation>
+    </message>
+    <message>
+        <source>Yangon</source>
+        <translation>Rangun</translation>
+    </message>
+    <message>
+        <source>Bangkok</source>
+        <translation>Bangkok</translation>
+    </message>
+    <message>
+        <source>HongKong</source>
+        <translation>Hongkong</translation>
+    </message>
+    <message>
+        <source>Tokio</source>
+        <translation>Tokio</translation>
+    </message>
+    <message>
+        <source>Darwin</source>
+        <translation>Darwin</translation>
+    </message>
+    <message>
+        <source>Sydney</source>
+        <translation>Sydney</translation>
+    </message>
+    <message>
+        <source>Magadan</source>
+        <translation>Magadan</translation>
+    </message>
+    <message>
+        <source>Fiji</source>
+        <translation>Fidschi</translation>
+    </message>
+    <message>
+        <source>DaylightSavingTime</source>
+        <translation>Sommerzeit</translation>
+    </message>
+    <message>
+        <source>Summertime</source>
+        <translation>Sommerzeit</translation>
+    </message>
+    <message>
+        <source>Wintertime</source>
+        <translation>Winterzeit</translation>
+    </message>
+    <message>
+        <source>SwitchDst</source>
+        <translation>Sommer-/Winterzeit umschalten</translation>
+    </message>
+</context>
+<context>
+    <name>Systeminformation</name>
+    <message>
+        <source>unknown</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>SystemInformation</source>
+        <translation>Systeminformation</translation>
+    </message>
+    <message>
+        <source>Firmwareversion</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>Serialnumber</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>Productiondate</source>
+        <translation>Herstelldatum</translation>
+    </message>
+    <message>
+        <source>BluetoothIdTx</source>
+        <translation>Bluetooth-ID Tx</translation>
+    </message>
+    <message>
+        <source>BluetoothIdRx</source>
+        <translation>Bluetooth-ID Rx</translation>
+    </message>
+    <message>
+        <source>Hardwareversion</source>
+        <translation>Hardware</translation>
+    </message>
+    <message>
+        <source>OperatingSystem</source>
+        <translation>Betriebssystem</translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation>Akku</translation>
+    </message>
+    <message>
+        <source>DebugEnabled</source>
+        <translation>Debug aktiv</translation>
     </message>
 </context>
 </TS>

@@ -336,6 +336,10 @@
         <source>Turkish</source>
         <translation>Turkish</translation>
     </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
 </context>
 <context>
     <name>DebugMenu</name>
@@ -1245,6 +1249,459 @@ No answer received from bluetooth device.</translation>
     <message>
         <source>DataPartitionNotMounted</source>
         <translation>The measurement memory could not be opened. Measurements cannot be stored.</translation>
+    </message>
+</context>
+<context>
+    <name>CustomizeDialogs</name>
+    <message>
+        <source>ShowFFT</source>
+        <translation>Show FFT</translation>
+    </message>
+    <message>
+        <source>ShowFrequencyValue</source>
+        <translation>Show frequency value</translation>
+    </message>
+    <message>
+        <source>ShowPeakLevelBar</source>
+        <translation>Show peak level bar</translation>
+    </message>
+    <message>
+        <source>UseFrequencyColor</source>
+        <translation>Bar in frequency colour</translation>
+    </message>
+    <message>
+        <source>ShowFilterParameter</source>
+        <translation>Show filter parameters</translation>
+    </message>
+    <message>
+        <source>DynamicScaling</source>
+        <translation>Dynamic scaling</translation>
+    </message>
+    <message>
+        <source>ShowGrid</source>
+        <translation>Show grid</translation>
+    </message>
+    <message>
+        <source>ShowHistogram</source>
+        <translation>Show histogram</translation>
+    </message>
+    <message>
+        <source>ShowWorkingRange</source>
+        <translation>Show working range</translation>
+    </message>
+    <message>
+        <source>UseFavouriteForStartup</source>
+        <translation>Start with the favourite</translation>
+    </message>
+    <message>
+        <source>UseFilterForStartup</source>
+        <translation>Start with the last filter</translation>
+    </message>
+    <message>
+        <source>UseGpsForStartup</source>
+        <translation>GPS on at start</translation>
+    </message>
+    <message>
+        <source>LevelMeasurement</source>
+        <translation>Level measurement</translation>
+    </message>
+    <message>
+        <source>Pinpointing</source>
+        <translation>Pinpointing</translation>
+    </message>
+    <message>
+        <source>LongtermMeasurement</source>
+        <translation>Long-term measurement</translation>
+    </message>
+    <message>
+        <source>H2-Sensor</source>
+        <translation>H2 sensor</translation>
+    </message>
+    <message>
+        <source>Pipelocating</source>
+        <translation>Pipe locating</translation>
+    </message>
+    <message>
+        <source>Startup</source>
+        <translation>Start-up</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Accept</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>DateTimeAdjust</name>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>InvalidDate</source>
+        <translation>Invalid date</translation>
+    </message>
+    <message>
+        <source>InvalidDateText</source>
+        <translation>This date does not exist. Please correct the day or the month.</translation>
+    </message>
+</context>
+<context>
+    <name>Displaysettings</name>
+    <message>
+        <source>Brightness</source>
+        <translation>Brightness</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Accept</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>low</source>
+        <translation>low</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <translation>medium</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <translation>high</translation>
+    </message>
+</context>
+<context>
+    <name>HearingProtection</name>
+    <message>
+        <source>HearingProtection</source>
+        <translation>Hearing protection</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>Active</translation>
+    </message>
+    <message>
+        <source>Inactive</source>
+        <translation>Inactive</translation>
+    </message>
+    <message>
+        <source>DefaultHeadphoneVolume</source>
+        <translation>Adjust headphone volume</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Accept</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>MaximumVolumeWillBeLimited</source>
+        <translation>Maximum volume will be limited.</translation>
+    </message>
+    <message>
+        <source>WarningRiskOfAcousticShock</source>
+        <translation>Warning! Risk of an acoustic shock.</translation>
+    </message>
+</context>
+<context>
+    <name>PowerSaving</name>
+    <message>
+        <source>never</source>
+        <translation>never</translation>
+    </message>
+    <message>
+        <source>PowerSaving</source>
+        <translation>Power saving</translation>
+    </message>
+    <message>
+        <source>PowerOff</source>
+        <translation>Power off</translation>
+    </message>
+    <message>
+        <source>BacklightOff</source>
+        <translation>Backlight off</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Accept</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>ResetSettings</name>
+    <message>
+        <source>ResetToDeliveryState</source>
+        <translation>Reset to delivery state</translation>
+    </message>
+    <message>
+        <source>ResetToDeliveryStateInfo</source>
+        <translation>Reset to delivery state.
+All settings (e.g. language,
+paired bluetooth devices) will be reseted.
+Stored measurements will not be deleted.</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>DoYouReallyWantToResetAllSettings</source>
+        <translation>Do you really want to reset all settings?</translation>
+    </message>
+</context>
+<context>
+    <name>SelectFavouriteButton</name>
+    <message>
+        <source>FavouriteButton</source>
+        <translation>Favourite key</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Accept</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>SelectSwitchmode</name>
+    <message>
+        <source>ModeOfMutingButton</source>
+        <translation>Mode of the mute key</translation>
+    </message>
+    <message>
+        <source>Switch</source>
+        <translation>Switch</translation>
+    </message>
+    <message>
+        <source>PushButton</source>
+        <translation>Push button</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Accept</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>SelectTimezone</name>
+    <message>
+        <source>MidwayIslands</source>
+        <translation>Midway Islands</translation>
+    </message>
+    <message>
+        <source>Hawaii</source>
+        <translation>Hawaii</translation>
+    </message>
+    <message>
+        <source>Alaska</source>
+        <translation>Alaska</translation>
+    </message>
+    <message>
+        <source>Pacific</source>
+        <translation>Pacific</translation>
+    </message>
+    <message>
+        <source>Arizona</source>
+        <translation>Arizona</translation>
+    </message>
+    <message>
+        <source>Chicago</source>
+        <translation>Chicago</translation>
+    </message>
+    <message>
+        <source>NewYork</source>
+        <translation>New York</translation>
+    </message>
+    <message>
+        <source>Manaus</source>
+        <translation>Manaus</translation>
+    </message>
+    <message>
+        <source>Newfoundland</source>
+        <translation>Newfoundland</translation>
+    </message>
+    <message>
+        <source>Greenland</source>
+        <translation>Greenland</translation>
+    </message>
+    <message>
+        <source>MiddleAtlantic</source>
+        <translation>Mid-Atlantic</translation>
+    </message>
+    <message>
+        <source>Azores</source>
+        <translation>Azores</translation>
+    </message>
+    <message>
+        <source>London</source>
+        <translation>London</translation>
+    </message>
+    <message>
+        <source>Berlin</source>
+        <translation>Berlin</translation>
+    </message>
+    <message>
+        <source>Cairo</source>
+        <translation>Cairo</translation>
+    </message>
+    <message>
+        <source>Moscow</source>
+        <translation>Moscow</translation>
+    </message>
+    <message>
+        <source>Teheran</source>
+        <translation>Tehran</translation>
+    </message>
+    <message>
+        <source>AbuDhabi</source>
+        <translation>Abu Dhabi</translation>
+    </message>
+    <message>
+        <source>Kabul</source>
+        <translation>Kabul</translation>
+    </message>
+    <message>
+        <source>Islamabad</source>
+        <translation>Islamabad</translation>
+    </message>
+    <message>
+        <source>NewDelhi</source>
+        <translation>New Delhi</translation>
+    </message>
+    <message>
+        <source>Katmandu</source>
+        <translation>Kathmandu</translation>
+    </message>
+    <message>
+        <source>Nowosibirsk</source>
+        <translation>Novosibirsk</translation>
+    </message>
+    <message>
+        <source>Yangon</source>
+        <translation>Yangon</translation>
+    </message>
+    <message>
+        <source>Bangkok</source>
+        <translation>Bangkok</translation>
+    </message>
+    <message>
+        <source>HongKong</source>
+        <translation>Hong Kong</translation>
+    </message>
+    <message>
+        <source>Tokio</source>
+        <translation>Tokyo</translation>
+    </message>
+    <message>
+        <source>Darwin</source>
+        <translation>Darwin</translation>
+    </message>
+    <message>
+        <source>Sydney</source>
+        <translation>Sydney</translation>
+    </message>
+    <message>
+        <source>Magadan</source>
+        <translation>Magadan</translation>
+    </message>
+    <message>
+        <source>Fiji</source>
+        <translation>Fiji</translation>
+    </message>
+    <message>
+        <source>DaylightSavingTime</source>
+        <translation>Summer time</translation>
+    </message>
+    <message>
+        <source>Summertime</source>
+        <translation>Summer time</translation>
+    </message>
+    <message>
+        <source>Wintertime</source>
+        <translation>Winter time</translation>
+    </message>
+    <message>
+        <source>SwitchDst</source>
+        <translation>Switch summer / winter time</translation>
+    </message>
+</context>
+<context>
+    <name>Systeminformation</name>
+    <message>
+        <source>unknown</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>SystemInformation</source>
+        <translation>System information</translation>
+    </message>
+    <message>
+        <source>Firmwareversion</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>Serialnumber</source>
+        <translation>Serial number</translation>
+    </message>
+    <message>
+        <source>Productiondate</source>
+        <translation>Production date</translation>
+    </message>
+    <message>
+        <source>BluetoothIdTx</source>
+        <translation>Bluetooth ID Tx</translation>
+    </message>
+    <message>
+        <source>BluetoothIdRx</source>
+        <translation>Bluetooth ID Rx</translation>
+    </message>
+    <message>
+        <source>Hardwareversion</source>
+        <translation>Hardware</translation>
+    </message>
+    <message>
+        <source>OperatingSystem</source>
+        <translation>Operating system</translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation>Battery</translation>
+    </message>
+    <message>
+        <source>DebugEnabled</source>
+        <translation>Debug Enabled</translation>
     </message>
 </context>
 </TS>

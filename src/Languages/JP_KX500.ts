@@ -5,27 +5,27 @@
     <name>MainMenu</name>
     <message>
         <source>Histogram</source>
-        <translation type="unfinished">Pinpointing</translation>
+        <translation>ピンポイント</translation>
     </message>
     <message>
         <source>H2Sensor</source>
-        <translation type="unfinished">H2 sensor</translation>
+        <translation>H2センサー</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished">Level</translation>
+        <translation>レベル</translation>
     </message>
     <message>
         <source>Management</source>
-        <translation type="unfinished">Management</translation>
+        <translation>管理</translation>
     </message>
     <message>
         <source>Longterm</source>
-        <translation type="unfinished">Long-term</translation>
+        <translation>長時間</translation>
     </message>
     <message>
         <source>Pipelocating</source>
-        <translation type="unfinished">Pipe locating</translation>
+        <translation>管路探査</translation>
     </message>
     <message>
         <source>Debug</source>
@@ -83,95 +83,95 @@
     <name>Systemsettings</name>
     <message>
         <source>ModeMuteButton</source>
-        <translation type="unfinished">Mute key mode</translation>
+        <translation>ミュートキー動作</translation>
     </message>
     <message>
         <source>HearingProtection</source>
-        <translation type="unfinished">Hearing protection</translation>
+        <translation>聴覚保護</translation>
     </message>
     <message>
         <source>Customize</source>
-        <translation type="unfinished">Customise screens</translation>
+        <translation>画面のカスタマイズ</translation>
     </message>
     <message>
         <source>PairedHeadphone</source>
-        <translation type="unfinished">Paired headphones</translation>
+        <translation>ペアリング済みヘッドホン</translation>
     </message>
     <message>
         <source>PairedMicrophone</source>
-        <translation type="unfinished">Paired RM-3</translation>
+        <translation>ペアリング済みRM-3</translation>
     </message>
     <message>
         <source>FavouriteButton</source>
-        <translation type="unfinished">Favourite key</translation>
+        <translation>お気に入りキー</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished">Brightness</translation>
+        <translation>明るさ</translation>
     </message>
     <message>
         <source>PowerSaving</source>
-        <translation type="unfinished">Power saving</translation>
+        <translation>省電力</translation>
     </message>
     <message>
         <source>Systeminformation</source>
-        <translation type="unfinished">System information</translation>
+        <translation>システム情報</translation>
     </message>
     <message>
         <source>ResetToDeliverystate</source>
-        <translation type="unfinished">Reset to delivery state</translation>
+        <translation>工場出荷時に戻す</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished">Language</translation>
+        <translation>言語</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished">Time</translation>
+        <translation>時刻</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">Date</translation>
+        <translation>日付</translation>
     </message>
     <message>
         <source>Timezone</source>
-        <translation type="unfinished">Time zone</translation>
+        <translation>タイムゾーン</translation>
     </message>
     <message>
         <source>DaylightSavingTime</source>
-        <translation type="unfinished">Daylight saving time</translation>
+        <translation>夏時間</translation>
     </message>
     <message>
         <source>Switch</source>
-        <translation type="unfinished">Switch</translation>
+        <translation>切替</translation>
     </message>
     <message>
         <source>PushButton</source>
-        <translation type="unfinished">Push button</translation>
+        <translation>押している間</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished">Active</translation>
+        <translation>有効</translation>
     </message>
     <message>
         <source>Inactive</source>
-        <translation type="unfinished">Inactive</translation>
+        <translation>無効</translation>
     </message>
     <message>
         <source>differentValues</source>
-        <translation type="unfinished">Various settings</translation>
+        <translation>各種設定</translation>
     </message>
     <message>
         <source>low</source>
-        <translation type="unfinished">low</translation>
+        <translation>低</translation>
     </message>
     <message>
         <source>medium</source>
-        <translation type="unfinished">medium</translation>
+        <translation>中</translation>
     </message>
     <message>
         <source>high</source>
-        <translation type="unfinished">high</translation>
+        <translation>高</translation>
     </message>
     <message>
         <source>FW: %1</source>
@@ -179,15 +179,15 @@
     </message>
     <message>
         <source>Summertime</source>
-        <translation type="unfinished">Summer time</translation>
+        <translation>夏時間</translation>
     </message>
     <message>
         <source>Wintertime</source>
-        <translation type="unfinished">Winter time</translation>
+        <translation>標準時間</translation>
     </message>
     <message>
         <source>never</source>
-        <translation type="unfinished">never</translation>
+        <translation>なし</translation>
     </message>
     <message>
         <source>Berlin</source>
@@ -195,39 +195,39 @@
     </message>
     <message>
         <source>Screenshot</source>
-        <translation type="unfinished">Screenshot</translation>
+        <translation>スクリーンショット</translation>
     </message>
     <message>
         <source>LevelMeasurement</source>
-        <translation type="unfinished">Level measurement</translation>
+        <translation>レベル測定</translation>
     </message>
     <message>
         <source>LongtermMeasurement</source>
-        <translation type="unfinished">Long-term measurement</translation>
+        <translation>長時間測定</translation>
     </message>
     <message>
         <source>H2-Sensor</source>
-        <translation type="unfinished">H2 sensor</translation>
+        <translation>H2センサー</translation>
     </message>
     <message>
         <source>PreviousPage</source>
-        <translation type="unfinished">Previous page</translation>
+        <translation>前のページ</translation>
     </message>
     <message>
         <source>Mainmenu</source>
-        <translation type="unfinished">Main menu</translation>
+        <translation>メインメニュー</translation>
     </message>
     <message>
         <source>NextPage</source>
-        <translation type="unfinished">Next page</translation>
+        <translation>次のページ</translation>
     </message>
     <message>
         <source>Histogram</source>
-        <translation type="unfinished">Pinpointing</translation>
+        <translation>ピンポイント</translation>
     </message>
     <message>
         <source>Pipelocating</source>
-        <translation type="unfinished">Pipe locating</translation>
+        <translation>管路探査</translation>
     </message>
     <message>
         <source>Error</source>
@@ -282,7 +282,7 @@
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished">Japanese</translation>
+        <translation>日本語</translation>
     </message>
     <message>
         <source>Polish</source>
@@ -335,6 +335,10 @@
     <message>
         <source>Turkish</source>
         <translation type="unfinished">Turkish</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished">Language</translation>
     </message>
 </context>
 <context>
@@ -1245,6 +1249,459 @@ No answer received from bluetooth device.</translation>
     <message>
         <source>DataPartitionNotMounted</source>
         <translation type="unfinished">The measurement memory could not be opened. Measurements cannot be stored.</translation>
+    </message>
+</context>
+<context>
+    <name>CustomizeDialogs</name>
+    <message>
+        <source>ShowFFT</source>
+        <translation type="unfinished">Show FFT</translation>
+    </message>
+    <message>
+        <source>ShowFrequencyValue</source>
+        <translation type="unfinished">Show frequency value</translation>
+    </message>
+    <message>
+        <source>ShowPeakLevelBar</source>
+        <translation type="unfinished">Show peak level bar</translation>
+    </message>
+    <message>
+        <source>UseFrequencyColor</source>
+        <translation type="unfinished">Bar in frequency colour</translation>
+    </message>
+    <message>
+        <source>ShowFilterParameter</source>
+        <translation type="unfinished">Show filter parameters</translation>
+    </message>
+    <message>
+        <source>DynamicScaling</source>
+        <translation type="unfinished">Dynamic scaling</translation>
+    </message>
+    <message>
+        <source>ShowGrid</source>
+        <translation type="unfinished">Show grid</translation>
+    </message>
+    <message>
+        <source>ShowHistogram</source>
+        <translation type="unfinished">Show histogram</translation>
+    </message>
+    <message>
+        <source>ShowWorkingRange</source>
+        <translation type="unfinished">Show working range</translation>
+    </message>
+    <message>
+        <source>UseFavouriteForStartup</source>
+        <translation type="unfinished">Start with the favourite</translation>
+    </message>
+    <message>
+        <source>UseFilterForStartup</source>
+        <translation type="unfinished">Start with the last filter</translation>
+    </message>
+    <message>
+        <source>UseGpsForStartup</source>
+        <translation type="unfinished">GPS on at start</translation>
+    </message>
+    <message>
+        <source>LevelMeasurement</source>
+        <translation type="unfinished">Level measurement</translation>
+    </message>
+    <message>
+        <source>Pinpointing</source>
+        <translation type="unfinished">Pinpointing</translation>
+    </message>
+    <message>
+        <source>LongtermMeasurement</source>
+        <translation type="unfinished">Long-term measurement</translation>
+    </message>
+    <message>
+        <source>H2-Sensor</source>
+        <translation type="unfinished">H2 sensor</translation>
+    </message>
+    <message>
+        <source>Pipelocating</source>
+        <translation type="unfinished">Pipe locating</translation>
+    </message>
+    <message>
+        <source>Startup</source>
+        <translation type="unfinished">Start-up</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation type="unfinished">Accept</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>DateTimeAdjust</name>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished">Time</translation>
+    </message>
+    <message>
+        <source>GPS</source>
+        <translation type="unfinished">GPS</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation type="unfinished">Manual</translation>
+    </message>
+    <message>
+        <source>InvalidDate</source>
+        <translation type="unfinished">Invalid date</translation>
+    </message>
+    <message>
+        <source>InvalidDateText</source>
+        <translation type="unfinished">This date does not exist. Please correct the day or the month.</translation>
+    </message>
+</context>
+<context>
+    <name>Displaysettings</name>
+    <message>
+        <source>Brightness</source>
+        <translation type="unfinished">Brightness</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation type="unfinished">Accept</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Cancel</translation>
+    </message>
+    <message>
+        <source>low</source>
+        <translation type="unfinished">low</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <translation type="unfinished">medium</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <translation type="unfinished">high</translation>
+    </message>
+</context>
+<context>
+    <name>HearingProtection</name>
+    <message>
+        <source>HearingProtection</source>
+        <translation type="unfinished">Hearing protection</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation type="unfinished">Active</translation>
+    </message>
+    <message>
+        <source>Inactive</source>
+        <translation type="unfinished">Inactive</translation>
+    </message>
+    <message>
+        <source>DefaultHeadphoneVolume</source>
+        <translation type="unfinished">Adjust headphone volume</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation type="unfinished">Accept</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Cancel</translation>
+    </message>
+    <message>
+        <source>MaximumVolumeWillBeLimited</source>
+        <translation type="unfinished">Maximum volume will be limited.</translation>
+    </message>
+    <message>
+        <source>WarningRiskOfAcousticShock</source>
+        <translation type="unfinished">Warning! Risk of an acoustic shock.</translation>
+    </message>
+</context>
+<context>
+    <name>PowerSaving</name>
+    <message>
+        <source>never</source>
+        <translation type="unfinished">never</translation>
+    </message>
+    <message>
+        <source>PowerSaving</source>
+        <translation type="unfinished">Power saving</translation>
+    </message>
+    <message>
+        <source>PowerOff</source>
+        <translation type="unfinished">Power off</translation>
+    </message>
+    <message>
+        <source>BacklightOff</source>
+        <translation type="unfinished">Backlight off</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation type="unfinished">Accept</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>ResetSettings</name>
+    <message>
+        <source>ResetToDeliveryState</source>
+        <translation type="unfinished">Reset to delivery state</translation>
+    </message>
+    <message>
+        <source>ResetToDeliveryStateInfo</source>
+        <translation type="unfinished">Reset to delivery state.
+All settings (e.g. language,
+paired bluetooth devices) will be reseted.
+Stored measurements will not be deleted.</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation type="unfinished">Reset</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation type="unfinished">Back</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished">Warning</translation>
+    </message>
+    <message>
+        <source>DoYouReallyWantToResetAllSettings</source>
+        <translation type="unfinished">Do you really want to reset all settings?</translation>
+    </message>
+</context>
+<context>
+    <name>SelectFavouriteButton</name>
+    <message>
+        <source>FavouriteButton</source>
+        <translation type="unfinished">Favourite key</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation type="unfinished">Accept</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>SelectSwitchmode</name>
+    <message>
+        <source>ModeOfMutingButton</source>
+        <translation type="unfinished">Mode of the mute key</translation>
+    </message>
+    <message>
+        <source>Switch</source>
+        <translation type="unfinished">Switch</translation>
+    </message>
+    <message>
+        <source>PushButton</source>
+        <translation type="unfinished">Push button</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation type="unfinished">Accept</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>SelectTimezone</name>
+    <message>
+        <source>MidwayIslands</source>
+        <translation type="unfinished">Midway Islands</translation>
+    </message>
+    <message>
+        <source>Hawaii</source>
+        <translation type="unfinished">Hawaii</translation>
+    </message>
+    <message>
+        <source>Alaska</source>
+        <translation type="unfinished">Alaska</translation>
+    </message>
+    <message>
+        <source>Pacific</source>
+        <translation type="unfinished">Pacific</translation>
+    </message>
+    <message>
+        <source>Arizona</source>
+        <translation type="unfinished">Arizona</translation>
+    </message>
+    <message>
+        <source>Chicago</source>
+        <translation type="unfinished">Chicago</translation>
+    </message>
+    <message>
+        <source>NewYork</source>
+        <translation type="unfinished">New York</translation>
+    </message>
+    <message>
+        <source>Manaus</source>
+        <translation type="unfinished">Manaus</translation>
+    </message>
+    <message>
+        <source>Newfoundland</source>
+        <translation type="unfinished">Newfoundland</translation>
+    </message>
+    <message>
+        <source>Greenland</source>
+        <translation type="unfinished">Greenland</translation>
+    </message>
+    <message>
+        <source>MiddleAtlantic</source>
+        <translation type="unfinished">Mid-Atlantic</translation>
+    </message>
+    <message>
+        <source>Azores</source>
+        <translation type="unfinished">Azores</translation>
+    </message>
+    <message>
+        <source>London</source>
+        <translation type="unfinished">London</translation>
+    </message>
+    <message>
+        <source>Berlin</source>
+        <translation type="unfinished">Berlin</translation>
+    </message>
+    <message>
+        <source>Cairo</source>
+        <translation type="unfinished">Cairo</translation>
+    </message>
+    <message>
+        <source>Moscow</source>
+        <translation type="unfinished">Moscow</translation>
+    </message>
+    <message>
+        <source>Teheran</source>
+        <translation type="unfinished">Tehran</translation>
+    </message>
+    <message>
+        <source>AbuDhabi</source>
+        <translation type="unfinished">Abu Dhabi</translation>
+    </message>
+    <message>
+        <source>Kabul</source>
+        <translation type="unfinished">Kabul</translation>
+    </message>
+    <message>
+        <source>Islamabad</source>
+        <translation type="unfinished">Islamabad</translation>
+    </message>
+    <message>
+        <source>NewDelhi</source>
+        <translation type="unfinished">New Delhi</translation>
+    </message>
+    <message>
+        <source>Katmandu</source>
+        <translation type="unfinished">Kathmandu</translation>
+    </message>
+    <message>
+        <source>Nowosibirsk</source>
+        <translation type="unfinished">Novosibirsk</translation>
+    </message>
+    <message>
+        <source>Yangon</source>
+        <translation type="unfinished">Yangon</translation>
+    </message>
+    <message>
+        <source>Bangkok</source>
+        <translation type="unfinished">Bangkok</translation>
+    </message>
+    <message>
+        <source>HongKong</source>
+        <translation type="unfinished">Hong Kong</translation>
+    </message>
+    <message>
+        <source>Tokio</source>
+        <translation type="unfinished">Tokyo</translation>
+    </message>
+    <message>
+        <source>Darwin</source>
+        <translation type="unfinished">Darwin</translation>
+    </message>
+    <message>
+        <source>Sydney</source>
+        <translation type="unfinished">Sydney</translation>
+    </message>
+    <message>
+        <source>Magadan</source>
+        <translation type="unfinished">Magadan</translation>
+    </message>
+    <message>
+        <source>Fiji</source>
+        <translation type="unfinished">Fiji</translation>
+    </message>
+    <message>
+        <source>DaylightSavingTime</source>
+        <translation type="unfinished">Summer time</translation>
+    </message>
+    <message>
+        <source>Summertime</source>
+        <translation type="unfinished">Summer time</translation>
+    </message>
+    <message>
+        <source>Wintertime</source>
+        <translation type="unfinished">Winter time</translation>
+    </message>
+    <message>
+        <source>SwitchDst</source>
+        <translation type="unfinished">Switch summer / winter time</translation>
+    </message>
+</context>
+<context>
+    <name>Systeminformation</name>
+    <message>
+        <source>unknown</source>
+        <translation type="unfinished">unknown</translation>
+    </message>
+    <message>
+        <source>SystemInformation</source>
+        <translation type="unfinished">System information</translation>
+    </message>
+    <message>
+        <source>Firmwareversion</source>
+        <translation type="unfinished">Firmware</translation>
+    </message>
+    <message>
+        <source>Serialnumber</source>
+        <translation type="unfinished">Serial number</translation>
+    </message>
+    <message>
+        <source>Productiondate</source>
+        <translation type="unfinished">Production date</translation>
+    </message>
+    <message>
+        <source>BluetoothIdTx</source>
+        <translation type="unfinished">Bluetooth ID Tx</translation>
+    </message>
+    <message>
+        <source>BluetoothIdRx</source>
+        <translation type="unfinished">Bluetooth ID Rx</translation>
+    </message>
+    <message>
+        <source>Hardwareversion</source>
+        <translation type="unfinished">Hardware</translation>
+    </message>
+    <message>
+        <source>OperatingSystem</source>
+        <translation type="unfinished">Operating system</translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation type="unfinished">Battery</translation>
+    </message>
+    <message>
+        <source>DebugEnabled</source>
+        <translation type="unfinished">Debug Enabled</translation>
     </message>
 </context>
 </TS>
