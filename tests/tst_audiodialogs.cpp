@@ -17,16 +17,6 @@
 
 namespace {
 
-// Until the languages carry the new keys, show the English comment.
-class EnglishComment : public QTranslator
-{
-public:
-    QString translate(const char *, const char *, const char *comment, int) const override
-    {
-        return QString::fromUtf8(comment);
-    }
-};
-
 void click(QWidget &dialog, const QString &name)
 {
     QTest::mouseClick(dialog.findChild<QPushButton *>(name), Qt::LeftButton);
@@ -58,7 +48,6 @@ private slots:
     void initTestCase()
     {
         setupApplication();
-        QCoreApplication::installTranslator(&m_fallback);
         QVERIFY(installEnglish(m_english));
     }
     void cleanup() { m_shell.reset(); }
@@ -72,7 +61,6 @@ private slots:
 
 private:
     std::unique_ptr<ShellFixture> m_shell;
-    EnglishComment m_fallback;
     QTranslator m_english;
 };
 

@@ -18,15 +18,6 @@ namespace {
 
 const QString Measurement = QStringLiteral("/media/kx500/meas/LE_20261204_112005_Main St/info.ini");
 
-// Texts not yet in the language files show their English comment.
-class EnglishComment : public QTranslator
-{
-public:
-    QString translate(const char *, const char *, const char *disambiguation, int) const override
-    {
-        return disambiguation ? QString::fromUtf8(disambiguation) : QString();
-    }
-};
 
 void click(BackupDialog &dialog, const char *button)
 {
@@ -44,7 +35,6 @@ private slots:
     void initTestCase()
     {
         setupApplication();
-        QCoreApplication::installTranslator(&m_comments);
         QVERIFY(installEnglish(m_english));
         // Every message is answered at once and its text kept.
         connect(&m_answer, &QTimer::timeout, this, [this] {
@@ -84,7 +74,6 @@ private:
     TestRoot *m_root = nullptr;
     QTimer m_answer;
     QStringList m_messages;
-    EnglishComment m_comments;
     QTranslator m_english;
 };
 

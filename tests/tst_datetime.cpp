@@ -18,15 +18,6 @@ namespace {
 
 const QString kStamp = QStringLiteral("yyyy-MM-dd HH:mm:ss");
 
-// Texts not yet in the language files show their English comment.
-class EnglishComment : public QTranslator
-{
-public:
-    QString translate(const char *, const char *, const char *disambiguation, int) const override
-    {
-        return disambiguation ? QString::fromUtf8(disambiguation) : QString();
-    }
-};
 
 void click(QWidget &dialog, const QString &name)
 {
@@ -52,7 +43,6 @@ private slots:
         QFile sheet(QStringLiteral(":/Stylesheets/Resources/Stylesheets/default.qss"));
         QVERIFY(sheet.open(QIODevice::ReadOnly));
         qApp->setStyleSheet(QString::fromUtf8(sheet.readAll()));
-        QCoreApplication::installTranslator(&m_comments);
         QVERIFY(installEnglish(m_english));
         // Every message is answered at once and its text kept.
         connect(&m_answer, &QTimer::timeout, this, [this] {
@@ -92,7 +82,6 @@ private:
     QStringList newCommands() const { return m_root->commands().mid(m_setupCommands); }
 
     std::unique_ptr<TestRoot> m_root;
-    EnglishComment m_comments;
     QTranslator m_english;
     QTimer m_answer;
     QStringList m_messages;

@@ -12,15 +12,6 @@
 
 namespace {
 
-// Texts not yet in the language files show their English comment.
-class EnglishComment : public QTranslator
-{
-public:
-    QString translate(const char *, const char *, const char *disambiguation, int) const override
-    {
-        return disambiguation ? QString::fromUtf8(disambiguation) : QString();
-    }
-};
 
 void click(QWidget &dialog, const QString &button, int times = 1)
 {
@@ -39,7 +30,6 @@ private slots:
     void initTestCase()
     {
         setupApplication();
-        QCoreApplication::installTranslator(&m_comments);
         QVERIFY(installEnglish(m_english));
     }
     void powerSavingSteps_data();
@@ -51,7 +41,6 @@ private slots:
     void testtone();
 
 private:
-    EnglishComment m_comments;
     QTranslator m_english;
 };
 

@@ -27,15 +27,6 @@ namespace {
 
 using Flag = Systemsettings::DialogFlag;
 
-// Texts not yet in the language files show their English comment.
-class EnglishComment : public QTranslator
-{
-public:
-    QString translate(const char *, const char *, const char *disambiguation, int) const override
-    {
-        return disambiguation ? QString::fromUtf8(disambiguation) : QString();
-    }
-};
 using Flags = QVector<int>;
 
 void click(QWidget *dialog, const QString &name)
@@ -100,7 +91,6 @@ private slots:
     void initTestCase()
     {
         setupApplication();
-        QCoreApplication::installTranslator(&m_comments);
         QFile sheet(QStringLiteral(":/Stylesheets/Resources/Stylesheets/default.qss"));
         QVERIFY(sheet.open(QIODevice::ReadOnly));
         qApp->setStyleSheet(QString::fromUtf8(sheet.readAll()));
@@ -123,7 +113,6 @@ private slots:
     void screenshotCounter();
 
 private:
-    EnglishComment m_comments;
     QTranslator m_english;
 };
 

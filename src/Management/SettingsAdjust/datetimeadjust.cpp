@@ -42,13 +42,15 @@ QString arrowStyle(const char *name)
            + QStringLiteral("QPushButton:disabled { background-image: none; }\n");
 }
 
-const QString kChosen = QStringLiteral("QPushButton { background-color: rgb(0,130,0); }");
 
 } // namespace
 
 DateTimeAdjust::DateTimeAdjust(QWidget *parent) : ServiceDialog(parent, false), ui(new Ui::DateTimeAdjust)
 {
     ui->setupUi(this);
+    for (QPushButton *choice : {ui->butFormat_DDMMYYYY, ui->butFormat_YYYYMMDD, ui->butFormat_MMDDYYYY, ui->butGps,
+                                ui->butManual, ui->butGpsTime, ui->butManualTime})
+        choice->setCheckable(true);
     ui->widgetStatusbar->init(ui->widgetStatusbar->width(), ui->widgetStatusbar->height());
 
     for (QPushButton *up : {ui->butDayUp, ui->butMonthUp, ui->butYearUp, ui->butHourUp, ui->butMinuteUp, ui->butSecondUp})
@@ -106,9 +108,9 @@ void DateTimeAdjust::applyFonts()
 void DateTimeAdjust::setDateFormat(int format)
 {
     m_dateFormat = format >= FormatDDMMYYYY && format <= FormatMMDDYYYY ? format : FormatDDMMYYYY;
-    ui->butFormat_DDMMYYYY->setStyleSheet(m_dateFormat == FormatDDMMYYYY ? kChosen : QString());
-    ui->butFormat_YYYYMMDD->setStyleSheet(m_dateFormat == FormatYYYYMMDD ? kChosen : QString());
-    ui->butFormat_MMDDYYYY->setStyleSheet(m_dateFormat == FormatMMDDYYYY ? kChosen : QString());
+    ui->butFormat_DDMMYYYY->setChecked(m_dateFormat == FormatDDMMYYYY);
+    ui->butFormat_YYYYMMDD->setChecked(m_dateFormat == FormatYYYYMMDD);
+    ui->butFormat_MMDDYYYY->setChecked(m_dateFormat == FormatMMDDYYYY);
     // The fields stand in the order of the chosen format.
     QWidget *columns[3][3] = {{ui->butDayUp, ui->labelDay, ui->butDayDown},
                               {ui->butMonthUp, ui->labelMonth, ui->butMonthDown},
@@ -128,10 +130,10 @@ void DateTimeAdjust::setSource(int source)
 {
     m_dateTimeSource = source == SourceManual ? SourceManual : SourceGps;
     const bool manual = m_dateTimeSource == SourceManual;
-    ui->butGps->setStyleSheet(manual ? QString() : kChosen);
-    ui->butGpsTime->setStyleSheet(manual ? QString() : kChosen);
-    ui->butManual->setStyleSheet(manual ? kChosen : QString());
-    ui->butManualTime->setStyleSheet(manual ? kChosen : QString());
+    ui->butGps->setChecked(!manual);
+    ui->butGpsTime->setChecked(!manual);
+    ui->butManual->setChecked(manual);
+    ui->butManualTime->setChecked(manual);
     for (QPushButton *button : {ui->butDayUp, ui->butDayDown, ui->butMonthUp, ui->butMonthDown, ui->butYearUp,
                                 ui->butYearDown, ui->butHourUp, ui->butHourDown, ui->butMinuteUp, ui->butMinuteDown,
                                 ui->butSecondUp, ui->butSecondDown})

@@ -22,7 +22,6 @@ Displaysettings::Displaysettings(QWidget *parent)
 {
     ui->setupUi(this);
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
-    setStyleSheet(QStringLiteral("QPushButton:checked { background-color: white; color: black; }"));
     setScreenFont({ui->labelTitle}, kTitlePixelSize, true);
     setScreenFont({ui->butBrightnessHigh, ui->butBrightnessMedium, ui->butBrightnessLow, ui->butAccept,
                    ui->butClose},

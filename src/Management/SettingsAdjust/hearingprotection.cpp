@@ -43,7 +43,6 @@ HearingProtection::HearingProtection(QWidget *parent)
 {
     ui->setupUi(this);
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
-    setStyleSheet(QStringLiteral("QPushButton:checked { background-color: white; color: black; }"));
     setScreenFont({ui->labelTitle}, kTitlePixelSize, true);
     setScreenFont({ui->butEnabled, ui->butDisabled, ui->labelInfo, ui->labelVolume, ui->butAccept, ui->butClose},
                   kTextPixelSize);

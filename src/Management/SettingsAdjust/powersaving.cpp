@@ -47,7 +47,6 @@ QString switchImage(int index)
 }
 
 // The chosen button stays lit, so the choice reads at a glance beside the switch.
-const char *const kChosenStyle = "QPushButton:checked { background-color: white; color: black; }";
 
 } // namespace
 
@@ -55,7 +54,6 @@ PowerSaving::PowerSaving(QWidget *parent) : ServiceDialog(parent, false), ui(new
 {
     ui->setupUi(this);
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
-    setStyleSheet(QLatin1String(kChosenStyle));
     setScreenFont({ui->labelTitle}, kTitlePixelSize, true);
     setScreenFont({ui->labelPowerOff, ui->labelBacklightOff}, kGroupPixelSize);
     ui->labelTitle->setText(tr("PowerSaving", "Power saving"));

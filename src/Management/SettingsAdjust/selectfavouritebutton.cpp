@@ -35,10 +35,6 @@ SelectFavouriteButton::SelectFavouriteButton(QWidget *parent)
 {
     ui->setupUi(this);
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
-    // The chosen function stays marked while the focus moves on.
-    setStyleSheet(QStringLiteral("QPushButton:checked { background-color: rgb(0,130,0); }"
-                                 " QPushButton:checked:focus { background-color: rgb(105,146,239);"
-                                 " border: 4px solid rgb(0,170,0); }"));
     setScreenFont({ui->labelTitle}, kTitlePixelSize, true);
     for (int i = 0; i < kPositions; ++i) {
         QPushButton *button = favButton(i);

@@ -22,9 +22,6 @@ SelectSwitchmode::SelectSwitchmode(QWidget *parent) : ServiceDialog(parent, fals
 {
     ui->setupUi(this);
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
-    setStyleSheet(QStringLiteral("QPushButton:checked { background-color: rgb(0,130,0); }"
-                                 " QPushButton:checked:focus { background-color: rgb(105,146,239);"
-                                 " border: 4px solid rgb(0,170,0); }"));
     setScreenFont({ui->labelTitle}, kTitlePixelSize, true);
     setScreenFont({ui->butSwitch, ui->butPushButton}, kButtonPixelSize, true);
     setScreenFont({ui->butAccept, ui->butClose}, kSmallButtonPixelSize);

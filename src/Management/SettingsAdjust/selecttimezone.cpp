@@ -78,6 +78,8 @@ SelectTimezone::SelectTimezone(QWidget *parent)
     : ServiceDialog(parent, false), ui(new Ui::SelectTimezone), m_marker(nullptr)
 {
     ui->setupUi(this);
+    ui->butSummertime->setCheckable(true);
+    ui->butWintertime->setCheckable(true);
     ui->widgetStatusbar->init(ui->widgetStatusbar->width(), ui->widgetStatusbar->height());
 
     setScreenFont({ui->labelTimezone}, kNamePixelSize, true);
@@ -159,10 +161,8 @@ void SelectTimezone::setDaylightSavingTime(int on)
 {
     m_daylightSavingTime = on ? 1 : 0;
     m_daylightSavingTimeOffset = on ? kDaylightSavingOffset : 0;
-    // The chosen one stands out in green, readable in sunlight.
-    const QString chosen = QStringLiteral("QPushButton { background-color: rgb(0,130,0); }");
-    ui->butSummertime->setStyleSheet(on ? chosen : QString());
-    ui->butWintertime->setStyleSheet(on ? QString() : chosen);
+    ui->butSummertime->setChecked(on);
+    ui->butWintertime->setChecked(!on);
 }
 
 bool SelectTimezone::eventFilter(QObject *watched, QEvent *event)
