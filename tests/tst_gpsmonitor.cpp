@@ -135,6 +135,7 @@ void TestGpsMonitor::monitorFollowsTheReceiver()
     QVERIFY(command(QStringLiteral("gps fix off")));
     QVERIFY(waitFor([&] { return text("labelLatitude") == QLatin1String("---"); }, 5000));
     QCOMPARE(text("labelLongitude"), QLatin1String("---"));
+    saveScreenshot(monitor, QStringLiteral("gpsmonitor-nofix.png"));
 
     QVERIFY(command(QStringLiteral("gps fix on")));
     QVERIFY(waitFor([&] { return text("labelLatitude") == QLatin1String("50.100000"); }, 5000));
@@ -144,6 +145,7 @@ void TestGpsMonitor::monitorFollowsTheReceiver()
     click("butMenuNmea");
     auto *nmea = monitor->findChild<QPlainTextEdit *>(QStringLiteral("textNmea"));
     QVERIFY(waitFor([&] { return nmea->toPlainText().contains(QLatin1String("RMC,")); }, 5000));
+    saveScreenshot(monitor, QStringLiteral("gpsmonitor-nmea.png"));
     const auto clockCommands = [&] { return shell.root.commands().filter(QStringLiteral("date +%T -s ")); };
     const int clockBefore = int(clockCommands().size());
     const QDateTime fix = shell.main->getGpsInstance()->getDateTime();
@@ -179,8 +181,11 @@ void TestGpsMonitor::monitorFollowsTheReceiver()
     QCOMPARE(text("labelDirection"), QStringLiteral("90.0 °"));
     saveScreenshot(monitor, QStringLiteral("gpsmonitor-moving.png"));
 
-    // Leaving stops the polling; back lands on the management menu.
-    click("butMenuBackSatInfo");
+    // The power key leaves on its release only, back to the management
+    // menu, and the polling stops.
+    QTest::keyPress(monitor, Qt::Key_Escape);
+    QVERIFY(monitor->isVisible());
+    QTest::keyRelease(monitor, Qt::Key_Escape);
     QVERIFY(!monitor->isVisible() && !monitor->isMonitoring());
     QCOMPARE(shell.main->findChild<QStackedWidget *>(QStringLiteral("mainWidget"))->currentWidget()->metaObject()->className(),
              QByteArray("Management"));

@@ -88,6 +88,9 @@ GpsMonitor::GpsMonitor(QWidget *parent) : QWidget(parent), ui(new Ui::GpsMonitor
                   kSatValuePixelSize, true);
     setScreenFont({ui->textNmea}, kNmeaPixelSize);
     ui->textNmea->setMaximumBlockCount(MaxNmeaLines);
+    // A sentence is one long word: break it anywhere rather than hide its end.
+    ui->textNmea->setWordWrapMode(QTextOption::WrapAnywhere);
+    ui->textNmea->setStyleSheet(QStringLiteral("QPlainTextEdit {background-color: black; color: white; border: none;}"));
 
     m_timer->setInterval(RefreshMs);
     connect(m_timer, &QTimer::timeout, this, &GpsMonitor::updateGpsData);
