@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>GPS</source>
-        <translation>GPS</translation>
+        <translation type="vanished">GPS</translation>
     </message>
     <message>
         <source>Measurements</source>
@@ -1702,6 +1702,101 @@ Gespeicherte Messungen bleiben erhalten.</translation>
     <message>
         <source>DebugEnabled</source>
         <translation>Debug aktiv</translation>
+    </message>
+</context>
+<context>
+    <name>GpsMonitor</name>
+    <message>
+        <source>GpsInformation</source>
+        <translation>GPS-Information</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>Qualität</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Satelliten</translation>
+    </message>
+    <message>
+        <source>SatelliteInformation</source>
+        <translation>Satelliteninformation</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Richtung</translation>
+    </message>
+    <message>
+        <source>Groundspeed</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>DistanceMeasurement</source>
+        <translation>Entfernungsmessung</translation>
+    </message>
+    <message>
+        <source>ReferencePosition</source>
+        <translation>Referenzposition</translation>
+    </message>
+    <message>
+        <source>CurrentPosition</source>
+        <translation>Aktuelle Position</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Entfernung</translation>
+    </message>
+    <message>
+        <source>SwitchGpsFormat</source>
+        <translation>Schreibweise der Position wechseln</translation>
+    </message>
+    <message>
+        <source>Mainmenu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>DisplayGpsPosition</source>
+        <translation>Position anzeigen</translation>
+    </message>
+    <message>
+        <source>DisplayNmeaData</source>
+        <translation>NMEA-Daten anzeigen</translation>
+    </message>
+    <message>
+        <source>SetReferencePosition</source>
+        <translation>Referenzposition setzen</translation>
+    </message>
+    <message>
+        <source>StopMonitoring</source>
+        <translation>Überwachung anhalten</translation>
+    </message>
+    <message>
+        <source>StartMonitoring</source>
+        <translation>Überwachung starten</translation>
+    </message>
+    <message>
+        <source>DeleteData</source>
+        <translation>Daten löschen</translation>
     </message>
 </context>
 </TS>

@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>GPS</source>
-        <translation>GPS</translation>
+        <translation type="vanished">GPS</translation>
     </message>
     <message>
         <source>Measurements</source>
@@ -1702,6 +1702,101 @@ Stored measurements will not be deleted.</translation>
     <message>
         <source>DebugEnabled</source>
         <translation>Debug Enabled</translation>
+    </message>
+</context>
+<context>
+    <name>GpsMonitor</name>
+    <message>
+        <source>GpsInformation</source>
+        <translation>GPS information</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Latitude</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Longitude</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>Quality</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Satellites</translation>
+    </message>
+    <message>
+        <source>SatelliteInformation</source>
+        <translation>Satellite information</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Direction</translation>
+    </message>
+    <message>
+        <source>Groundspeed</source>
+        <translation>Ground speed</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>DistanceMeasurement</source>
+        <translation>Distance measurement</translation>
+    </message>
+    <message>
+        <source>ReferencePosition</source>
+        <translation>Reference position</translation>
+    </message>
+    <message>
+        <source>CurrentPosition</source>
+        <translation>Current position</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>SwitchGpsFormat</source>
+        <translation>Switch the position notation</translation>
+    </message>
+    <message>
+        <source>Mainmenu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>DisplayGpsPosition</source>
+        <translation>Show the position</translation>
+    </message>
+    <message>
+        <source>DisplayNmeaData</source>
+        <translation>Show the NMEA data</translation>
+    </message>
+    <message>
+        <source>SetReferencePosition</source>
+        <translation>Set the reference position</translation>
+    </message>
+    <message>
+        <source>StopMonitoring</source>
+        <translation>Stop monitoring</translation>
+    </message>
+    <message>
+        <source>StartMonitoring</source>
+        <translation>Start monitoring</translation>
+    </message>
+    <message>
+        <source>DeleteData</source>
+        <translation>Delete the data</translation>
     </message>
 </context>
 </TS>

@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>GPS</source>
-        <translation type="unfinished">GPS</translation>
+        <translation type="obsolete">GPS</translation>
     </message>
     <message>
         <source>Measurements</source>
@@ -1702,6 +1702,101 @@ Stored measurements will not be deleted.</translation>
     <message>
         <source>DebugEnabled</source>
         <translation type="unfinished">Debug Enabled</translation>
+    </message>
+</context>
+<context>
+    <name>GpsMonitor</name>
+    <message>
+        <source>GpsInformation</source>
+        <translation type="unfinished">GPS information</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation type="unfinished">Latitude</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation type="unfinished">Longitude</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished">Date</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished">Time</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation type="unfinished">Quality</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation type="unfinished">Satellites</translation>
+    </message>
+    <message>
+        <source>SatelliteInformation</source>
+        <translation type="unfinished">Satellite information</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation type="unfinished">Direction</translation>
+    </message>
+    <message>
+        <source>Groundspeed</source>
+        <translation type="unfinished">Ground speed</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation type="unfinished">Height</translation>
+    </message>
+    <message>
+        <source>DistanceMeasurement</source>
+        <translation type="unfinished">Distance measurement</translation>
+    </message>
+    <message>
+        <source>ReferencePosition</source>
+        <translation type="unfinished">Reference position</translation>
+    </message>
+    <message>
+        <source>CurrentPosition</source>
+        <translation type="unfinished">Current position</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation type="unfinished">Distance</translation>
+    </message>
+    <message>
+        <source>SwitchGpsFormat</source>
+        <translation type="unfinished">Switch the position notation</translation>
+    </message>
+    <message>
+        <source>Mainmenu</source>
+        <translation type="unfinished">Menu</translation>
+    </message>
+    <message>
+        <source>DisplayGpsPosition</source>
+        <translation type="unfinished">Show the position</translation>
+    </message>
+    <message>
+        <source>DisplayNmeaData</source>
+        <translation type="unfinished">Show the NMEA data</translation>
+    </message>
+    <message>
+        <source>SetReferencePosition</source>
+        <translation type="unfinished">Set the reference position</translation>
+    </message>
+    <message>
+        <source>StopMonitoring</source>
+        <translation type="unfinished">Stop monitoring</translation>
+    </message>
+    <message>
+        <source>StartMonitoring</source>
+        <translation type="unfinished">Start monitoring</translation>
+    </message>
+    <message>
+        <source>DeleteData</source>
+        <translation type="unfinished">Delete the data</translation>
     </message>
 </context>
 </TS>
