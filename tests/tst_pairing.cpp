@@ -144,10 +144,14 @@ void TestPairing::pairFromSettings()
         if (!dialog)
             return;
         auto *label = dialog->findChild<QLabel *>(QStringLiteral("label"));
+        if (address.isEmpty())
+            saveScreenshot(dialog, QStringLiteral("settings-pairing.png"));
         QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("butSearch")), Qt::LeftButton);
         if (address.isEmpty()) {
             QTest::qWait(2000);
             saveScreenshot(dialog, QStringLiteral("settings-pairing-search.png"));
+            QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("butInfo")), Qt::LeftButton);
+            saveScreenshot(dialog, QStringLiteral("settings-pairing-output.png"));
             QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("butCancel")), Qt::LeftButton);
             fault = dialog->isVisible() ? QStringLiteral("still open after Cancel") : QString();
             return;
