@@ -25,6 +25,8 @@ constexpr int CallFailMs = 1000;
 constexpr int ResetMs = 300;
 constexpr int InquiryMs = 1000;
 constexpr int PairMs = 500;
+// Beyond the program's 10 s wait for the answer.
+constexpr int SlowPairMs = 12000;
 constexpr int HandsFreeMs = 50;
 
 const char *profileName(int profile)
@@ -36,6 +38,11 @@ const char *profileName(int profile)
 QByteArray num(int n)
 {
     return QByteArray::number(n);
+}
+
+Rm3 *asRm3(BtPeer *peer)
+{
+    return qobject_cast<Rm3 *>(peer);
 }
 
 } // namespace
@@ -141,12 +148,33 @@ BtModule::BtModule(int index, const Identity &identity, PtyLine *line, ModemLine
             leaveDataMode();
         }
     });
-    for (BtPeer *peer : {static_cast<BtPeer *>(m_rm3), static_cast<BtPeer *>(m_headphones)})
-        connect(peer, &BtPeer::availabilityChanged, this,
-                [this, peer](bool available) { peerAvailability(peer, available); });
-    connect(m_rm3, &Rm3::output, this, &BtModule::sensorOutput);
+    addPeer(m_rm3);
+    addPeer(m_headphones);
     connect(m_headphones, &Headphones::volumeKeys, this, &BtModule::headphoneVolumeKeys);
     connect(&m_autocall, &QTimer::timeout, this, &BtModule::autocallTick);
+}
+
+void BtModule::addPeer(BtPeer *peer)
+{
+    if (m_peers.contains(peer))
+        return;
+    m_peers << peer;
+    connect(peer, &BtPeer::availabilityChanged, this,
+            [this, peer](bool available) { peerAvailability(peer, available); });
+    if (Rm3 *unit = asRm3(peer))
+        connect(unit, &Rm3::output, this, [this, unit](const QByteArray &bytes) { sensorOutput(unit, bytes); });
+}
+
+void BtModule::removePeer(BtPeer *peer)
+{
+    if (!m_peers.removeOne(peer))
+        return;
+    peerAvailability(peer, false);
+    disconnect(peer, nullptr, this, nullptr);
+    if (m_paired == peer) {
+        m_paired = nullptr;
+        note("pairing with " + peer->address() + " forgotten: out of range for good");
+    }
 }
 
 void BtModule::received(const QByteArray &chunk)
@@ -176,7 +204,9 @@ void BtModule::takeLine(QByteArray line)
     if (line.size() > MaxInput) {
         note("dropped an overlong line");
     } else if (m_dataLink >= 0) {
-        m_rm3->receive(line);
+        const Link *l = linkById(m_dataLink);
+        if (Rm3 *unit = l ? asRm3(l->peer) : nullptr)
+            unit->receive(line);
     } else if (m_resetting) {
         note("restarting, ignored: " + line);
     } else {
@@ -294,8 +324,10 @@ void BtModule::call(const QByteArray &address, const QByteArray &profile)
     auto takes = [this, peer, profile]() {
         if (!peer || !peer->available())
             return false;
-        if (profile == "RFCOMM")
-            return peer == m_rm3 && m_rm3->answers() && !m_rm3->linked() && findLink(Profile::A2dp, peer);
+        if (profile == "RFCOMM") {
+            const Rm3 *unit = asRm3(peer);
+            return unit && unit->answers() && !unit->linked() && findLink(Profile::A2dp, peer);
+        }
         if (profile == "HFP-AG")
             return peer == m_headphones && !findLink(Profile::Hfp, peer);
         return !findLink(Profile::A2dp);
@@ -327,7 +359,7 @@ void BtModule::call(const QByteArray &address, const QByteArray &profile)
             // Carrier first: whatever the program sends after CONNECT is data.
             enterDataMode(id);
             m_line->send("CONNECT " + num(id) + " RFCOMM 1\r\n");
-            m_rm3->linkUp();
+            asRm3(peer)->linkUp();
         }
     });
 }
@@ -375,7 +407,7 @@ void BtModule::inquiry(bool names)
     note("inquiry");
     later(InquiryMs, [this, names]() {
         QList<BtPeer *> found;
-        for (BtPeer *p : {static_cast<BtPeer *>(m_rm3), static_cast<BtPeer *>(m_headphones)}) {
+        for (BtPeer *p : qAsConst(m_peers)) {
             if (p->available())
                 found << p;
         }
@@ -391,9 +423,11 @@ void BtModule::inquiry(bool names)
 
 void BtModule::pair(const QByteArray &address)
 {
-    later(PairMs, [this, address]() {
+    const BtPeer *asked = peerByAddress(address);
+    const bool slow = asked && asked->pairing() == BtPeer::Pairing::Slow;
+    later(slow ? SlowPairMs : PairMs, [this, address]() {
         BtPeer *peer = peerByAddress(address);
-        if (peer && peer->available()) {
+        if (peer && peer->available() && peer->pairing() != BtPeer::Pairing::Refuse) {
             m_paired = peer;
             note("paired with " + peer->address());
             say("PAIR " + address + " OK");
@@ -412,7 +446,7 @@ void BtModule::reset()
     // The module restarts: its links end without a word from it.
     for (const Link &l : m_links) {
         if (l.profile == Profile::Rfcomm)
-            m_rm3->linkDown();
+            asRm3(l.peer)->linkDown();
     }
     m_links.clear();
     m_held.clear();
@@ -508,7 +542,7 @@ void BtModule::closeLinks(const std::function<bool(const Link &)> &which)
         note("link " + num(l.id) + ' ' + profileName(int(l.profile)) + " closed");
         if (l.profile == Profile::Rfcomm) {
             m_held.clear();
-            m_rm3->linkDown();
+            asRm3(l.peer)->linkDown();
         }
         if (l.profile == Profile::Avrcp)
             m_volumeNotify = false;
@@ -527,9 +561,9 @@ void BtModule::peerAvailability(BtPeer *peer, bool available)
     closeLinks([peer](const Link &l) { return l.peer == peer; });
 }
 
-void BtModule::sensorOutput(const QByteArray &bytes)
+void BtModule::sensorOutput(Rm3 *unit, const QByteArray &bytes)
 {
-    const Link *l = findLink(Profile::Rfcomm, m_rm3);
+    const Link *l = findLink(Profile::Rfcomm, unit);
     if (!l)
         return; // the other module holds the channel, if any
     if (l->id == m_dataLink) {
@@ -592,10 +626,10 @@ const BtModule::Link *BtModule::linkById(int id) const
 
 BtPeer *BtModule::peerByAddress(const QByteArray &address) const
 {
-    if (m_rm3->hasAddress(address))
-        return m_rm3;
-    if (m_headphones->hasAddress(address))
-        return m_headphones;
+    for (BtPeer *p : m_peers) {
+        if (p->hasAddress(address))
+            return p;
+    }
     return nullptr;
 }
 

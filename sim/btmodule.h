@@ -67,6 +67,12 @@ public:
 
     QString stateText() const;
 
+    // Another device in range (the first two are the RM-3 and the
+    // headphones); removing one ends its links and calls and forgets a
+    // pairing with it.
+    void addPeer(BtPeer *peer);
+    void removePeer(BtPeer *peer);
+
 private:
     enum class Profile { A2dp, Rfcomm, Avrcp, Hfp };
     struct Link
@@ -93,7 +99,7 @@ private:
     void leaveDataMode();
     void closeLinks(const std::function<bool(const Link &)> &which);
     void peerAvailability(BtPeer *peer, bool available);
-    void sensorOutput(const QByteArray &bytes);
+    void sensorOutput(Rm3 *unit, const QByteArray &bytes);
     void headphoneVolumeKeys(int percent);
 
     // A line to the program; module events stay unsaid in data mode.
@@ -114,6 +120,7 @@ private:
     Rm3 *m_rm3;
     Headphones *m_headphones;
     BtPeer *m_paired;
+    QList<BtPeer *> m_peers; // in the order an inquiry reports them
 
     QByteArray m_input;
     bool m_discarding = false;

@@ -36,6 +36,12 @@ public:
     bool inRange() const { return m_inRange; }
     void setInRange(bool inRange);
 
+    // How the device answers a pairing request: at once, with a refusal, or
+    // too late for the program's wait.
+    enum class Pairing { Accept, Refuse, Slow };
+    Pairing pairing() const { return m_pairing; }
+    void setPairing(Pairing pairing) { m_pairing = pairing; }
+
 signals:
     void availabilityChanged(bool available);
 
@@ -48,6 +54,7 @@ private:
     QByteArray m_name;
     QByteArray m_class;
     bool m_inRange = true;
+    Pairing m_pairing = Pairing::Accept;
 };
 
 #endif // BTPEER_H

@@ -54,8 +54,8 @@ bool parseGain(const QByteArray &text, int *gain)
 
 } // namespace
 
-Rm3::Rm3(BtEventLog *log, QObject *parent)
-    : BtPeer("00:07:80:4d:33:01", "RM-3 4D3301", "280404", parent), m_log(log)
+Rm3::Rm3(BtEventLog *log, QObject *parent, const QByteArray &address, const QByteArray &name)
+    : BtPeer(address, name, "280404", parent), m_log(log)
 {
     m_clock.start();
     m_probeOn.start();

@@ -31,7 +31,8 @@ public:
     // the gas there.
     using Position = std::function<double()>;
 
-    explicit Rm3(BtEventLog *log, QObject *parent = nullptr);
+    explicit Rm3(BtEventLog *log, QObject *parent = nullptr, const QByteArray &address = "00:07:80:4d:33:01",
+                 const QByteArray &name = "RM-3 4D3301");
     void addCommands(Control &control);
     void setPlacement(Placement place) { m_place = std::move(place); }
     void setPosition(Position position) { m_position = std::move(position); }

@@ -36,6 +36,9 @@ public:
 
 private:
     void addBluetoothCommands();
+    QString deviceCommand(const QStringList &args);
+    // Every module hears every device in range.
+    void addPeer(BtPeer *peer);
     bool writePairedSettings(QString *error);
 
     QString m_root;
@@ -45,6 +48,10 @@ private:
     PtyLine *m_lines[3] = {nullptr, nullptr, nullptr};
     BtEventLog m_btLog;
     Rm3 *m_rm3;
+    // A second sensor unit, out of range until "sensor2 on".
+    Rm3 *m_rm3b;
+    // Devices put in range with "bt device add".
+    QList<BtPeer *> m_extraPeers;
     Headphones *m_headphones;
     Gnss *m_gnss;
     ModemLines *m_modem = nullptr;

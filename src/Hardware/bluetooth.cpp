@@ -221,8 +221,10 @@ void Bluetooth::callBtDeviceA2DP(bool rfcomm)
 void Bluetooth::disconnectBtDevice()
 {
     // The module takes commands only in command mode; buffering them for a
-    // state machine that is about to stop would lose them.
-    if (m_btMode == 1)
+    // state machine that is about to stop would lose them. Right after
+    // "CONNECT ... RFCOMM" the module is in data mode before the state
+    // machine has seen carrier detect, so a channel counts as data mode.
+    if (m_btMode == 1 || m_connectedRFCOMM)
         leaveDataModeNow();
     sendData(QStringLiteral("SET CONTROL AUTOCALL"));
     QThread::msleep(500);

@@ -2,6 +2,7 @@
 #include "ui_systemsettings.h"
 
 #include "bluetooth.h"
+#include "bluetoothpairing.h"
 #include "buttonstyle.h"
 #include "customizedialogs.h"
 #include "datetimeadjust.h"
@@ -760,6 +761,39 @@ void Systemsettings::on_butHearingProtection_clicked()
     // The dialog previews the gain; what the settings say holds afterwards.
     if (m_btSource)
         m_btSource->setBtAdcGain(headphoneAdcGain());
+}
+
+void Systemsettings::on_butPairedHeadphone_clicked()
+{
+    BluetoothPairing dialog(this);
+    dialog.setPairingDevice(0);
+    if (dialog.exec() == QDialog::Accepted) {
+        m_btIdHeadphone = dialog.getBluetoothId();
+        m_btNameHeadphone = dialog.getBluetoothName();
+        // The volume offset belonged to the old headphones.
+        m_headphoneVolumeOffset = 0;
+        storeAndShow();
+        if (m_btSource)
+            m_btSource->resetBluetooth(m_btIdHeadphone);
+    }
+    // The dialog stopped the module's calling, whatever the outcome.
+    if (m_btSource)
+        m_btSource->callBtDeviceA2DP(false);
+}
+
+void Systemsettings::on_butPairedMicrophone_clicked()
+{
+    BluetoothPairing dialog(this);
+    dialog.setPairingDevice(1);
+    if (dialog.exec() == QDialog::Accepted) {
+        m_btIdMicrophone = dialog.getBluetoothId();
+        m_btNameMicrophone = dialog.getBluetoothName();
+        storeAndShow();
+        if (m_btSink)
+            m_btSink->resetBluetooth(m_btIdMicrophone);
+    }
+    if (m_btSink)
+        m_btSink->callBtDeviceA2DP(true);
 }
 
 void Systemsettings::on_butCustomize_clicked()

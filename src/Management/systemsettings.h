@@ -146,6 +146,8 @@ private slots:
     void on_butCustomize_clicked();
     void on_butReset_clicked();
     void on_butHearingProtection_clicked();
+    void on_butPairedHeadphone_clicked();
+    void on_butPairedMicrophone_clicked();
     void showClock();
     void on_butMenuUp_clicked();
     void on_butMenuBack_clicked();
