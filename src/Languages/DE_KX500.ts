@@ -1799,4 +1799,49 @@ Gespeicherte Messungen bleiben erhalten.</translation>
         <translation>Daten löschen</translation>
     </message>
 </context>
+<context>
+    <name>BluetoothPairing</name>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>EnablePairingModeAndPressSearchButton</source>
+        <translation>Kopplungsmodus einschalten
+und Suchen drücken ...</translation>
+    </message>
+    <message>
+        <source>Searching</source>
+        <translation>Suche</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>NoDevicesFoundTryAgain</source>
+        <translation>Keine Geräte gefunden. Bitte erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>SelectDeviceForPairing</source>
+        <translation>Gerät zum Koppeln wählen</translation>
+    </message>
+    <message>
+        <source>PairingDevice</source>
+        <translation>Gerät wird gekoppelt</translation>
+    </message>
+    <message>
+        <source>PairingNotSuccessfulPleaseTryAgain</source>
+        <translation>Kopplung nicht erfolgreich.
+Bitte erneut versuchen.</translation>
+    </message>
+</context>
 </TS>

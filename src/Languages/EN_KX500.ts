@@ -1799,4 +1799,49 @@ Stored measurements will not be deleted.</translation>
         <translation>Delete the data</translation>
     </message>
 </context>
+<context>
+    <name>BluetoothPairing</name>
+    <message>
+        <source>Search</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>EnablePairingModeAndPressSearchButton</source>
+        <translation>Enable pairing mode
+and press Search-Button ...</translation>
+    </message>
+    <message>
+        <source>Searching</source>
+        <translation>Searching</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>NoDevicesFoundTryAgain</source>
+        <translation>No devices found. Try again.</translation>
+    </message>
+    <message>
+        <source>SelectDeviceForPairing</source>
+        <translation>Select device for pairing</translation>
+    </message>
+    <message>
+        <source>PairingDevice</source>
+        <translation>Pairing device</translation>
+    </message>
+    <message>
+        <source>PairingNotSuccessfulPleaseTryAgain</source>
+        <translation>Pairing not successful.
+Please try again.</translation>
+    </message>
+</context>
 </TS>

@@ -1799,4 +1799,49 @@ Stored measurements will not be deleted.</translation>
         <translation type="unfinished">Delete the data</translation>
     </message>
 </context>
+<context>
+    <name>BluetoothPairing</name>
+    <message>
+        <source>Search</source>
+        <translation type="unfinished">Search</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation type="unfinished">Info</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Cancel</translation>
+    </message>
+    <message>
+        <source>EnablePairingModeAndPressSearchButton</source>
+        <translation type="unfinished">Enable pairing mode
+and press Search-Button ...</translation>
+    </message>
+    <message>
+        <source>Searching</source>
+        <translation type="unfinished">Searching</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation type="unfinished">unknown</translation>
+    </message>
+    <message>
+        <source>NoDevicesFoundTryAgain</source>
+        <translation type="unfinished">No devices found. Try again.</translation>
+    </message>
+    <message>
+        <source>SelectDeviceForPairing</source>
+        <translation type="unfinished">Select device for pairing</translation>
+    </message>
+    <message>
+        <source>PairingDevice</source>
+        <translation type="unfinished">Pairing device</translation>
+    </message>
+    <message>
+        <source>PairingNotSuccessfulPleaseTryAgain</source>
+        <translation type="unfinished">Pairing not successful.
+Please try again.</translation>
+    </message>
+</context>
 </TS>
