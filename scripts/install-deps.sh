@@ -12,6 +12,8 @@ packages=(
   libasound2-dev libasound2-plugins
   libbenchmark-dev libfftw3-dev clang libclang-rt-dev
   fonts-dejavu-core xvfb xauth
+  # Glyphs for Chinese and Japanese, and for Korean, where the board font is missing.
+  fonts-droid-fallback fonts-nanum
 )
 
 missing=()

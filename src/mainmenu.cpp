@@ -1,6 +1,7 @@
 #include "mainmenu.h"
 #include "languagefollower.h"
 #include "ui_mainmenu.h"
+#include "screenfont.h"
 
 #include "audiocodecsetup.h"
 #include "audioworker.h"
@@ -42,6 +43,9 @@ namespace {
 
 constexpr unsigned AudioPathLine = 17;
 constexpr unsigned UartRoutingLine50 = 50;
+// The menu texts; a longer translation may go down to the smaller size.
+constexpr int MenuTextPixelSize = 20;
+constexpr int MinMenuTextPixelSize = 15;
 constexpr unsigned UartRoutingLine65 = 65;
 
 struct GainStep
@@ -237,6 +241,9 @@ void MainMenu::setMenuTexts()
     ui->butManagement->setText(tr("Management", "Management"));
     ui->butLongtermmeasurement->setText(tr("Longterm", "Long-term"));
     ui->butPipelocating->setText(tr("Pipelocating", "Pipe locating"));
+    for (QPushButton *button : {ui->butPinpointing, ui->butH2Sensor, ui->butLevelmeasurement, ui->butManagement,
+                                ui->butLongtermmeasurement, ui->butPipelocating})
+        shrinkToFit(button, MenuTextPixelSize, MinMenuTextPixelSize);
 }
 
 void MainMenu::initGpsMonitor()

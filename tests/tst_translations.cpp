@@ -71,6 +71,8 @@ private slots:
     void initTestCase();
     void everyLanguageShowsTextForEveryKey_data();
     void everyLanguageShowsTextForEveryKey();
+    void everyLanguageIsTranslated_data();
+    void everyLanguageIsTranslated();
 
 private:
     QMap<Key, Entry> m_english;
@@ -149,6 +151,54 @@ void TestTranslations::everyLanguageShowsTextForEveryKey()
             QVERIFY2(shown != englishText, qPrintable(where + " shows English"));
     }
     QCoreApplication::removeTranslator(&translator);
+}
+
+void TestTranslations::everyLanguageIsTranslated_data()
+{
+    QTest::addColumn<QString>("code");
+    // English texts that are also right in this language, reviewed.
+    QTest::addColumn<QStringList>("same");
+    const QStringList none;
+    QTest::newRow("DE") << "DE" << QStringList{"Analyse", "Name", "Update", "Update KXE500", "Update RM-3"};
+    QTest::newRow("FR") << "FR" << QStringList{"Active", "Date", "Direction", "Distance", "Gain", "Inactive",
+                                               "Latitude", "Longitude", "Points", "Satellites", "Type"};
+    QTest::newRow("IT") << "IT" << QStringList{"No", "Screenshot"};
+    QTest::newRow("ES") << "ES" << QStringList{"Error", "Manual", "No"};
+    QTest::newRow("PT") << "PT" << QStringList{"Latitude", "Longitude", "Manual"};
+    QTest::newRow("RO") << "RO" << QStringList{"Manual"};
+    QTest::newRow("FI") << "FI" << QStringList{"Suomi"};
+    QTest::newRow("DK") << "DK" << QStringList{"Type"};
+    QTest::newRow("NO") << "NO" << QStringList{"Type"};
+    for (const char *code : {"CN", "CZ", "HU", "RU", "SI", "JP", "PL", "SK", "SE", "BG", "HR", "KR", "RS", "TR"})
+        QTest::newRow(code) << QString::fromLatin1(code) << none;
+}
+
+// Every entry of every language is translated: none is left unfinished, and
+// none shows the English unless it is a term that stays as it is (units,
+// product names, places) or was reviewed as the same in that language.
+void TestTranslations::everyLanguageIsTranslated()
+{
+    QFETCH(QString, code);
+    QFETCH(QStringList, same);
+    static const QStringList everywhere = {
+        "GPS", "RM-3", "FW: %1", "Debug", "OK", "Info", "Ref.", "Enter", "Shift", "Test", "Bluetooth ID Tx",
+        "Bluetooth ID Rx", "Firmware", "Hardware", "Minimum", "Menu", "Sensor",
+        // Time-zone places, spelled alike in many languages.
+        "Arizona", "Manaus", "Magadan", "Darwin", "Bangkok", "Chicago", "Islamabad", "Sydney", "New York",
+        "Novosibirsk", "Kabul", "Berlin", "Alaska", "Abu Dhabi", "Yangon", "Newfoundland", "London", "Hawaii",
+        "New Delhi", "Hong Kong", "Tokyo", "Fiji", "Kathmandu", "Cairo", "Azores", "Pacific"};
+    QMap<Key, Entry> entries;
+    QVERIFY(readTs(tsPath(code), &entries));
+    QStringList faults;
+    for (auto it = entries.cbegin(); it != entries.cend(); ++it) {
+        const QString where = it.key().first + QLatin1Char('/') + it.key().second;
+        if (!it.value().finished)
+            faults << where + QStringLiteral(" unfinished");
+        const QString english = m_english.value(it.key()).text;
+        if (it.value().text == english && !everywhere.contains(english) && !same.contains(english))
+            faults << where + QStringLiteral(" is the English \"") + english + QLatin1Char('"');
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(code + QLatin1Char(' ') + faults.join(QStringLiteral("; "))));
 }
 
 QTEST_GUILESS_MAIN(TestTranslations)

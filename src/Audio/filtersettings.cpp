@@ -289,6 +289,8 @@ void Filtersettings::retranslate()
     ui->labelHighCaption->setText(tr("HighCutOff", "High cut-off"));
     ui->butAutoFilter->setText(tr("AutoFilter", "Auto filter"));
     ui->butNoFilter->setText(tr("NoFilter", "No filter"));
+    for (QPushButton *button : {ui->butAutoFilter, ui->butNoFilter})
+        shrinkToFit(button, kButtonPixelSize, kServicePixelSize);
     ui->butClose->setText(tr("Close", "Close"));
     ui->butHeadphone->setToolTip(tr("HeadphoneVolume", "Headphone volume"));
     ui->butMicrophone->setToolTip(tr("MicrophoneGain", "Microphone gain"));

@@ -5,35 +5,35 @@
     <name>MainMenu</name>
     <message>
         <source>Histogram</source>
-        <translation type="unfinished">Pinpointing</translation>
+        <translation>Локализиране</translation>
     </message>
     <message>
         <source>H2Sensor</source>
-        <translation type="unfinished">H2 sensor</translation>
+        <translation>Сензор H2</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished">Level</translation>
+        <translation>Ниво</translation>
     </message>
     <message>
         <source>Management</source>
-        <translation type="unfinished">Management</translation>
+        <translation>Управление</translation>
     </message>
     <message>
         <source>Longterm</source>
-        <translation type="unfinished">Long-term</translation>
+        <translation>Дълготрайно</translation>
     </message>
     <message>
         <source>Pipelocating</source>
-        <translation type="unfinished">Pipe locating</translation>
+        <translation>Трасиране</translation>
     </message>
     <message>
         <source>Debug</source>
-        <translation type="unfinished">Debug</translation>
+        <translation>Debug</translation>
     </message>
     <message>
         <source>Test</source>
-        <translation type="unfinished">Test</translation>
+        <translation>Тест</translation>
     </message>
     <message>
         <source>Pressuresensor</source>
@@ -52,634 +52,635 @@
     <name>Management</name>
     <message>
         <source>Measurements</source>
-        <translation type="unfinished">Measurements</translation>
+        <translation>Измервания</translation>
     </message>
     <message>
         <source>Datatransmission</source>
-        <translation type="unfinished">Data transfer</translation>
+        <translation>Пренос на данни</translation>
     </message>
     <message>
         <source>RM-3</source>
-        <translation type="unfinished">RM-3</translation>
+        <translation>RM-3</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished">Update</translation>
+        <translation>Актуализация</translation>
     </message>
     <message>
         <source>GPS</source>
-        <translation type="unfinished">GPS</translation>
+        <translation>GPS</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished">Settings</translation>
+        <translation>Настройки</translation>
     </message>
     <message>
         <source>Mainmenu</source>
-        <translation type="unfinished">Main menu</translation>
+        <translation>Главно меню</translation>
     </message>
 </context>
 <context>
     <name>Systemsettings</name>
     <message>
         <source>ModeMuteButton</source>
-        <translation type="unfinished">Mute key mode</translation>
+        <translation>Режим бутон звук</translation>
     </message>
     <message>
         <source>HearingProtection</source>
-        <translation type="unfinished">Hearing protection</translation>
+        <translation>Защита на слуха</translation>
     </message>
     <message>
         <source>Customize</source>
-        <translation type="unfinished">Customise screens</translation>
+        <translation>Настройка на екрани</translation>
     </message>
     <message>
         <source>PairedHeadphone</source>
-        <translation type="unfinished">Paired headphones</translation>
+        <translation>Сдвоени слушалки</translation>
     </message>
     <message>
         <source>PairedMicrophone</source>
-        <translation type="unfinished">Paired RM-3</translation>
+        <translation>Сдвоен RM-3</translation>
     </message>
     <message>
         <source>FavouriteButton</source>
-        <translation type="unfinished">Favourite key</translation>
+        <translation>Бутон за любими</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished">Brightness</translation>
+        <translation>Яркост</translation>
     </message>
     <message>
         <source>PowerSaving</source>
-        <translation type="unfinished">Power saving</translation>
+        <translation>Енергоспестяване</translation>
     </message>
     <message>
         <source>Systeminformation</source>
-        <translation type="unfinished">System information</translation>
+        <translation>Системна информация</translation>
     </message>
     <message>
         <source>ResetToDeliverystate</source>
-        <translation type="unfinished">Reset to delivery state</translation>
+        <translation>Фабрични настройки</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished">Language</translation>
+        <translation>Език</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished">Time</translation>
+        <translation>Час</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">Date</translation>
+        <translation>Дата</translation>
     </message>
     <message>
         <source>Timezone</source>
-        <translation type="unfinished">Time zone</translation>
+        <translation>Часова зона</translation>
     </message>
     <message>
         <source>DaylightSavingTime</source>
-        <translation type="unfinished">Daylight saving time</translation>
+        <translation>Лятно часово време</translation>
     </message>
     <message>
         <source>Switch</source>
-        <translation type="unfinished">Switch</translation>
+        <translation>Превключвател</translation>
     </message>
     <message>
         <source>PushButton</source>
-        <translation type="unfinished">Push button</translation>
+        <translation>Бутон</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished">Active</translation>
+        <translation>Вкл.</translation>
     </message>
     <message>
         <source>Inactive</source>
-        <translation type="unfinished">Inactive</translation>
+        <translation>Изкл.</translation>
     </message>
     <message>
         <source>differentValues</source>
-        <translation type="unfinished">Various settings</translation>
+        <translation>Различни настройки</translation>
     </message>
     <message>
         <source>low</source>
-        <translation type="unfinished">low</translation>
+        <translation>ниска</translation>
     </message>
     <message>
         <source>medium</source>
-        <translation type="unfinished">medium</translation>
+        <translation>средна</translation>
     </message>
     <message>
         <source>high</source>
-        <translation type="unfinished">high</translation>
+        <translation>висока</translation>
     </message>
     <message>
         <source>FW: %1</source>
-        <translation type="unfinished">FW: %1</translation>
+        <translation>FW: %1</translation>
     </message>
     <message>
         <source>Summertime</source>
-        <translation type="unfinished">Summer time</translation>
+        <translation>Лятно време</translation>
     </message>
     <message>
         <source>Wintertime</source>
-        <translation type="unfinished">Winter time</translation>
+        <translation>Зимно време</translation>
     </message>
     <message>
         <source>never</source>
-        <translation type="unfinished">never</translation>
+        <translation>никога</translation>
     </message>
     <message>
         <source>Berlin</source>
-        <translation type="unfinished">Berlin</translation>
+        <translation>Берлин</translation>
     </message>
     <message>
         <source>Screenshot</source>
-        <translation type="unfinished">Screenshot</translation>
+        <translation>Екранна снимка</translation>
     </message>
     <message>
         <source>LevelMeasurement</source>
-        <translation type="unfinished">Level measurement</translation>
+        <translation>Измерване на ниво</translation>
     </message>
     <message>
         <source>LongtermMeasurement</source>
-        <translation type="unfinished">Long-term measurement</translation>
+        <translation>Дълготрайно измерване</translation>
     </message>
     <message>
         <source>H2-Sensor</source>
-        <translation type="unfinished">H2 sensor</translation>
+        <translation>Сензор H2</translation>
     </message>
     <message>
         <source>PreviousPage</source>
-        <translation type="unfinished">Previous page</translation>
+        <translation>Предишна страница</translation>
     </message>
     <message>
         <source>Mainmenu</source>
-        <translation type="unfinished">Main menu</translation>
+        <translation>Главно меню</translation>
     </message>
     <message>
         <source>NextPage</source>
-        <translation type="unfinished">Next page</translation>
+        <translation>Следваща страница</translation>
     </message>
     <message>
         <source>Histogram</source>
-        <translation type="unfinished">Pinpointing</translation>
+        <translation>Локализиране</translation>
     </message>
     <message>
         <source>Pipelocating</source>
-        <translation type="unfinished">Pipe locating</translation>
+        <translation>Трасиране</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Error</translation>
+        <translation>Грешка</translation>
     </message>
     <message>
         <source>SettingsCouldNotBeSaved</source>
-        <translation type="unfinished">The settings could not be saved. Changes are lost when the device is switched off.</translation>
+        <translation>Настройките не можаха да бъдат запазени. Промените ще се загубят при изключване на уреда.</translation>
     </message>
 </context>
 <context>
     <name>LanguageSelect</name>
     <message>
         <source>English</source>
-        <translation type="unfinished">English</translation>
+        <translation>Английски</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished">German</translation>
+        <translation>Немски</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished">French</translation>
+        <translation>Френски</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished">Italian</translation>
+        <translation>Италиански</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished">Spanish</translation>
+        <translation>Испански</translation>
     </message>
     <message>
         <source>Chinese</source>
-        <translation type="unfinished">Chinese</translation>
+        <translation>Китайски</translation>
     </message>
     <message>
         <source>Czech</source>
-        <translation type="unfinished">Czech</translation>
+        <translation>Чешки</translation>
     </message>
     <message>
         <source>Hungarian</source>
-        <translation type="unfinished">Hungarian</translation>
+        <translation>Унгарски</translation>
     </message>
     <message>
         <source>Russian</source>
-        <translation type="unfinished">Russian</translation>
+        <translation>Руски</translation>
     </message>
     <message>
         <source>Slovenian</source>
-        <translation type="unfinished">Slovenian</translation>
+        <translation>Словенски</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished">Japanese</translation>
+        <translation>Японски</translation>
     </message>
     <message>
         <source>Polish</source>
-        <translation type="unfinished">Polish</translation>
+        <translation>Полски</translation>
     </message>
     <message>
         <source>Portuguese</source>
-        <translation type="unfinished">Portuguese</translation>
+        <translation>Португалски</translation>
     </message>
     <message>
         <source>Romanian</source>
-        <translation type="unfinished">Romanian</translation>
+        <translation>Румънски</translation>
     </message>
     <message>
         <source>Slovakian</source>
-        <translation type="unfinished">Slovakian</translation>
+        <translation>Словашки</translation>
     </message>
     <message>
         <source>Swedish</source>
-        <translation type="unfinished">Swedish</translation>
+        <translation>Шведски</translation>
     </message>
     <message>
         <source>Suomi</source>
-        <translation type="unfinished">Suomi</translation>
+        <translation>Фински</translation>
     </message>
     <message>
         <source>Danish</source>
-        <translation type="unfinished">Danish</translation>
+        <translation>Датски</translation>
     </message>
     <message>
         <source>Norwegian</source>
-        <translation type="unfinished">Norwegian</translation>
+        <translation>Норвежки</translation>
     </message>
     <message>
         <source>Bulgarian</source>
-        <translation type="unfinished">Bulgarian</translation>
+        <translation>Български</translation>
     </message>
     <message>
         <source>Croatian</source>
-        <translation type="unfinished">Croatian</translation>
+        <translation>Хърватски</translation>
     </message>
     <message>
         <source>Korean</source>
-        <translation type="unfinished">Korean</translation>
+        <translation>Корейски</translation>
     </message>
     <message>
         <source>Serbian</source>
-        <translation type="unfinished">Serbian</translation>
+        <translation>Сръбски</translation>
     </message>
     <message>
         <source>Turkish</source>
-        <translation type="unfinished">Turkish</translation>
+        <translation>Турски</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished">Language</translation>
+        <translation>Език</translation>
     </message>
 </context>
 <context>
     <name>DebugMenu</name>
     <message>
         <source>Debug menu</source>
-        <translation type="unfinished">Debug menu</translation>
+        <translation>Debug меню</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Close</translation>
+        <translation>Затвори</translation>
     </message>
     <message>
         <source>ServiceMenuNotAvailable</source>
-        <translation type="unfinished">The functions of this service menu are not available in this version.</translation>
+        <translation>Функциите на това сервизно меню не са налични в тази версия.</translation>
     </message>
 </context>
 <context>
     <name>PendingScreen</name>
     <message>
         <source>NotAvailableYet</source>
-        <translation type="unfinished">This function is not available in this version.</translation>
+        <translation>Тази функция не е налична в тази версия.</translation>
     </message>
 </context>
 <context>
     <name>TestMenu</name>
     <message>
         <source>Factory test menu</source>
-        <translation type="unfinished">Factory test menu</translation>
+        <translation>Меню фабричен тест</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Close</translation>
+        <translation>Затвори</translation>
     </message>
     <message>
         <source>ServiceMenuNotAvailable</source>
-        <translation type="unfinished">The functions of this service menu are not available in this version.</translation>
+        <translation>Функциите на това сервизно меню не са налични в тази версия.</translation>
     </message>
 </context>
 <context>
     <name>MessageDialog</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Отказ</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished">Yes</translation>
+        <translation>Да</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished">No</translation>
+        <translation>Не</translation>
     </message>
 </context>
 <context>
     <name>Statusbardata</name>
     <message>
         <source>TheSensorCouldNotBeDetected</source>
-        <translation type="unfinished">The sensor could not be detected.</translation>
+        <translation>Сензорът не е открит.</translation>
     </message>
     <message>
         <source>BatteryVoltageOfRM3ToLow</source>
-        <translation type="unfinished">Battery voltage of RM-3 is to low. Please recharge.</translation>
+        <translation>Напрежението на батерията на RM-3 е твърде ниско. Моля, заредете.</translation>
     </message>
     <message>
         <source>ProblemWithSensorTypeDetection</source>
-        <translation type="unfinished">Type of sensor could not detected. Please fix sensor or clean contacts.</translation>
+        <translation>Типът сензор не е разпознат. Закрепете сензора или почистете контактите.</translation>
     </message>
     <message>
         <source>TheBatteryIsVeryLowPleaseRecharge</source>
-        <translation type="unfinished">The battery is very low. Please recharge.</translation>
+        <translation>Батерията е почти изтощена. Моля, заредете.</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">Warning</translation>
+        <translation>Внимание</translation>
     </message>
 </context>
 <context>
     <name>VirtualKeyboard</name>
     <message>
         <source>EnterName</source>
-        <translation type="unfinished">Enter a name</translation>
+        <translation>Въведете име</translation>
     </message>
     <message>
         <source>SHIFT</source>
-        <translation type="unfinished">Shift</translation>
+        <translation>Shift</translation>
     </message>
     <message>
         <source>ENTER</source>
-        <translation type="unfinished">Enter</translation>
+        <translation>Въвеждане</translation>
     </message>
     <message>
         <source>DEL</source>
-        <translation type="unfinished">Delete</translation>
+        <translation>Изтрий</translation>
     </message>
     <message>
         <source>SPACE</source>
-        <translation type="unfinished">Space</translation>
+        <translation>Интервал</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Отказ</translation>
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished">Accept</translation>
+        <translation>Приеми</translation>
     </message>
 </context>
 <context>
     <name>Configuration</name>
     <message>
         <source>noSensor</source>
-        <translation type="unfinished">No sensor</translation>
+        <translation>Няма сензор</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished">unknown</translation>
+        <translation>неизвестно</translation>
     </message>
     <message>
         <source>Configuration</source>
-        <translation type="unfinished">RM-3</translation>
+        <translation>RM-3</translation>
     </message>
     <message>
         <source>FirmwareVersion</source>
-        <translation type="unfinished">Firmware</translation>
+        <translation>Фърмуер</translation>
     </message>
     <message>
         <source>BatteryState</source>
-        <translation type="unfinished">Battery</translation>
+        <translation>Батерия</translation>
     </message>
     <message>
         <source>Gain</source>
-        <translation type="unfinished">Gain</translation>
+        <translation>Усилване</translation>
     </message>
     <message>
         <source>SensorType</source>
-        <translation type="unfinished">Sensor</translation>
+        <translation>Сензор</translation>
     </message>
     <message>
         <source>ButtonMode</source>
-        <translation type="unfinished">Key mode</translation>
+        <translation>Режим бутон</translation>
     </message>
     <message>
         <source>HardwareVersion</source>
-        <translation type="unfinished">Hardware</translation>
+        <translation>Хардуер</translation>
     </message>
     <message>
         <source>BluetoothName</source>
-        <translation type="unfinished">BT name</translation>
+        <translation>BT име</translation>
     </message>
     <message>
         <source>BluetoothId</source>
-        <translation type="unfinished">BT address</translation>
+        <translation>BT адрес</translation>
     </message>
     <message>
         <source>ReadAgain</source>
-        <translation type="unfinished">Read again</translation>
+        <translation>Прочети
+отново</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Back</translation>
+        <translation>Назад</translation>
     </message>
     <message>
         <source>NoBluetoothConnectionPleaseCheckYourRM3</source>
-        <translation type="unfinished">No bluetooth connection. Please check your RM-3.</translation>
+        <translation>Няма Bluetooth връзка. Проверете RM-3.</translation>
     </message>
     <message>
         <source>AskingTheRM3</source>
-        <translation type="unfinished">Asking the RM-3 ...</translation>
+        <translation>Запитване към RM-3 ...</translation>
     </message>
     <message>
         <source>NoAnswerFromTheRM3</source>
-        <translation type="unfinished">No answer from the RM-3. Check that it is switched on and near.</translation>
+        <translation>Няма отговор от RM-3. Включен ли е и наблизо ли е?</translation>
     </message>
     <message>
         <source>PressureTransducer</source>
-        <translation type="unfinished">Pressure transducer</translation>
+        <translation>Датчик за налягане</translation>
     </message>
 </context>
 <context>
     <name>Measurements</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Error</translation>
+        <translation>Грешка</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">Warning</translation>
+        <translation>Внимание</translation>
     </message>
     <message>
         <source>NoMoreMeasurementsCanBeStored</source>
-        <translation type="unfinished">Max number of measurements reached. Measurement will not be stored. Please delete old measurements.</translation>
+        <translation>Достигнат е макс. брой измервания. Измерването няма да бъде запазено. Изтрийте стари измервания.</translation>
     </message>
     <message>
         <source>OnlyAfewMeasurementsCanBeStored</source>
-        <translation type="unfinished">Number of measurements near limit. Please delete old measurements.</translation>
+        <translation>Броят измервания е близо до лимита. Изтрийте стари измервания.</translation>
     </message>
     <message>
         <source>NotEnoughSpace</source>
-        <translation type="unfinished">Not enough space on the data memory. The measurement was not stored. Please delete old measurements.</translation>
+        <translation>Няма достатъчно място в паметта за данни. Измерването не е запазено. Изтрийте стари измервания.</translation>
     </message>
     <message>
         <source>MeasurementNotStored</source>
-        <translation type="unfinished">The measurement could not be stored.</translation>
+        <translation>Измерването не можа да бъде запазено.</translation>
     </message>
 </context>
 <context>
     <name>Filtersettings</name>
     <message>
         <source>BandFilterOn</source>
-        <translation type="unfinished">Band filter on</translation>
+        <translation>Лентов филтър вкл.</translation>
     </message>
     <message>
         <source>FilterOff</source>
-        <translation type="unfinished">Filter off</translation>
+        <translation>Филтър изкл.</translation>
     </message>
     <message>
         <source>LowCutOff</source>
-        <translation type="unfinished">Low cut-off</translation>
+        <translation>Долна граница</translation>
     </message>
     <message>
         <source>HighCutOff</source>
-        <translation type="unfinished">High cut-off</translation>
+        <translation>Горна граница</translation>
     </message>
     <message>
         <source>AutoFilter</source>
-        <translation type="unfinished">Auto filter</translation>
+        <translation>Автофилтър</translation>
     </message>
     <message>
         <source>NoFilter</source>
-        <translation type="unfinished">No filter</translation>
+        <translation>Без филтър</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Close</translation>
+        <translation>Затвори</translation>
     </message>
     <message>
         <source>HeadphoneVolume</source>
-        <translation type="unfinished">Headphone volume</translation>
+        <translation>Звук на слушалките</translation>
     </message>
     <message>
         <source>MicrophoneGain</source>
-        <translation type="unfinished">Microphone gain</translation>
+        <translation>Усилване микрофон</translation>
     </message>
 </context>
 <context>
     <name>Headphonesettings</name>
     <message>
         <source>HeadphoneVolume</source>
-        <translation type="unfinished">Headphone volume</translation>
+        <translation>Звук на слушалките</translation>
     </message>
     <message>
         <source>VolumeDown</source>
-        <translation type="unfinished">Quieter</translation>
+        <translation>По-тихо</translation>
     </message>
     <message>
         <source>VolumeUp</source>
-        <translation type="unfinished">Louder</translation>
+        <translation>По-силно</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Close</translation>
+        <translation>Затвори</translation>
     </message>
     <message>
         <source>WarningHighVolumesCanLeadToHearingDamage</source>
-        <translation type="unfinished">Warning! High volumes can lead
-to hearing damage.</translation>
+        <translation>Внимание! Силният звук може
+да увреди слуха.</translation>
     </message>
 </context>
 <context>
     <name>Micsettings</name>
     <message>
         <source>MicrophoneGain</source>
-        <translation type="unfinished">Microphone gain</translation>
+        <translation>Усилване микрофон</translation>
     </message>
     <message>
         <source>GainOfWiredInput</source>
-        <translation type="unfinished">Gain of the wired input</translation>
+        <translation>Усилване на кабелния вход</translation>
     </message>
     <message>
         <source>GainOfSensor</source>
-        <translation type="unfinished">Gain of the sensor</translation>
+        <translation>Усилване на сензора</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Close</translation>
+        <translation>Затвори</translation>
     </message>
 </context>
 <context>
     <name>Levelmeasurement</name>
     <message>
         <source>Store</source>
-        <translation type="unfinished">Store</translation>
+        <translation>Запази</translation>
     </message>
     <message>
         <source>AdjustFilter</source>
-        <translation type="unfinished">Adjust filter</translation>
+        <translation>Настрой филтъра</translation>
     </message>
     <message>
         <source>MicrophoneGain</source>
-        <translation type="unfinished">Microphone gain</translation>
+        <translation>Усилване микрофон</translation>
     </message>
     <message>
         <source>HeadphoneVolume</source>
-        <translation type="unfinished">Headphone volume</translation>
+        <translation>Звук на слушалките</translation>
     </message>
     <message>
         <source>Mainmenu</source>
-        <translation type="unfinished">Main menu</translation>
+        <translation>Главно меню</translation>
     </message>
     <message>
         <source>PlayRecordedSound</source>
-        <translation type="unfinished">Play recorded sound</translation>
+        <translation>Пусни записа</translation>
     </message>
     <message>
         <source>StopPlaying</source>
-        <translation type="unfinished">Stop playing</translation>
+        <translation>Спри</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Back</translation>
+        <translation>Назад</translation>
     </message>
     <message>
         <source>HeadphoneGain</source>
-        <translation type="unfinished">Headphone gain</translation>
+        <translation>Усилване слушалки</translation>
     </message>
     <message>
         <source>CurrentLevel</source>
-        <translation type="unfinished">Level</translation>
+        <translation>Ниво</translation>
     </message>
     <message>
         <source>MinimumLevel</source>
-        <translation type="unfinished">Minimum</translation>
+        <translation>Минимум</translation>
     </message>
     <message>
         <source>PeakLevel</source>
-        <translation type="unfinished">Peak</translation>
+        <translation>Пик</translation>
     </message>
     <message>
         <source>Note</source>
@@ -711,363 +712,363 @@ to use this measurement.</translation>
     <name>MeasManagement</name>
     <message>
         <source>PreviousPage</source>
-        <translation type="unfinished">Previous page</translation>
+        <translation>Предишна страница</translation>
     </message>
     <message>
         <source>EditMeasurement</source>
-        <translation type="unfinished">Edit measurement</translation>
+        <translation>Редактирай измерване</translation>
     </message>
     <message>
         <source>FilterMeasurements</source>
-        <translation type="unfinished">Filter measurements</translation>
+        <translation>Филтрирай измервания</translation>
     </message>
     <message>
         <source>NextPage</source>
-        <translation type="unfinished">Next page</translation>
+        <translation>Следваща страница</translation>
     </message>
     <message>
         <source>Mainmenu</source>
-        <translation type="unfinished">Main menu</translation>
+        <translation>Главно меню</translation>
     </message>
     <message>
         <source>NoMeasurementsStored</source>
-        <translation type="unfinished">No measurements stored</translation>
+        <translation>Няма запазени измервания</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Error</translation>
+        <translation>Грешка</translation>
     </message>
     <message>
         <source>MeasurementNotDeleted</source>
-        <translation type="unfinished">The measurement could not be deleted.</translation>
+        <translation>Измерването не можа да бъде изтрито.</translation>
     </message>
     <message>
         <source>MeasurementNotRenamed</source>
-        <translation type="unfinished">The measurement could not be renamed. Another measurement may have this name.</translation>
+        <translation>Измерването не можа да бъде преименувано. Възможно е друго измерване да има това име.</translation>
     </message>
 </context>
 <context>
     <name>MeasManagementEdit</name>
     <message>
         <source>EditMeasurement</source>
-        <translation type="unfinished">Edit measurement</translation>
+        <translation>Редактирай измерване</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished">Type</translation>
+        <translation>Вид</translation>
     </message>
     <message>
         <source>DateTime</source>
-        <translation type="unfinished">Date</translation>
+        <translation>Дата</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Name</translation>
+        <translation>Име</translation>
     </message>
     <message>
         <source>ChangeName</source>
-        <translation type="unfinished">Change name</translation>
+        <translation>Промени име</translation>
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished">Save</translation>
+        <translation>Запази</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished">Delete</translation>
+        <translation>Изтрий</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Отказ</translation>
     </message>
     <message>
         <source>Histogram</source>
-        <translation type="unfinished">Pinpointing</translation>
+        <translation>Локализиране</translation>
     </message>
     <message>
         <source>Levelmeasurement</source>
-        <translation type="unfinished">Level measurement</translation>
+        <translation>Измерване на ниво</translation>
     </message>
     <message>
         <source>Pipelocating</source>
-        <translation type="unfinished">Pipe locating</translation>
+        <translation>Трасиране</translation>
     </message>
     <message>
         <source>H2-Measurement</source>
-        <translation type="unfinished">H2 measurement</translation>
+        <translation>Измерване H2</translation>
     </message>
     <message>
         <source>Longtermmeasurement</source>
-        <translation type="unfinished">Long-term measurement</translation>
+        <translation>Дълготрайно измерване</translation>
     </message>
     <message>
         <source>DeleteMeasurementQuestion</source>
-        <translation type="unfinished">Delete this measurement with its recordings?</translation>
+        <translation>Изтриване на измерването и записите му?</translation>
     </message>
 </context>
 <context>
     <name>RecordingPlayer</name>
     <message>
         <source>NoRecordingStored</source>
-        <translation type="unfinished">This measurement has no recording.</translation>
+        <translation>Това измерване няма запис.</translation>
     </message>
     <message>
         <source>RecordingCannotBePlayed</source>
-        <translation type="unfinished">The recording cannot be played.</translation>
+        <translation>Записът не може да бъде възпроизведен.</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished">Note</translation>
+        <translation>Забележка</translation>
     </message>
 </context>
 <context>
     <name>MeasurementScreen</name>
     <message>
         <source>Note</source>
-        <translation type="unfinished">Note</translation>
+        <translation>Забележка</translation>
     </message>
     <message>
         <source>YouMustConnectAnAcousticalSensorToUseThisMeasurement.</source>
-        <translation type="unfinished">You must connect an acoustical sensor
-to use this measurement.</translation>
+        <translation>За това измерване трябва да се
+свърже акустичен сензор.</translation>
     </message>
     <message>
         <source>MeasurementDamaged</source>
-        <translation type="unfinished">This measurement is damaged. Its values cannot be shown.</translation>
+        <translation>Измерването е повредено. Стойностите му не могат да се покажат.</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">Warning</translation>
+        <translation>Внимание</translation>
     </message>
     <message>
         <source>NoBluetoothConnectionPleaseCheckYourRM3</source>
-        <translation type="unfinished">No bluetooth connection. Please check your RM-3.</translation>
+        <translation>Няма Bluetooth връзка. Проверете RM-3.</translation>
     </message>
     <message>
         <source>YouMustConnectAH2-SensorToUseThisMeasurement</source>
-        <translation type="unfinished">You must connect a H2-Sensor
-to use this measurement.</translation>
+        <translation>За това измерване трябва да се
+свърже сензор H2.</translation>
     </message>
 </context>
 <context>
     <name>Pinpointing</name>
     <message>
         <source>Store</source>
-        <translation type="unfinished">Store</translation>
+        <translation>Запази</translation>
     </message>
     <message>
         <source>Scale</source>
-        <translation type="unfinished">Scale of the bars</translation>
+        <translation>Мащаб на стълбовете</translation>
     </message>
     <message>
         <source>DeleteLastPosition</source>
-        <translation type="unfinished">Delete the last position</translation>
+        <translation>Изтрий последната позиция</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished">Settings</translation>
+        <translation>Настройки</translation>
     </message>
     <message>
         <source>Mainmenu</source>
-        <translation type="unfinished">Main menu</translation>
+        <translation>Главно меню</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Back</translation>
+        <translation>Назад</translation>
     </message>
     <message>
         <source>AdjustFilter</source>
-        <translation type="unfinished">Adjust filter</translation>
+        <translation>Настрой филтъра</translation>
     </message>
     <message>
         <source>MicrophoneGain</source>
-        <translation type="unfinished">Microphone gain</translation>
+        <translation>Усилване микрофон</translation>
     </message>
     <message>
         <source>HeadphoneVolume</source>
-        <translation type="unfinished">Headphone volume</translation>
+        <translation>Звук на слушалките</translation>
     </message>
     <message>
         <source>PlayRecordedSound</source>
-        <translation type="unfinished">Play recorded sound</translation>
+        <translation>Пусни записа</translation>
     </message>
     <message>
         <source>StopPlaying</source>
-        <translation type="unfinished">Stop playing</translation>
+        <translation>Спри</translation>
     </message>
     <message>
         <source>NextPosition</source>
-        <translation type="unfinished">Next position</translation>
+        <translation>Следваща позиция</translation>
     </message>
 </context>
 <context>
     <name>Longtermmeasurement</name>
     <message>
         <source>AnalysisTime</source>
-        <translation type="unfinished">Analysis time</translation>
+        <translation>Време за анализ</translation>
     </message>
     <message>
         <source>Autoscale</source>
-        <translation type="unfinished">Autoscale</translation>
+        <translation>Автомащаб</translation>
     </message>
     <message>
         <source>Store</source>
-        <translation type="unfinished">Store</translation>
+        <translation>Запази</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished">Settings</translation>
+        <translation>Настройки</translation>
     </message>
     <message>
         <source>AdjustFilter</source>
-        <translation type="unfinished">Adjust filter</translation>
+        <translation>Настрой филтъра</translation>
     </message>
     <message>
         <source>MicrophoneGain</source>
-        <translation type="unfinished">Microphone gain</translation>
+        <translation>Усилване микрофон</translation>
     </message>
     <message>
         <source>HeadphoneVolume</source>
-        <translation type="unfinished">Headphone volume</translation>
+        <translation>Звук на слушалките</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Back</translation>
+        <translation>Назад</translation>
     </message>
     <message>
         <source>Mainmenu</source>
-        <translation type="unfinished">Main menu</translation>
+        <translation>Главно меню</translation>
     </message>
 </context>
 <context>
     <name>Pipelocating</name>
     <message>
         <source>Store</source>
-        <translation type="unfinished">Store</translation>
+        <translation>Запази</translation>
     </message>
     <message>
         <source>AdjustFilter</source>
-        <translation type="unfinished">Adjust filter</translation>
+        <translation>Настрой филтъра</translation>
     </message>
     <message>
         <source>MicrophoneGain</source>
-        <translation type="unfinished">Microphone gain</translation>
+        <translation>Усилване микрофон</translation>
     </message>
     <message>
         <source>HeadphoneVolume</source>
-        <translation type="unfinished">Headphone volume</translation>
+        <translation>Звук на слушалките</translation>
     </message>
     <message>
         <source>Mainmenu</source>
-        <translation type="unfinished">Main menu</translation>
+        <translation>Главно меню</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Back</translation>
+        <translation>Назад</translation>
     </message>
 </context>
 <context>
     <name>H2Sensor</name>
     <message>
         <source>SetReference</source>
-        <translation type="unfinished">Set reference</translation>
+        <translation>Задай референция</translation>
     </message>
     <message>
         <source>Scale</source>
-        <translation type="unfinished">Scale</translation>
+        <translation>Мащаб</translation>
     </message>
     <message>
         <source>Store</source>
-        <translation type="unfinished">Store</translation>
+        <translation>Запази</translation>
     </message>
     <message>
         <source>HeadphoneVolume</source>
-        <translation type="unfinished">Headphone volume</translation>
+        <translation>Звук на слушалките</translation>
     </message>
     <message>
         <source>Mainmenu</source>
-        <translation type="unfinished">Main menu</translation>
+        <translation>Главно меню</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Back</translation>
+        <translation>Назад</translation>
     </message>
     <message>
         <source>ReferenceShort</source>
-        <translation type="unfinished">Ref.</translation>
+        <translation>Реф.</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished">Points</translation>
+        <translation>Точки</translation>
     </message>
 </context>
 <context>
     <name>PressureSensor</name>
     <message>
         <source>TimeAxis</source>
-        <translation type="unfinished">Time axis</translation>
+        <translation>Времева ос</translation>
     </message>
     <message>
         <source>PressureAxis</source>
-        <translation type="unfinished">Pressure axis</translation>
+        <translation>Ос налягане</translation>
     </message>
     <message>
         <source>Analyse</source>
-        <translation type="unfinished">Analyse</translation>
+        <translation>Анализ</translation>
     </message>
     <message>
         <source>Previous</source>
-        <translation type="unfinished">Previous</translation>
+        <translation>Предишна</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished">Next</translation>
+        <translation>Следваща</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Back</translation>
+        <translation>Назад</translation>
     </message>
     <message>
         <source>Store</source>
-        <translation type="unfinished">Store</translation>
+        <translation>Запази</translation>
     </message>
     <message>
         <source>Mainmenu</source>
-        <translation type="unfinished">Main menu</translation>
+        <translation>Главно меню</translation>
     </message>
     <message>
         <source>NoPressureTransducer</source>
-        <translation type="unfinished">No transducer</translation>
+        <translation>Няма датчик</translation>
     </message>
 </context>
 <context>
     <name>BackupDialog</name>
     <message>
         <source>Connect</source>
-        <translation type="unfinished">Connect</translation>
+        <translation>Свържи</translation>
     </message>
     <message>
         <source>Disconnect</source>
-        <translation type="unfinished">Disconnect</translation>
+        <translation>Прекъсни</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Отказ</translation>
     </message>
     <message>
         <source>BackupConnectedToPC</source>
-        <translation type="unfinished">The PC can now read the measurements.
-Eject the drive on the PC,
-then press Disconnect.</translation>
+        <translation>PC вече може да чете измерванията.
+Извадете устройството на PC,
+след това натиснете Прекъсни.</translation>
     </message>
     <message>
         <source>ConnectTheKXE500ToYourPC</source>
-        <translation type="unfinished">Connect the KXE500 to your PC
-and press the button Connect.</translation>
+        <translation>Свържете KXE500 с PC
+и натиснете Свържи.</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Error</translation>
+        <translation>Грешка</translation>
     </message>
     <message>
         <source>UsbConnectFailed</source>
@@ -1083,765 +1084,765 @@ and press the button Connect.</translation>
     </message>
     <message>
         <source>ServiceFilesFailed</source>
-        <translation type="unfinished">These files from the PC could not be carried out:</translation>
+        <translation>Тези файлове от PC не можаха да бъдат изпълнени:</translation>
     </message>
 </context>
 <context>
     <name>Firmwareupdate</name>
     <message>
         <source>FirmwareUpdate</source>
-        <translation type="unfinished">Firmware update</translation>
+        <translation>Обновяване на фърмуер</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished">Connect</translation>
+        <translation>Свържи</translation>
     </message>
     <message>
         <source>Disconnect</source>
-        <translation type="unfinished">Disconnect</translation>
+        <translation>Прекъсни</translation>
     </message>
     <message>
         <source>InstalledFirmware</source>
-        <translation type="unfinished">Installed</translation>
+        <translation>Инсталиран</translation>
     </message>
     <message>
         <source>NewFirmware</source>
-        <translation type="unfinished">New</translation>
+        <translation>Нов</translation>
     </message>
     <message>
         <source>StartUpdate</source>
-        <translation type="unfinished">Start update</translation>
+        <translation>Започни обновяване</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Back</translation>
+        <translation>Назад</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Отказ</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Close</translation>
+        <translation>Затвори</translation>
     </message>
     <message>
         <source>NoFirmwarefileFound</source>
-        <translation type="unfinished">No firmware file %1 found.</translation>
+        <translation>Файлът на фърмуер %1 не е намерен.</translation>
     </message>
     <message>
         <source>FirmwarefileWithoutVersion</source>
-        <translation type="unfinished">%1 carries no version (like 1-2-0).</translation>
+        <translation>%1 няма версия (напр. 1-2-0).</translation>
     </message>
     <message>
         <source>PleaseCopyTheFirmwarefilesPressTheButtonDisconnectIfAllFilesAreCopied</source>
-        <translation type="unfinished">Please copy the firmware files.
-Press the button Disconnect,
-if all files are copied.</translation>
+        <translation>Копирайте файловете на фърмуера.
+Когато всички са копирани,
+натиснете Прекъсни.</translation>
     </message>
     <message>
         <source>ConnectTheKXE500ToYourPCAndPressTheButtonConnect</source>
-        <translation type="unfinished">Connect the KXE500 to your PC
-and press the button Connect.</translation>
+        <translation>Свържете KXE500 с PC
+и натиснете Свържи.</translation>
     </message>
     <message>
         <source>UpdateKXE500</source>
-        <translation type="unfinished">Update KXE500</translation>
+        <translation>Обнови KXE500</translation>
     </message>
     <message>
         <source>UpdateRM-3</source>
-        <translation type="unfinished">Update RM-3</translation>
+        <translation>Обнови RM-3</translation>
     </message>
     <message>
         <source>NewestOfFilesOffered</source>
-        <translation type="unfinished">%1 firmware files found; the newest is offered.</translation>
+        <translation>Намерени файлове на фърмуер: %1; предлага се най-новият.</translation>
     </message>
     <message>
         <source>CouldNotReadFirmwarefile</source>
-        <translation type="unfinished">Could not read firmwarefile. Please try again.</translation>
+        <translation>Файлът на фърмуера не може да се прочете. Опитайте отново.</translation>
     </message>
     <message>
         <source>UpdatingKXE500</source>
-        <translation type="unfinished">Updating KXE500</translation>
+        <translation>Обновяване на KXE500</translation>
     </message>
     <message>
         <source>CopyingFilesPleaseWait</source>
-        <translation type="unfinished">Copying files, please wait ...</translation>
+        <translation>Копиране на файлове, моля изчакайте ...</translation>
     </message>
     <message>
         <source>CouldNotCopyFirmwarefile</source>
-        <translation type="unfinished">The firmware could not be copied. Please try again.</translation>
+        <translation>Фърмуерът не можа да бъде копиран. Опитайте отново.</translation>
     </message>
     <message>
         <source>FirmwareupdateKXE500</source>
-        <translation type="unfinished">Firmware update KXE500</translation>
+        <translation>Обновяване фърмуер KXE500</translation>
     </message>
     <message>
         <source>AllFilesCopiedPleaseWaitForReboot</source>
-        <translation type="unfinished">All files copied.
-Please wait for reboot ...</translation>
+        <translation>Всички файлове са копирани.
+Изчакайте рестартирането ...</translation>
     </message>
     <message>
         <source>UpdatingRM-3</source>
-        <translation type="unfinished">Updating RM-3</translation>
+        <translation>Обновяване на RM-3</translation>
     </message>
     <message>
         <source>TransmittingFirmwarePleaseWait</source>
-        <translation type="unfinished">Transmitting firmware, please wait ...</translation>
+        <translation>Предаване на фърмуер, моля изчакайте ...</translation>
     </message>
     <message>
         <source>ErrorDuringFirmwareUpdatePleaseTryAgain</source>
-        <translation type="unfinished">Error during firmware update. Please try again.</translation>
+        <translation>Грешка при обновяване на фърмуера. Опитайте отново.</translation>
     </message>
     <message>
         <source>FirmwareSuccessfulTransmittedPleaseWaitForRestart</source>
-        <translation type="unfinished">Firmware transmitted.
-Please wait for the RM-3 to restart ...</translation>
+        <translation>Фърмуерът е предаден.
+Изчакайте рестартирането на RM-3 ...</translation>
     </message>
     <message>
         <source>FirmwareupdateSuccessful</source>
-        <translation type="unfinished">Firmware update successful.</translation>
+        <translation>Фърмуерът е обновен успешно.</translation>
     </message>
     <message>
         <source>FirmwareupdateRM-3</source>
-        <translation type="unfinished">Firmware update RM-3</translation>
+        <translation>Обновяване фърмуер RM-3</translation>
     </message>
     <message>
         <source>FirmwareupdateSuccessfullyFinished.</source>
-        <translation type="unfinished">Firmware update successfully finished.</translation>
+        <translation>Обновяването на фърмуера завърши успешно.</translation>
     </message>
     <message>
         <source>RM3StillOldFirmware</source>
-        <translation type="unfinished">The RM-3 still reports firmware %1.
-Please try again.</translation>
+        <translation>RM-3 все още отчита фърмуер %1.
+Опитайте отново.</translation>
     </message>
     <message>
         <source>RM3ReportsFirmware</source>
-        <translation type="unfinished">The RM-3 reports firmware %1.</translation>
+        <translation>RM-3 отчита фърмуер %1.</translation>
     </message>
     <message>
         <source>ErrorDuringUpdatePleaseTryAgainNoAnswerReceivedFromBluetoothDevice</source>
-        <translation type="unfinished">Error during update please try again.
-No answer received from bluetooth device.</translation>
+        <translation>Грешка при обновяване, опитайте отново.
+Няма отговор от Bluetooth устройството.</translation>
     </message>
     <message>
         <source>FirmwareupdateCancelled</source>
-        <translation type="unfinished">Firmware update cancelled.</translation>
+        <translation>Обновяването на фърмуера е отменено.</translation>
     </message>
 </context>
 <context>
     <name>UsbExport</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Error</translation>
+        <translation>Грешка</translation>
     </message>
     <message>
         <source>UsbConnectFailed</source>
-        <translation type="unfinished">The data could not be handed to the PC. Please try again.</translation>
+        <translation>Данните не можаха да бъдат предадени на PC. Опитайте отново.</translation>
     </message>
     <message>
         <source>UsbStillConnected</source>
-        <translation type="unfinished">The PC still holds the data. Eject the drive on the PC and press Disconnect again.</translation>
+        <translation>PC все още държи данните. Извадете устройството на PC и натиснете отново Прекъсни.</translation>
     </message>
     <message>
         <source>DataPartitionNotMounted</source>
-        <translation type="unfinished">The measurement memory could not be opened. Measurements cannot be stored.</translation>
+        <translation>Паметта за измервания не можа да бъде отворена. Измерванията не могат да се запазват.</translation>
     </message>
 </context>
 <context>
     <name>CustomizeDialogs</name>
     <message>
         <source>ShowFFT</source>
-        <translation type="unfinished">Show FFT</translation>
+        <translation>Покажи FFT</translation>
     </message>
     <message>
         <source>ShowFrequencyValue</source>
-        <translation type="unfinished">Show frequency value</translation>
+        <translation>Покажи честотата</translation>
     </message>
     <message>
         <source>ShowPeakLevelBar</source>
-        <translation type="unfinished">Show peak level bar</translation>
+        <translation>Покажи пиковото ниво</translation>
     </message>
     <message>
         <source>UseFrequencyColor</source>
-        <translation type="unfinished">Bar in frequency colour</translation>
+        <translation>Стълб в цвят на честотата</translation>
     </message>
     <message>
         <source>ShowFilterParameter</source>
-        <translation type="unfinished">Show filter parameters</translation>
+        <translation>Покажи параметрите на филтъра</translation>
     </message>
     <message>
         <source>DynamicScaling</source>
-        <translation type="unfinished">Dynamic scaling</translation>
+        <translation>Динамичен мащаб</translation>
     </message>
     <message>
         <source>ShowGrid</source>
-        <translation type="unfinished">Show grid</translation>
+        <translation>Покажи мрежа</translation>
     </message>
     <message>
         <source>ShowHistogram</source>
-        <translation type="unfinished">Show histogram</translation>
+        <translation>Покажи хистограма</translation>
     </message>
     <message>
         <source>ShowWorkingRange</source>
-        <translation type="unfinished">Show working range</translation>
+        <translation>Покажи работния обхват</translation>
     </message>
     <message>
         <source>UseFavouriteForStartup</source>
-        <translation type="unfinished">Start with the favourite</translation>
+        <translation>Старт с любимото</translation>
     </message>
     <message>
         <source>UseFilterForStartup</source>
-        <translation type="unfinished">Start with the last filter</translation>
+        <translation>Старт с последния филтър</translation>
     </message>
     <message>
         <source>UseGpsForStartup</source>
-        <translation type="unfinished">GPS on at start</translation>
+        <translation>GPS вкл. при старт</translation>
     </message>
     <message>
         <source>LevelMeasurement</source>
-        <translation type="unfinished">Level measurement</translation>
+        <translation>Измерване на ниво</translation>
     </message>
     <message>
         <source>Pinpointing</source>
-        <translation type="unfinished">Pinpointing</translation>
+        <translation>Локализиране</translation>
     </message>
     <message>
         <source>LongtermMeasurement</source>
-        <translation type="unfinished">Long-term measurement</translation>
+        <translation>Дълготрайно измерване</translation>
     </message>
     <message>
         <source>H2-Sensor</source>
-        <translation type="unfinished">H2 sensor</translation>
+        <translation>Сензор H2</translation>
     </message>
     <message>
         <source>Pipelocating</source>
-        <translation type="unfinished">Pipe locating</translation>
+        <translation>Трасиране</translation>
     </message>
     <message>
         <source>Startup</source>
-        <translation type="unfinished">Start-up</translation>
+        <translation>Старт</translation>
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished">Accept</translation>
+        <translation>Приеми</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Отказ</translation>
     </message>
 </context>
 <context>
     <name>DateTimeAdjust</name>
     <message>
         <source>Time</source>
-        <translation type="unfinished">Time</translation>
+        <translation>Час</translation>
     </message>
     <message>
         <source>GPS</source>
-        <translation type="unfinished">GPS</translation>
+        <translation>GPS</translation>
     </message>
     <message>
         <source>Manual</source>
-        <translation type="unfinished">Manual</translation>
+        <translation>Ръчно</translation>
     </message>
     <message>
         <source>InvalidDate</source>
-        <translation type="unfinished">Invalid date</translation>
+        <translation>Невалидна дата</translation>
     </message>
     <message>
         <source>InvalidDateText</source>
-        <translation type="unfinished">This date does not exist. Please correct the day or the month.</translation>
+        <translation>Тази дата не съществува. Коригирайте деня или месеца.</translation>
     </message>
 </context>
 <context>
     <name>Displaysettings</name>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished">Brightness</translation>
+        <translation>Яркост</translation>
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished">Accept</translation>
+        <translation>Приеми</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Отказ</translation>
     </message>
     <message>
         <source>low</source>
-        <translation type="unfinished">low</translation>
+        <translation>ниска</translation>
     </message>
     <message>
         <source>medium</source>
-        <translation type="unfinished">medium</translation>
+        <translation>средна</translation>
     </message>
     <message>
         <source>high</source>
-        <translation type="unfinished">high</translation>
+        <translation>висока</translation>
     </message>
 </context>
 <context>
     <name>HearingProtection</name>
     <message>
         <source>HearingProtection</source>
-        <translation type="unfinished">Hearing protection</translation>
+        <translation>Защита на слуха</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished">Active</translation>
+        <translation>Вкл.</translation>
     </message>
     <message>
         <source>Inactive</source>
-        <translation type="unfinished">Inactive</translation>
+        <translation>Изкл.</translation>
     </message>
     <message>
         <source>DefaultHeadphoneVolume</source>
-        <translation type="unfinished">Adjust headphone volume</translation>
+        <translation>Настрой звука на слушалките</translation>
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished">Accept</translation>
+        <translation>Приеми</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Отказ</translation>
     </message>
     <message>
         <source>MaximumVolumeWillBeLimited</source>
-        <translation type="unfinished">Maximum volume will be limited.</translation>
+        <translation>Максималната сила на звука ще бъде ограничена.</translation>
     </message>
     <message>
         <source>WarningRiskOfAcousticShock</source>
-        <translation type="unfinished">Warning! Risk of an acoustic shock.</translation>
+        <translation>Внимание! Опасност от акустичен шок.</translation>
     </message>
 </context>
 <context>
     <name>PowerSaving</name>
     <message>
         <source>never</source>
-        <translation type="unfinished">never</translation>
+        <translation>никога</translation>
     </message>
     <message>
         <source>PowerSaving</source>
-        <translation type="unfinished">Power saving</translation>
+        <translation>Енергоспестяване</translation>
     </message>
     <message>
         <source>PowerOff</source>
-        <translation type="unfinished">Power off</translation>
+        <translation>Изключване</translation>
     </message>
     <message>
         <source>BacklightOff</source>
-        <translation type="unfinished">Backlight off</translation>
+        <translation>Подсветка изкл.</translation>
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished">Accept</translation>
+        <translation>Приеми</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Отказ</translation>
     </message>
 </context>
 <context>
     <name>ResetSettings</name>
     <message>
         <source>ResetToDeliveryState</source>
-        <translation type="unfinished">Reset to delivery state</translation>
+        <translation>Фабрични настройки</translation>
     </message>
     <message>
         <source>ResetToDeliveryStateInfo</source>
-        <translation type="unfinished">Reset to delivery state.
-All settings (e.g. language,
-paired bluetooth devices) will be reseted.
-Stored measurements will not be deleted.</translation>
+        <translation>Връщане на фабричните настройки.
+Всички настройки (напр. език,
+сдвоени Bluetooth устройства) ще бъдат нулирани.
+Запазените измервания няма да бъдат изтрити.</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished">Reset</translation>
+        <translation>Нулиране</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Back</translation>
+        <translation>Назад</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">Warning</translation>
+        <translation>Внимание</translation>
     </message>
     <message>
         <source>DoYouReallyWantToResetAllSettings</source>
-        <translation type="unfinished">Do you really want to reset all settings?</translation>
+        <translation>Наистина ли да се нулират всички настройки?</translation>
     </message>
 </context>
 <context>
     <name>SelectFavouriteButton</name>
     <message>
         <source>FavouriteButton</source>
-        <translation type="unfinished">Favourite key</translation>
+        <translation>Бутон за любими</translation>
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished">Accept</translation>
+        <translation>Приеми</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Отказ</translation>
     </message>
 </context>
 <context>
     <name>SelectSwitchmode</name>
     <message>
         <source>ModeOfMutingButton</source>
-        <translation type="unfinished">Mode of the mute key</translation>
+        <translation>Режим на бутона за звук</translation>
     </message>
     <message>
         <source>Switch</source>
-        <translation type="unfinished">Switch</translation>
+        <translation>Превключвател</translation>
     </message>
     <message>
         <source>PushButton</source>
-        <translation type="unfinished">Push button</translation>
+        <translation>Бутон</translation>
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished">Accept</translation>
+        <translation>Приеми</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Отказ</translation>
     </message>
 </context>
 <context>
     <name>SelectTimezone</name>
     <message>
         <source>MidwayIslands</source>
-        <translation type="unfinished">Midway Islands</translation>
+        <translation>Острови Мидуей</translation>
     </message>
     <message>
         <source>Hawaii</source>
-        <translation type="unfinished">Hawaii</translation>
+        <translation>Хаваи</translation>
     </message>
     <message>
         <source>Alaska</source>
-        <translation type="unfinished">Alaska</translation>
+        <translation>Аляска</translation>
     </message>
     <message>
         <source>Pacific</source>
-        <translation type="unfinished">Pacific</translation>
+        <translation>Тихоокеанско</translation>
     </message>
     <message>
         <source>Arizona</source>
-        <translation type="unfinished">Arizona</translation>
+        <translation>Аризона</translation>
     </message>
     <message>
         <source>Chicago</source>
-        <translation type="unfinished">Chicago</translation>
+        <translation>Чикаго</translation>
     </message>
     <message>
         <source>NewYork</source>
-        <translation type="unfinished">New York</translation>
+        <translation>Ню Йорк</translation>
     </message>
     <message>
         <source>Manaus</source>
-        <translation type="unfinished">Manaus</translation>
+        <translation>Манаус</translation>
     </message>
     <message>
         <source>Newfoundland</source>
-        <translation type="unfinished">Newfoundland</translation>
+        <translation>Нюфаундленд</translation>
     </message>
     <message>
         <source>Greenland</source>
-        <translation type="unfinished">Greenland</translation>
+        <translation>Гренландия</translation>
     </message>
     <message>
         <source>MiddleAtlantic</source>
-        <translation type="unfinished">Mid-Atlantic</translation>
+        <translation>Средна Атлантика</translation>
     </message>
     <message>
         <source>Azores</source>
-        <translation type="unfinished">Azores</translation>
+        <translation>Азорски о-ви</translation>
     </message>
     <message>
         <source>London</source>
-        <translation type="unfinished">London</translation>
+        <translation>Лондон</translation>
     </message>
     <message>
         <source>Berlin</source>
-        <translation type="unfinished">Berlin</translation>
+        <translation>Берлин</translation>
     </message>
     <message>
         <source>Cairo</source>
-        <translation type="unfinished">Cairo</translation>
+        <translation>Кайро</translation>
     </message>
     <message>
         <source>Moscow</source>
-        <translation type="unfinished">Moscow</translation>
+        <translation>Москва</translation>
     </message>
     <message>
         <source>Teheran</source>
-        <translation type="unfinished">Tehran</translation>
+        <translation>Техеран</translation>
     </message>
     <message>
         <source>AbuDhabi</source>
-        <translation type="unfinished">Abu Dhabi</translation>
+        <translation>Абу Даби</translation>
     </message>
     <message>
         <source>Kabul</source>
-        <translation type="unfinished">Kabul</translation>
+        <translation>Кабул</translation>
     </message>
     <message>
         <source>Islamabad</source>
-        <translation type="unfinished">Islamabad</translation>
+        <translation>Исламабад</translation>
     </message>
     <message>
         <source>NewDelhi</source>
-        <translation type="unfinished">New Delhi</translation>
+        <translation>Ню Делхи</translation>
     </message>
     <message>
         <source>Katmandu</source>
-        <translation type="unfinished">Kathmandu</translation>
+        <translation>Катманду</translation>
     </message>
     <message>
         <source>Nowosibirsk</source>
-        <translation type="unfinished">Novosibirsk</translation>
+        <translation>Новосибирск</translation>
     </message>
     <message>
         <source>Yangon</source>
-        <translation type="unfinished">Yangon</translation>
+        <translation>Янгон</translation>
     </message>
     <message>
         <source>Bangkok</source>
-        <translation type="unfinished">Bangkok</translation>
+        <translation>Банкок</translation>
     </message>
     <message>
         <source>HongKong</source>
-        <translation type="unfinished">Hong Kong</translation>
+        <translation>Хонконг</translation>
     </message>
     <message>
         <source>Tokio</source>
-        <translation type="unfinished">Tokyo</translation>
+        <translation>Токио</translation>
     </message>
     <message>
         <source>Darwin</source>
-        <translation type="unfinished">Darwin</translation>
+        <translation>Дарвин</translation>
     </message>
     <message>
         <source>Sydney</source>
-        <translation type="unfinished">Sydney</translation>
+        <translation>Сидни</translation>
     </message>
     <message>
         <source>Magadan</source>
-        <translation type="unfinished">Magadan</translation>
+        <translation>Магадан</translation>
     </message>
     <message>
         <source>Fiji</source>
-        <translation type="unfinished">Fiji</translation>
+        <translation>Фиджи</translation>
     </message>
     <message>
         <source>DaylightSavingTime</source>
-        <translation type="unfinished">Summer time</translation>
+        <translation>Лятно време</translation>
     </message>
     <message>
         <source>Summertime</source>
-        <translation type="unfinished">Summer time</translation>
+        <translation>Лятно време</translation>
     </message>
     <message>
         <source>Wintertime</source>
-        <translation type="unfinished">Winter time</translation>
+        <translation>Зимно време</translation>
     </message>
     <message>
         <source>SwitchDst</source>
-        <translation type="unfinished">Switch summer / winter time</translation>
+        <translation>Превключи лятно/зимно време</translation>
     </message>
 </context>
 <context>
     <name>Systeminformation</name>
     <message>
         <source>unknown</source>
-        <translation type="unfinished">unknown</translation>
+        <translation>неизвестно</translation>
     </message>
     <message>
         <source>SystemInformation</source>
-        <translation type="unfinished">System information</translation>
+        <translation>Системна информация</translation>
     </message>
     <message>
         <source>Firmwareversion</source>
-        <translation type="unfinished">Firmware</translation>
+        <translation>Фърмуер</translation>
     </message>
     <message>
         <source>Serialnumber</source>
-        <translation type="unfinished">Serial number</translation>
+        <translation>Сериен номер</translation>
     </message>
     <message>
         <source>Productiondate</source>
-        <translation type="unfinished">Production date</translation>
+        <translation>Дата на производство</translation>
     </message>
     <message>
         <source>BluetoothIdTx</source>
-        <translation type="unfinished">Bluetooth ID Tx</translation>
+        <translation>Bluetooth ID Tx</translation>
     </message>
     <message>
         <source>BluetoothIdRx</source>
-        <translation type="unfinished">Bluetooth ID Rx</translation>
+        <translation>Bluetooth ID Rx</translation>
     </message>
     <message>
         <source>Hardwareversion</source>
-        <translation type="unfinished">Hardware</translation>
+        <translation>Хардуер</translation>
     </message>
     <message>
         <source>OperatingSystem</source>
-        <translation type="unfinished">Operating system</translation>
+        <translation>Операционна система</translation>
     </message>
     <message>
         <source>Battery</source>
-        <translation type="unfinished">Battery</translation>
+        <translation>Батерия</translation>
     </message>
     <message>
         <source>DebugEnabled</source>
-        <translation type="unfinished">Debug Enabled</translation>
+        <translation>Debug вкл.</translation>
     </message>
 </context>
 <context>
     <name>GpsMonitor</name>
     <message>
         <source>GpsInformation</source>
-        <translation type="unfinished">GPS information</translation>
+        <translation>GPS информация</translation>
     </message>
     <message>
         <source>Latitude</source>
-        <translation type="unfinished">Latitude</translation>
+        <translation>Ширина</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished">Longitude</translation>
+        <translation>Дължина</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">Date</translation>
+        <translation>Дата</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished">Time</translation>
+        <translation>Час</translation>
     </message>
     <message>
         <source>Quality</source>
-        <translation type="unfinished">Quality</translation>
+        <translation>Качество</translation>
     </message>
     <message>
         <source>Satellites</source>
-        <translation type="unfinished">Satellites</translation>
+        <translation>Сателити</translation>
     </message>
     <message>
         <source>SatelliteInformation</source>
-        <translation type="unfinished">Satellite information</translation>
+        <translation>Информация за сателитите</translation>
     </message>
     <message>
         <source>Direction</source>
-        <translation type="unfinished">Direction</translation>
+        <translation>Посока</translation>
     </message>
     <message>
         <source>Groundspeed</source>
-        <translation type="unfinished">Ground speed</translation>
+        <translation>Скорост</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished">Height</translation>
+        <translation>Височина</translation>
     </message>
     <message>
         <source>DistanceMeasurement</source>
-        <translation type="unfinished">Distance measurement</translation>
+        <translation>Измерване на разстояние</translation>
     </message>
     <message>
         <source>ReferencePosition</source>
-        <translation type="unfinished">Reference position</translation>
+        <translation>Референтна позиция</translation>
     </message>
     <message>
         <source>CurrentPosition</source>
-        <translation type="unfinished">Current position</translation>
+        <translation>Текуща позиция</translation>
     </message>
     <message>
         <source>Distance</source>
-        <translation type="unfinished">Distance</translation>
+        <translation>Разстояние</translation>
     </message>
     <message>
         <source>SwitchGpsFormat</source>
-        <translation type="unfinished">Switch the position notation</translation>
+        <translation>Смени формата на позицията</translation>
     </message>
     <message>
         <source>Mainmenu</source>
-        <translation type="unfinished">Menu</translation>
+        <translation>Меню</translation>
     </message>
     <message>
         <source>DisplayGpsPosition</source>
-        <translation type="unfinished">Show the position</translation>
+        <translation>Покажи позицията</translation>
     </message>
     <message>
         <source>DisplayNmeaData</source>
-        <translation type="unfinished">Show the NMEA data</translation>
+        <translation>Покажи NMEA данните</translation>
     </message>
     <message>
         <source>SetReferencePosition</source>
-        <translation type="unfinished">Set the reference position</translation>
+        <translation>Задай референтна позиция</translation>
     </message>
     <message>
         <source>StopMonitoring</source>
-        <translation type="unfinished">Stop monitoring</translation>
+        <translation>Спри наблюдението</translation>
     </message>
     <message>
         <source>StartMonitoring</source>
-        <translation type="unfinished">Start monitoring</translation>
+        <translation>Започни наблюдение</translation>
     </message>
     <message>
         <source>DeleteData</source>
-        <translation type="unfinished">Delete the data</translation>
+        <translation>Изтрий данните</translation>
     </message>
 </context>
 <context>
     <name>BluetoothPairing</name>
     <message>
         <source>Search</source>
-        <translation type="unfinished">Search</translation>
+        <translation>Търсене</translation>
     </message>
     <message>
         <source>Info</source>
-        <translation type="unfinished">Info</translation>
+        <translation>Инфо</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Отказ</translation>
     </message>
     <message>
         <source>EnablePairingModeAndPressSearchButton</source>
-        <translation type="unfinished">Enable pairing mode
-and press Search-Button ...</translation>
+        <translation>Включете режим на сдвояване
+и натиснете Търсене ...</translation>
     </message>
     <message>
         <source>Searching</source>
-        <translation type="unfinished">Searching</translation>
+        <translation>Търсене ...</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished">unknown</translation>
+        <translation>неизвестно</translation>
     </message>
     <message>
         <source>NoDevicesFoundTryAgain</source>
-        <translation type="unfinished">No devices found. Try again.</translation>
+        <translation>Не са намерени устройства. Опитайте отново.</translation>
     </message>
     <message>
         <source>SelectDeviceForPairing</source>
-        <translation type="unfinished">Select device for pairing</translation>
+        <translation>Изберете устройство за сдвояване</translation>
     </message>
     <message>
         <source>PairingDevice</source>
-        <translation type="unfinished">Pairing device</translation>
+        <translation>Сдвояване на устройството</translation>
     </message>
     <message>
         <source>PairingNotSuccessfulPleaseTryAgain</source>
-        <translation type="unfinished">Pairing not successful.
-Please try again.</translation>
+        <translation>Сдвояването е неуспешно.
+Опитайте отново.</translation>
     </message>
 </context>
 </TS>

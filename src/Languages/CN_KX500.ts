@@ -5,35 +5,35 @@
     <name>MainMenu</name>
     <message>
         <source>Histogram</source>
-        <translation type="unfinished">Pinpointing</translation>
+        <translation>精确定位</translation>
     </message>
     <message>
         <source>H2Sensor</source>
-        <translation type="unfinished">H2 sensor</translation>
+        <translation>H2传感器</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished">Level</translation>
+        <translation>声级</translation>
     </message>
     <message>
         <source>Management</source>
-        <translation type="unfinished">Management</translation>
+        <translation>管理</translation>
     </message>
     <message>
         <source>Longterm</source>
-        <translation type="unfinished">Long-term</translation>
+        <translation>长期监测</translation>
     </message>
     <message>
         <source>Pipelocating</source>
-        <translation type="unfinished">Pipe locating</translation>
+        <translation>管道定位</translation>
     </message>
     <message>
         <source>Debug</source>
-        <translation type="unfinished">Debug</translation>
+        <translation>Debug</translation>
     </message>
     <message>
         <source>Test</source>
-        <translation type="unfinished">Test</translation>
+        <translation>测试</translation>
     </message>
     <message>
         <source>Pressuresensor</source>
@@ -52,634 +52,634 @@
     <name>Management</name>
     <message>
         <source>Measurements</source>
-        <translation type="unfinished">Measurements</translation>
+        <translation>测量记录</translation>
     </message>
     <message>
         <source>Datatransmission</source>
-        <translation type="unfinished">Data transfer</translation>
+        <translation>数据传输</translation>
     </message>
     <message>
         <source>RM-3</source>
-        <translation type="unfinished">RM-3</translation>
+        <translation>RM-3</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished">Update</translation>
+        <translation>更新</translation>
     </message>
     <message>
         <source>GPS</source>
-        <translation type="unfinished">GPS</translation>
+        <translation>GPS</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished">Settings</translation>
+        <translation>设置</translation>
     </message>
     <message>
         <source>Mainmenu</source>
-        <translation type="unfinished">Main menu</translation>
+        <translation>主菜单</translation>
     </message>
 </context>
 <context>
     <name>Systemsettings</name>
     <message>
         <source>ModeMuteButton</source>
-        <translation type="unfinished">Mute key mode</translation>
+        <translation>静音键模式</translation>
     </message>
     <message>
         <source>HearingProtection</source>
-        <translation type="unfinished">Hearing protection</translation>
+        <translation>听力保护</translation>
     </message>
     <message>
         <source>Customize</source>
-        <translation type="unfinished">Customise screens</translation>
+        <translation>自定义界面</translation>
     </message>
     <message>
         <source>PairedHeadphone</source>
-        <translation type="unfinished">Paired headphones</translation>
+        <translation>已配对耳机</translation>
     </message>
     <message>
         <source>PairedMicrophone</source>
-        <translation type="unfinished">Paired RM-3</translation>
+        <translation>已配对RM-3</translation>
     </message>
     <message>
         <source>FavouriteButton</source>
-        <translation type="unfinished">Favourite key</translation>
+        <translation>收藏键</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished">Brightness</translation>
+        <translation>亮度</translation>
     </message>
     <message>
         <source>PowerSaving</source>
-        <translation type="unfinished">Power saving</translation>
+        <translation>节能</translation>
     </message>
     <message>
         <source>Systeminformation</source>
-        <translation type="unfinished">System information</translation>
+        <translation>系统信息</translation>
     </message>
     <message>
         <source>ResetToDeliverystate</source>
-        <translation type="unfinished">Reset to delivery state</translation>
+        <translation>恢复出厂设置</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished">Language</translation>
+        <translation>语言</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished">Time</translation>
+        <translation>时间</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">Date</translation>
+        <translation>日期</translation>
     </message>
     <message>
         <source>Timezone</source>
-        <translation type="unfinished">Time zone</translation>
+        <translation>时区</translation>
     </message>
     <message>
         <source>DaylightSavingTime</source>
-        <translation type="unfinished">Daylight saving time</translation>
+        <translation>夏令时</translation>
     </message>
     <message>
         <source>Switch</source>
-        <translation type="unfinished">Switch</translation>
+        <translation>开关式</translation>
     </message>
     <message>
         <source>PushButton</source>
-        <translation type="unfinished">Push button</translation>
+        <translation>按钮式</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished">Active</translation>
+        <translation>启用</translation>
     </message>
     <message>
         <source>Inactive</source>
-        <translation type="unfinished">Inactive</translation>
+        <translation>停用</translation>
     </message>
     <message>
         <source>differentValues</source>
-        <translation type="unfinished">Various settings</translation>
+        <translation>多种设置</translation>
     </message>
     <message>
         <source>low</source>
-        <translation type="unfinished">low</translation>
+        <translation>低</translation>
     </message>
     <message>
         <source>medium</source>
-        <translation type="unfinished">medium</translation>
+        <translation>中</translation>
     </message>
     <message>
         <source>high</source>
-        <translation type="unfinished">high</translation>
+        <translation>高</translation>
     </message>
     <message>
         <source>FW: %1</source>
-        <translation type="unfinished">FW: %1</translation>
+        <translation>FW: %1</translation>
     </message>
     <message>
         <source>Summertime</source>
-        <translation type="unfinished">Summer time</translation>
+        <translation>夏令时</translation>
     </message>
     <message>
         <source>Wintertime</source>
-        <translation type="unfinished">Winter time</translation>
+        <translation>冬令时</translation>
     </message>
     <message>
         <source>never</source>
-        <translation type="unfinished">never</translation>
+        <translation>从不</translation>
     </message>
     <message>
         <source>Berlin</source>
-        <translation type="unfinished">Berlin</translation>
+        <translation>柏林</translation>
     </message>
     <message>
         <source>Screenshot</source>
-        <translation type="unfinished">Screenshot</translation>
+        <translation>截屏</translation>
     </message>
     <message>
         <source>LevelMeasurement</source>
-        <translation type="unfinished">Level measurement</translation>
+        <translation>声级测量</translation>
     </message>
     <message>
         <source>LongtermMeasurement</source>
-        <translation type="unfinished">Long-term measurement</translation>
+        <translation>长期测量</translation>
     </message>
     <message>
         <source>H2-Sensor</source>
-        <translation type="unfinished">H2 sensor</translation>
+        <translation>H2传感器</translation>
     </message>
     <message>
         <source>PreviousPage</source>
-        <translation type="unfinished">Previous page</translation>
+        <translation>上一页</translation>
     </message>
     <message>
         <source>Mainmenu</source>
-        <translation type="unfinished">Main menu</translation>
+        <translation>主菜单</translation>
     </message>
     <message>
         <source>NextPage</source>
-        <translation type="unfinished">Next page</translation>
+        <translation>下一页</translation>
     </message>
     <message>
         <source>Histogram</source>
-        <translation type="unfinished">Pinpointing</translation>
+        <translation>精确定位</translation>
     </message>
     <message>
         <source>Pipelocating</source>
-        <translation type="unfinished">Pipe locating</translation>
+        <translation>管道定位</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Error</translation>
+        <translation>错误</translation>
     </message>
     <message>
         <source>SettingsCouldNotBeSaved</source>
-        <translation type="unfinished">The settings could not be saved. Changes are lost when the device is switched off.</translation>
+        <translation>无法保存设置。关机后更改将丢失。</translation>
     </message>
 </context>
 <context>
     <name>LanguageSelect</name>
     <message>
         <source>English</source>
-        <translation type="unfinished">English</translation>
+        <translation>英语</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished">German</translation>
+        <translation>德语</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished">French</translation>
+        <translation>法语</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished">Italian</translation>
+        <translation>意大利语</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished">Spanish</translation>
+        <translation>西班牙语</translation>
     </message>
     <message>
         <source>Chinese</source>
-        <translation type="unfinished">Chinese</translation>
+        <translation>中文</translation>
     </message>
     <message>
         <source>Czech</source>
-        <translation type="unfinished">Czech</translation>
+        <translation>捷克语</translation>
     </message>
     <message>
         <source>Hungarian</source>
-        <translation type="unfinished">Hungarian</translation>
+        <translation>匈牙利语</translation>
     </message>
     <message>
         <source>Russian</source>
-        <translation type="unfinished">Russian</translation>
+        <translation>俄语</translation>
     </message>
     <message>
         <source>Slovenian</source>
-        <translation type="unfinished">Slovenian</translation>
+        <translation>斯洛文尼亚语</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished">Japanese</translation>
+        <translation>日语</translation>
     </message>
     <message>
         <source>Polish</source>
-        <translation type="unfinished">Polish</translation>
+        <translation>波兰语</translation>
     </message>
     <message>
         <source>Portuguese</source>
-        <translation type="unfinished">Portuguese</translation>
+        <translation>葡萄牙语</translation>
     </message>
     <message>
         <source>Romanian</source>
-        <translation type="unfinished">Romanian</translation>
+        <translation>罗马尼亚语</translation>
     </message>
     <message>
         <source>Slovakian</source>
-        <translation type="unfinished">Slovakian</translation>
+        <translation>斯洛伐克语</translation>
     </message>
     <message>
         <source>Swedish</source>
-        <translation type="unfinished">Swedish</translation>
+        <translation>瑞典语</translation>
     </message>
     <message>
         <source>Suomi</source>
-        <translation type="unfinished">Suomi</translation>
+        <translation>芬兰语</translation>
     </message>
     <message>
         <source>Danish</source>
-        <translation type="unfinished">Danish</translation>
+        <translation>丹麦语</translation>
     </message>
     <message>
         <source>Norwegian</source>
-        <translation type="unfinished">Norwegian</translation>
+        <translation>挪威语</translation>
     </message>
     <message>
         <source>Bulgarian</source>
-        <translation type="unfinished">Bulgarian</translation>
+        <translation>保加利亚语</translation>
     </message>
     <message>
         <source>Croatian</source>
-        <translation type="unfinished">Croatian</translation>
+        <translation>克罗地亚语</translation>
     </message>
     <message>
         <source>Korean</source>
-        <translation type="unfinished">Korean</translation>
+        <translation>韩语</translation>
     </message>
     <message>
         <source>Serbian</source>
-        <translation type="unfinished">Serbian</translation>
+        <translation>塞尔维亚语</translation>
     </message>
     <message>
         <source>Turkish</source>
-        <translation type="unfinished">Turkish</translation>
+        <translation>土耳其语</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished">Language</translation>
+        <translation>语言</translation>
     </message>
 </context>
 <context>
     <name>DebugMenu</name>
     <message>
         <source>Debug menu</source>
-        <translation type="unfinished">Debug menu</translation>
+        <translation>Debug菜单</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Close</translation>
+        <translation>关闭</translation>
     </message>
     <message>
         <source>ServiceMenuNotAvailable</source>
-        <translation type="unfinished">The functions of this service menu are not available in this version.</translation>
+        <translation>此版本中不提供该服务菜单的功能。</translation>
     </message>
 </context>
 <context>
     <name>PendingScreen</name>
     <message>
         <source>NotAvailableYet</source>
-        <translation type="unfinished">This function is not available in this version.</translation>
+        <translation>此版本中不提供该功能。</translation>
     </message>
 </context>
 <context>
     <name>TestMenu</name>
     <message>
         <source>Factory test menu</source>
-        <translation type="unfinished">Factory test menu</translation>
+        <translation>工厂测试菜单</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Close</translation>
+        <translation>关闭</translation>
     </message>
     <message>
         <source>ServiceMenuNotAvailable</source>
-        <translation type="unfinished">The functions of this service menu are not available in this version.</translation>
+        <translation>此版本中不提供该服务菜单的功能。</translation>
     </message>
 </context>
 <context>
     <name>MessageDialog</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished">Yes</translation>
+        <translation>是</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished">No</translation>
+        <translation>否</translation>
     </message>
 </context>
 <context>
     <name>Statusbardata</name>
     <message>
         <source>TheSensorCouldNotBeDetected</source>
-        <translation type="unfinished">The sensor could not be detected.</translation>
+        <translation>未检测到传感器。</translation>
     </message>
     <message>
         <source>BatteryVoltageOfRM3ToLow</source>
-        <translation type="unfinished">Battery voltage of RM-3 is to low. Please recharge.</translation>
+        <translation>RM-3电池电压过低，请充电。</translation>
     </message>
     <message>
         <source>ProblemWithSensorTypeDetection</source>
-        <translation type="unfinished">Type of sensor could not detected. Please fix sensor or clean contacts.</translation>
+        <translation>无法识别传感器类型。请固定传感器或清洁触点。</translation>
     </message>
     <message>
         <source>TheBatteryIsVeryLowPleaseRecharge</source>
-        <translation type="unfinished">The battery is very low. Please recharge.</translation>
+        <translation>电池电量极低，请充电。</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">Warning</translation>
+        <translation>警告</translation>
     </message>
 </context>
 <context>
     <name>VirtualKeyboard</name>
     <message>
         <source>EnterName</source>
-        <translation type="unfinished">Enter a name</translation>
+        <translation>输入名称</translation>
     </message>
     <message>
         <source>SHIFT</source>
-        <translation type="unfinished">Shift</translation>
+        <translation>Shift</translation>
     </message>
     <message>
         <source>ENTER</source>
-        <translation type="unfinished">Enter</translation>
+        <translation>确认</translation>
     </message>
     <message>
         <source>DEL</source>
-        <translation type="unfinished">Delete</translation>
+        <translation>删除</translation>
     </message>
     <message>
         <source>SPACE</source>
-        <translation type="unfinished">Space</translation>
+        <translation>空格</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished">Accept</translation>
+        <translation>确定</translation>
     </message>
 </context>
 <context>
     <name>Configuration</name>
     <message>
         <source>noSensor</source>
-        <translation type="unfinished">No sensor</translation>
+        <translation>无传感器</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished">unknown</translation>
+        <translation>未知</translation>
     </message>
     <message>
         <source>Configuration</source>
-        <translation type="unfinished">RM-3</translation>
+        <translation>RM-3</translation>
     </message>
     <message>
         <source>FirmwareVersion</source>
-        <translation type="unfinished">Firmware</translation>
+        <translation>固件</translation>
     </message>
     <message>
         <source>BatteryState</source>
-        <translation type="unfinished">Battery</translation>
+        <translation>电池</translation>
     </message>
     <message>
         <source>Gain</source>
-        <translation type="unfinished">Gain</translation>
+        <translation>增益</translation>
     </message>
     <message>
         <source>SensorType</source>
-        <translation type="unfinished">Sensor</translation>
+        <translation>传感器</translation>
     </message>
     <message>
         <source>ButtonMode</source>
-        <translation type="unfinished">Key mode</translation>
+        <translation>按键模式</translation>
     </message>
     <message>
         <source>HardwareVersion</source>
-        <translation type="unfinished">Hardware</translation>
+        <translation>硬件</translation>
     </message>
     <message>
         <source>BluetoothName</source>
-        <translation type="unfinished">BT name</translation>
+        <translation>BT名称</translation>
     </message>
     <message>
         <source>BluetoothId</source>
-        <translation type="unfinished">BT address</translation>
+        <translation>BT地址</translation>
     </message>
     <message>
         <source>ReadAgain</source>
-        <translation type="unfinished">Read again</translation>
+        <translation>重新读取</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Back</translation>
+        <translation>返回</translation>
     </message>
     <message>
         <source>NoBluetoothConnectionPleaseCheckYourRM3</source>
-        <translation type="unfinished">No bluetooth connection. Please check your RM-3.</translation>
+        <translation>无Bluetooth连接。请检查RM-3。</translation>
     </message>
     <message>
         <source>AskingTheRM3</source>
-        <translation type="unfinished">Asking the RM-3 ...</translation>
+        <translation>正在查询RM-3 ...</translation>
     </message>
     <message>
         <source>NoAnswerFromTheRM3</source>
-        <translation type="unfinished">No answer from the RM-3. Check that it is switched on and near.</translation>
+        <translation>RM-3无应答。请检查其是否已开机且在附近。</translation>
     </message>
     <message>
         <source>PressureTransducer</source>
-        <translation type="unfinished">Pressure transducer</translation>
+        <translation>压力传感器</translation>
     </message>
 </context>
 <context>
     <name>Measurements</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Error</translation>
+        <translation>错误</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">Warning</translation>
+        <translation>警告</translation>
     </message>
     <message>
         <source>NoMoreMeasurementsCanBeStored</source>
-        <translation type="unfinished">Max number of measurements reached. Measurement will not be stored. Please delete old measurements.</translation>
+        <translation>已达测量记录上限，本次测量不会保存。请删除旧记录。</translation>
     </message>
     <message>
         <source>OnlyAfewMeasurementsCanBeStored</source>
-        <translation type="unfinished">Number of measurements near limit. Please delete old measurements.</translation>
+        <translation>测量记录数接近上限。请删除旧记录。</translation>
     </message>
     <message>
         <source>NotEnoughSpace</source>
-        <translation type="unfinished">Not enough space on the data memory. The measurement was not stored. Please delete old measurements.</translation>
+        <translation>数据存储空间不足，测量未保存。请删除旧记录。</translation>
     </message>
     <message>
         <source>MeasurementNotStored</source>
-        <translation type="unfinished">The measurement could not be stored.</translation>
+        <translation>无法保存测量。</translation>
     </message>
 </context>
 <context>
     <name>Filtersettings</name>
     <message>
         <source>BandFilterOn</source>
-        <translation type="unfinished">Band filter on</translation>
+        <translation>带通滤波开</translation>
     </message>
     <message>
         <source>FilterOff</source>
-        <translation type="unfinished">Filter off</translation>
+        <translation>滤波关</translation>
     </message>
     <message>
         <source>LowCutOff</source>
-        <translation type="unfinished">Low cut-off</translation>
+        <translation>下限频率</translation>
     </message>
     <message>
         <source>HighCutOff</source>
-        <translation type="unfinished">High cut-off</translation>
+        <translation>上限频率</translation>
     </message>
     <message>
         <source>AutoFilter</source>
-        <translation type="unfinished">Auto filter</translation>
+        <translation>自动滤波</translation>
     </message>
     <message>
         <source>NoFilter</source>
-        <translation type="unfinished">No filter</translation>
+        <translation>无滤波</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Close</translation>
+        <translation>关闭</translation>
     </message>
     <message>
         <source>HeadphoneVolume</source>
-        <translation type="unfinished">Headphone volume</translation>
+        <translation>耳机音量</translation>
     </message>
     <message>
         <source>MicrophoneGain</source>
-        <translation type="unfinished">Microphone gain</translation>
+        <translation>麦克风增益</translation>
     </message>
 </context>
 <context>
     <name>Headphonesettings</name>
     <message>
         <source>HeadphoneVolume</source>
-        <translation type="unfinished">Headphone volume</translation>
+        <translation>耳机音量</translation>
     </message>
     <message>
         <source>VolumeDown</source>
-        <translation type="unfinished">Quieter</translation>
+        <translation>减小音量</translation>
     </message>
     <message>
         <source>VolumeUp</source>
-        <translation type="unfinished">Louder</translation>
+        <translation>增大音量</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Close</translation>
+        <translation>关闭</translation>
     </message>
     <message>
         <source>WarningHighVolumesCanLeadToHearingDamage</source>
-        <translation type="unfinished">Warning! High volumes can lead
-to hearing damage.</translation>
+        <translation>警告！音量过高可能
+导致听力损伤。</translation>
     </message>
 </context>
 <context>
     <name>Micsettings</name>
     <message>
         <source>MicrophoneGain</source>
-        <translation type="unfinished">Microphone gain</translation>
+        <translation>麦克风增益</translation>
     </message>
     <message>
         <source>GainOfWiredInput</source>
-        <translation type="unfinished">Gain of the wired input</translation>
+        <translation>有线输入增益</translation>
     </message>
     <message>
         <source>GainOfSensor</source>
-        <translation type="unfinished">Gain of the sensor</translation>
+        <translation>传感器增益</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Close</translation>
+        <translation>关闭</translation>
     </message>
 </context>
 <context>
     <name>Levelmeasurement</name>
     <message>
         <source>Store</source>
-        <translation type="unfinished">Store</translation>
+        <translation>保存</translation>
     </message>
     <message>
         <source>AdjustFilter</source>
-        <translation type="unfinished">Adjust filter</translation>
+        <translation>调整滤波</translation>
     </message>
     <message>
         <source>MicrophoneGain</source>
-        <translation type="unfinished">Microphone gain</translation>
+        <translation>麦克风增益</translation>
     </message>
     <message>
         <source>HeadphoneVolume</source>
-        <translation type="unfinished">Headphone volume</translation>
+        <translation>耳机音量</translation>
     </message>
     <message>
         <source>Mainmenu</source>
-        <translation type="unfinished">Main menu</translation>
+        <translation>主菜单</translation>
     </message>
     <message>
         <source>PlayRecordedSound</source>
-        <translation type="unfinished">Play recorded sound</translation>
+        <translation>播放录音</translation>
     </message>
     <message>
         <source>StopPlaying</source>
-        <translation type="unfinished">Stop playing</translation>
+        <translation>停止播放</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Back</translation>
+        <translation>返回</translation>
     </message>
     <message>
         <source>HeadphoneGain</source>
-        <translation type="unfinished">Headphone gain</translation>
+        <translation>耳机增益</translation>
     </message>
     <message>
         <source>CurrentLevel</source>
-        <translation type="unfinished">Level</translation>
+        <translation>声级</translation>
     </message>
     <message>
         <source>MinimumLevel</source>
-        <translation type="unfinished">Minimum</translation>
+        <translation>最小值</translation>
     </message>
     <message>
         <source>PeakLevel</source>
-        <translation type="unfinished">Peak</translation>
+        <translation>峰值</translation>
     </message>
     <message>
         <source>Note</source>
@@ -711,363 +711,363 @@ to use this measurement.</translation>
     <name>MeasManagement</name>
     <message>
         <source>PreviousPage</source>
-        <translation type="unfinished">Previous page</translation>
+        <translation>上一页</translation>
     </message>
     <message>
         <source>EditMeasurement</source>
-        <translation type="unfinished">Edit measurement</translation>
+        <translation>编辑测量</translation>
     </message>
     <message>
         <source>FilterMeasurements</source>
-        <translation type="unfinished">Filter measurements</translation>
+        <translation>筛选测量</translation>
     </message>
     <message>
         <source>NextPage</source>
-        <translation type="unfinished">Next page</translation>
+        <translation>下一页</translation>
     </message>
     <message>
         <source>Mainmenu</source>
-        <translation type="unfinished">Main menu</translation>
+        <translation>主菜单</translation>
     </message>
     <message>
         <source>NoMeasurementsStored</source>
-        <translation type="unfinished">No measurements stored</translation>
+        <translation>无已保存的测量</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Error</translation>
+        <translation>错误</translation>
     </message>
     <message>
         <source>MeasurementNotDeleted</source>
-        <translation type="unfinished">The measurement could not be deleted.</translation>
+        <translation>无法删除该测量。</translation>
     </message>
     <message>
         <source>MeasurementNotRenamed</source>
-        <translation type="unfinished">The measurement could not be renamed. Another measurement may have this name.</translation>
+        <translation>无法重命名该测量。可能已有同名测量。</translation>
     </message>
 </context>
 <context>
     <name>MeasManagementEdit</name>
     <message>
         <source>EditMeasurement</source>
-        <translation type="unfinished">Edit measurement</translation>
+        <translation>编辑测量</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished">Type</translation>
+        <translation>类型</translation>
     </message>
     <message>
         <source>DateTime</source>
-        <translation type="unfinished">Date</translation>
+        <translation>日期</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Name</translation>
+        <translation>名称</translation>
     </message>
     <message>
         <source>ChangeName</source>
-        <translation type="unfinished">Change name</translation>
+        <translation>更改名称</translation>
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished">Save</translation>
+        <translation>保存</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished">Delete</translation>
+        <translation>删除</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>Histogram</source>
-        <translation type="unfinished">Pinpointing</translation>
+        <translation>精确定位</translation>
     </message>
     <message>
         <source>Levelmeasurement</source>
-        <translation type="unfinished">Level measurement</translation>
+        <translation>声级测量</translation>
     </message>
     <message>
         <source>Pipelocating</source>
-        <translation type="unfinished">Pipe locating</translation>
+        <translation>管道定位</translation>
     </message>
     <message>
         <source>H2-Measurement</source>
-        <translation type="unfinished">H2 measurement</translation>
+        <translation>H2测量</translation>
     </message>
     <message>
         <source>Longtermmeasurement</source>
-        <translation type="unfinished">Long-term measurement</translation>
+        <translation>长期测量</translation>
     </message>
     <message>
         <source>DeleteMeasurementQuestion</source>
-        <translation type="unfinished">Delete this measurement with its recordings?</translation>
+        <translation>删除此测量及其录音？</translation>
     </message>
 </context>
 <context>
     <name>RecordingPlayer</name>
     <message>
         <source>NoRecordingStored</source>
-        <translation type="unfinished">This measurement has no recording.</translation>
+        <translation>此测量无录音。</translation>
     </message>
     <message>
         <source>RecordingCannotBePlayed</source>
-        <translation type="unfinished">The recording cannot be played.</translation>
+        <translation>无法播放该录音。</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished">Note</translation>
+        <translation>提示</translation>
     </message>
 </context>
 <context>
     <name>MeasurementScreen</name>
     <message>
         <source>Note</source>
-        <translation type="unfinished">Note</translation>
+        <translation>提示</translation>
     </message>
     <message>
         <source>YouMustConnectAnAcousticalSensorToUseThisMeasurement.</source>
-        <translation type="unfinished">You must connect an acoustical sensor
-to use this measurement.</translation>
+        <translation>必须连接声学传感器
+才能使用此测量。</translation>
     </message>
     <message>
         <source>MeasurementDamaged</source>
-        <translation type="unfinished">This measurement is damaged. Its values cannot be shown.</translation>
+        <translation>此测量已损坏，无法显示其数值。</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">Warning</translation>
+        <translation>警告</translation>
     </message>
     <message>
         <source>NoBluetoothConnectionPleaseCheckYourRM3</source>
-        <translation type="unfinished">No bluetooth connection. Please check your RM-3.</translation>
+        <translation>无Bluetooth连接。请检查RM-3。</translation>
     </message>
     <message>
         <source>YouMustConnectAH2-SensorToUseThisMeasurement</source>
-        <translation type="unfinished">You must connect a H2-Sensor
-to use this measurement.</translation>
+        <translation>必须连接H2传感器
+才能使用此测量。</translation>
     </message>
 </context>
 <context>
     <name>Pinpointing</name>
     <message>
         <source>Store</source>
-        <translation type="unfinished">Store</translation>
+        <translation>保存</translation>
     </message>
     <message>
         <source>Scale</source>
-        <translation type="unfinished">Scale of the bars</translation>
+        <translation>柱状图刻度</translation>
     </message>
     <message>
         <source>DeleteLastPosition</source>
-        <translation type="unfinished">Delete the last position</translation>
+        <translation>删除上一位置</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished">Settings</translation>
+        <translation>设置</translation>
     </message>
     <message>
         <source>Mainmenu</source>
-        <translation type="unfinished">Main menu</translation>
+        <translation>主菜单</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Back</translation>
+        <translation>返回</translation>
     </message>
     <message>
         <source>AdjustFilter</source>
-        <translation type="unfinished">Adjust filter</translation>
+        <translation>调整滤波</translation>
     </message>
     <message>
         <source>MicrophoneGain</source>
-        <translation type="unfinished">Microphone gain</translation>
+        <translation>麦克风增益</translation>
     </message>
     <message>
         <source>HeadphoneVolume</source>
-        <translation type="unfinished">Headphone volume</translation>
+        <translation>耳机音量</translation>
     </message>
     <message>
         <source>PlayRecordedSound</source>
-        <translation type="unfinished">Play recorded sound</translation>
+        <translation>播放录音</translation>
     </message>
     <message>
         <source>StopPlaying</source>
-        <translation type="unfinished">Stop playing</translation>
+        <translation>停止播放</translation>
     </message>
     <message>
         <source>NextPosition</source>
-        <translation type="unfinished">Next position</translation>
+        <translation>下一位置</translation>
     </message>
 </context>
 <context>
     <name>Longtermmeasurement</name>
     <message>
         <source>AnalysisTime</source>
-        <translation type="unfinished">Analysis time</translation>
+        <translation>分析时间</translation>
     </message>
     <message>
         <source>Autoscale</source>
-        <translation type="unfinished">Autoscale</translation>
+        <translation>自动缩放</translation>
     </message>
     <message>
         <source>Store</source>
-        <translation type="unfinished">Store</translation>
+        <translation>保存</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished">Settings</translation>
+        <translation>设置</translation>
     </message>
     <message>
         <source>AdjustFilter</source>
-        <translation type="unfinished">Adjust filter</translation>
+        <translation>调整滤波</translation>
     </message>
     <message>
         <source>MicrophoneGain</source>
-        <translation type="unfinished">Microphone gain</translation>
+        <translation>麦克风增益</translation>
     </message>
     <message>
         <source>HeadphoneVolume</source>
-        <translation type="unfinished">Headphone volume</translation>
+        <translation>耳机音量</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Back</translation>
+        <translation>返回</translation>
     </message>
     <message>
         <source>Mainmenu</source>
-        <translation type="unfinished">Main menu</translation>
+        <translation>主菜单</translation>
     </message>
 </context>
 <context>
     <name>Pipelocating</name>
     <message>
         <source>Store</source>
-        <translation type="unfinished">Store</translation>
+        <translation>保存</translation>
     </message>
     <message>
         <source>AdjustFilter</source>
-        <translation type="unfinished">Adjust filter</translation>
+        <translation>调整滤波</translation>
     </message>
     <message>
         <source>MicrophoneGain</source>
-        <translation type="unfinished">Microphone gain</translation>
+        <translation>麦克风增益</translation>
     </message>
     <message>
         <source>HeadphoneVolume</source>
-        <translation type="unfinished">Headphone volume</translation>
+        <translation>耳机音量</translation>
     </message>
     <message>
         <source>Mainmenu</source>
-        <translation type="unfinished">Main menu</translation>
+        <translation>主菜单</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Back</translation>
+        <translation>返回</translation>
     </message>
 </context>
 <context>
     <name>H2Sensor</name>
     <message>
         <source>SetReference</source>
-        <translation type="unfinished">Set reference</translation>
+        <translation>设置参考值</translation>
     </message>
     <message>
         <source>Scale</source>
-        <translation type="unfinished">Scale</translation>
+        <translation>刻度</translation>
     </message>
     <message>
         <source>Store</source>
-        <translation type="unfinished">Store</translation>
+        <translation>保存</translation>
     </message>
     <message>
         <source>HeadphoneVolume</source>
-        <translation type="unfinished">Headphone volume</translation>
+        <translation>耳机音量</translation>
     </message>
     <message>
         <source>Mainmenu</source>
-        <translation type="unfinished">Main menu</translation>
+        <translation>主菜单</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Back</translation>
+        <translation>返回</translation>
     </message>
     <message>
         <source>ReferenceShort</source>
-        <translation type="unfinished">Ref.</translation>
+        <translation>参考</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished">Points</translation>
+        <translation>点数</translation>
     </message>
 </context>
 <context>
     <name>PressureSensor</name>
     <message>
         <source>TimeAxis</source>
-        <translation type="unfinished">Time axis</translation>
+        <translation>时间轴</translation>
     </message>
     <message>
         <source>PressureAxis</source>
-        <translation type="unfinished">Pressure axis</translation>
+        <translation>压力轴</translation>
     </message>
     <message>
         <source>Analyse</source>
-        <translation type="unfinished">Analyse</translation>
+        <translation>分析</translation>
     </message>
     <message>
         <source>Previous</source>
-        <translation type="unfinished">Previous</translation>
+        <translation>上一页</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished">Next</translation>
+        <translation>下一页</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Back</translation>
+        <translation>返回</translation>
     </message>
     <message>
         <source>Store</source>
-        <translation type="unfinished">Store</translation>
+        <translation>保存</translation>
     </message>
     <message>
         <source>Mainmenu</source>
-        <translation type="unfinished">Main menu</translation>
+        <translation>主菜单</translation>
     </message>
     <message>
         <source>NoPressureTransducer</source>
-        <translation type="unfinished">No transducer</translation>
+        <translation>无传感器</translation>
     </message>
 </context>
 <context>
     <name>BackupDialog</name>
     <message>
         <source>Connect</source>
-        <translation type="unfinished">Connect</translation>
+        <translation>连接</translation>
     </message>
     <message>
         <source>Disconnect</source>
-        <translation type="unfinished">Disconnect</translation>
+        <translation>断开</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>BackupConnectedToPC</source>
-        <translation type="unfinished">The PC can now read the measurements.
-Eject the drive on the PC,
-then press Disconnect.</translation>
+        <translation>PC现在可读取测量数据。
+请在PC上弹出驱动器，
+然后按“断开”。</translation>
     </message>
     <message>
         <source>ConnectTheKXE500ToYourPC</source>
-        <translation type="unfinished">Connect the KXE500 to your PC
-and press the button Connect.</translation>
+        <translation>将KXE500连接到PC
+并按“连接”按钮。</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Error</translation>
+        <translation>错误</translation>
     </message>
     <message>
         <source>UsbConnectFailed</source>
@@ -1083,765 +1083,765 @@ and press the button Connect.</translation>
     </message>
     <message>
         <source>ServiceFilesFailed</source>
-        <translation type="unfinished">These files from the PC could not be carried out:</translation>
+        <translation>以下来自PC的文件无法执行：</translation>
     </message>
 </context>
 <context>
     <name>Firmwareupdate</name>
     <message>
         <source>FirmwareUpdate</source>
-        <translation type="unfinished">Firmware update</translation>
+        <translation>固件更新</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished">Connect</translation>
+        <translation>连接</translation>
     </message>
     <message>
         <source>Disconnect</source>
-        <translation type="unfinished">Disconnect</translation>
+        <translation>断开</translation>
     </message>
     <message>
         <source>InstalledFirmware</source>
-        <translation type="unfinished">Installed</translation>
+        <translation>已安装</translation>
     </message>
     <message>
         <source>NewFirmware</source>
-        <translation type="unfinished">New</translation>
+        <translation>新版本</translation>
     </message>
     <message>
         <source>StartUpdate</source>
-        <translation type="unfinished">Start update</translation>
+        <translation>开始更新</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Back</translation>
+        <translation>返回</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Close</translation>
+        <translation>关闭</translation>
     </message>
     <message>
         <source>NoFirmwarefileFound</source>
-        <translation type="unfinished">No firmware file %1 found.</translation>
+        <translation>未找到固件文件%1。</translation>
     </message>
     <message>
         <source>FirmwarefileWithoutVersion</source>
-        <translation type="unfinished">%1 carries no version (like 1-2-0).</translation>
+        <translation>%1不含版本号（如1-2-0）。</translation>
     </message>
     <message>
         <source>PleaseCopyTheFirmwarefilesPressTheButtonDisconnectIfAllFilesAreCopied</source>
-        <translation type="unfinished">Please copy the firmware files.
-Press the button Disconnect,
-if all files are copied.</translation>
+        <translation>请复制固件文件。
+所有文件复制完成后，
+按“断开”按钮。</translation>
     </message>
     <message>
         <source>ConnectTheKXE500ToYourPCAndPressTheButtonConnect</source>
-        <translation type="unfinished">Connect the KXE500 to your PC
-and press the button Connect.</translation>
+        <translation>将KXE500连接到PC
+并按“连接”按钮。</translation>
     </message>
     <message>
         <source>UpdateKXE500</source>
-        <translation type="unfinished">Update KXE500</translation>
+        <translation>更新KXE500</translation>
     </message>
     <message>
         <source>UpdateRM-3</source>
-        <translation type="unfinished">Update RM-3</translation>
+        <translation>更新RM-3</translation>
     </message>
     <message>
         <source>NewestOfFilesOffered</source>
-        <translation type="unfinished">%1 firmware files found; the newest is offered.</translation>
+        <translation>找到%1个固件文件，提供最新版本。</translation>
     </message>
     <message>
         <source>CouldNotReadFirmwarefile</source>
-        <translation type="unfinished">Could not read firmwarefile. Please try again.</translation>
+        <translation>无法读取固件文件，请重试。</translation>
     </message>
     <message>
         <source>UpdatingKXE500</source>
-        <translation type="unfinished">Updating KXE500</translation>
+        <translation>正在更新KXE500</translation>
     </message>
     <message>
         <source>CopyingFilesPleaseWait</source>
-        <translation type="unfinished">Copying files, please wait ...</translation>
+        <translation>正在复制文件，请稍候 ...</translation>
     </message>
     <message>
         <source>CouldNotCopyFirmwarefile</source>
-        <translation type="unfinished">The firmware could not be copied. Please try again.</translation>
+        <translation>无法复制固件，请重试。</translation>
     </message>
     <message>
         <source>FirmwareupdateKXE500</source>
-        <translation type="unfinished">Firmware update KXE500</translation>
+        <translation>KXE500固件更新</translation>
     </message>
     <message>
         <source>AllFilesCopiedPleaseWaitForReboot</source>
-        <translation type="unfinished">All files copied.
-Please wait for reboot ...</translation>
+        <translation>所有文件已复制。
+请等待重启 ...</translation>
     </message>
     <message>
         <source>UpdatingRM-3</source>
-        <translation type="unfinished">Updating RM-3</translation>
+        <translation>正在更新RM-3</translation>
     </message>
     <message>
         <source>TransmittingFirmwarePleaseWait</source>
-        <translation type="unfinished">Transmitting firmware, please wait ...</translation>
+        <translation>正在传输固件，请稍候 ...</translation>
     </message>
     <message>
         <source>ErrorDuringFirmwareUpdatePleaseTryAgain</source>
-        <translation type="unfinished">Error during firmware update. Please try again.</translation>
+        <translation>固件更新出错，请重试。</translation>
     </message>
     <message>
         <source>FirmwareSuccessfulTransmittedPleaseWaitForRestart</source>
-        <translation type="unfinished">Firmware transmitted.
-Please wait for the RM-3 to restart ...</translation>
+        <translation>固件已传输。
+请等待RM-3重启 ...</translation>
     </message>
     <message>
         <source>FirmwareupdateSuccessful</source>
-        <translation type="unfinished">Firmware update successful.</translation>
+        <translation>固件更新成功。</translation>
     </message>
     <message>
         <source>FirmwareupdateRM-3</source>
-        <translation type="unfinished">Firmware update RM-3</translation>
+        <translation>RM-3固件更新</translation>
     </message>
     <message>
         <source>FirmwareupdateSuccessfullyFinished.</source>
-        <translation type="unfinished">Firmware update successfully finished.</translation>
+        <translation>固件更新已成功完成。</translation>
     </message>
     <message>
         <source>RM3StillOldFirmware</source>
-        <translation type="unfinished">The RM-3 still reports firmware %1.
-Please try again.</translation>
+        <translation>RM-3仍报告固件%1。
+请重试。</translation>
     </message>
     <message>
         <source>RM3ReportsFirmware</source>
-        <translation type="unfinished">The RM-3 reports firmware %1.</translation>
+        <translation>RM-3报告固件%1。</translation>
     </message>
     <message>
         <source>ErrorDuringUpdatePleaseTryAgainNoAnswerReceivedFromBluetoothDevice</source>
-        <translation type="unfinished">Error during update please try again.
-No answer received from bluetooth device.</translation>
+        <translation>更新出错，请重试。
+未收到Bluetooth设备应答。</translation>
     </message>
     <message>
         <source>FirmwareupdateCancelled</source>
-        <translation type="unfinished">Firmware update cancelled.</translation>
+        <translation>固件更新已取消。</translation>
     </message>
 </context>
 <context>
     <name>UsbExport</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Error</translation>
+        <translation>错误</translation>
     </message>
     <message>
         <source>UsbConnectFailed</source>
-        <translation type="unfinished">The data could not be handed to the PC. Please try again.</translation>
+        <translation>无法将数据传给PC，请重试。</translation>
     </message>
     <message>
         <source>UsbStillConnected</source>
-        <translation type="unfinished">The PC still holds the data. Eject the drive on the PC and press Disconnect again.</translation>
+        <translation>PC仍占用数据。请在PC上弹出驱动器，再按“断开”。</translation>
     </message>
     <message>
         <source>DataPartitionNotMounted</source>
-        <translation type="unfinished">The measurement memory could not be opened. Measurements cannot be stored.</translation>
+        <translation>无法打开测量存储器，无法保存测量。</translation>
     </message>
 </context>
 <context>
     <name>CustomizeDialogs</name>
     <message>
         <source>ShowFFT</source>
-        <translation type="unfinished">Show FFT</translation>
+        <translation>显示FFT</translation>
     </message>
     <message>
         <source>ShowFrequencyValue</source>
-        <translation type="unfinished">Show frequency value</translation>
+        <translation>显示频率值</translation>
     </message>
     <message>
         <source>ShowPeakLevelBar</source>
-        <translation type="unfinished">Show peak level bar</translation>
+        <translation>显示峰值条</translation>
     </message>
     <message>
         <source>UseFrequencyColor</source>
-        <translation type="unfinished">Bar in frequency colour</translation>
+        <translation>按频率着色</translation>
     </message>
     <message>
         <source>ShowFilterParameter</source>
-        <translation type="unfinished">Show filter parameters</translation>
+        <translation>显示滤波参数</translation>
     </message>
     <message>
         <source>DynamicScaling</source>
-        <translation type="unfinished">Dynamic scaling</translation>
+        <translation>动态缩放</translation>
     </message>
     <message>
         <source>ShowGrid</source>
-        <translation type="unfinished">Show grid</translation>
+        <translation>显示网格</translation>
     </message>
     <message>
         <source>ShowHistogram</source>
-        <translation type="unfinished">Show histogram</translation>
+        <translation>显示直方图</translation>
     </message>
     <message>
         <source>ShowWorkingRange</source>
-        <translation type="unfinished">Show working range</translation>
+        <translation>显示工作范围</translation>
     </message>
     <message>
         <source>UseFavouriteForStartup</source>
-        <translation type="unfinished">Start with the favourite</translation>
+        <translation>以收藏功能启动</translation>
     </message>
     <message>
         <source>UseFilterForStartup</source>
-        <translation type="unfinished">Start with the last filter</translation>
+        <translation>以上次滤波启动</translation>
     </message>
     <message>
         <source>UseGpsForStartup</source>
-        <translation type="unfinished">GPS on at start</translation>
+        <translation>启动时开启GPS</translation>
     </message>
     <message>
         <source>LevelMeasurement</source>
-        <translation type="unfinished">Level measurement</translation>
+        <translation>声级测量</translation>
     </message>
     <message>
         <source>Pinpointing</source>
-        <translation type="unfinished">Pinpointing</translation>
+        <translation>精确定位</translation>
     </message>
     <message>
         <source>LongtermMeasurement</source>
-        <translation type="unfinished">Long-term measurement</translation>
+        <translation>长期测量</translation>
     </message>
     <message>
         <source>H2-Sensor</source>
-        <translation type="unfinished">H2 sensor</translation>
+        <translation>H2传感器</translation>
     </message>
     <message>
         <source>Pipelocating</source>
-        <translation type="unfinished">Pipe locating</translation>
+        <translation>管道定位</translation>
     </message>
     <message>
         <source>Startup</source>
-        <translation type="unfinished">Start-up</translation>
+        <translation>启动</translation>
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished">Accept</translation>
+        <translation>确定</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
     <name>DateTimeAdjust</name>
     <message>
         <source>Time</source>
-        <translation type="unfinished">Time</translation>
+        <translation>时间</translation>
     </message>
     <message>
         <source>GPS</source>
-        <translation type="unfinished">GPS</translation>
+        <translation>GPS</translation>
     </message>
     <message>
         <source>Manual</source>
-        <translation type="unfinished">Manual</translation>
+        <translation>手动</translation>
     </message>
     <message>
         <source>InvalidDate</source>
-        <translation type="unfinished">Invalid date</translation>
+        <translation>日期无效</translation>
     </message>
     <message>
         <source>InvalidDateText</source>
-        <translation type="unfinished">This date does not exist. Please correct the day or the month.</translation>
+        <translation>该日期不存在。请更正日或月。</translation>
     </message>
 </context>
 <context>
     <name>Displaysettings</name>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished">Brightness</translation>
+        <translation>亮度</translation>
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished">Accept</translation>
+        <translation>确定</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>low</source>
-        <translation type="unfinished">low</translation>
+        <translation>低</translation>
     </message>
     <message>
         <source>medium</source>
-        <translation type="unfinished">medium</translation>
+        <translation>中</translation>
     </message>
     <message>
         <source>high</source>
-        <translation type="unfinished">high</translation>
+        <translation>高</translation>
     </message>
 </context>
 <context>
     <name>HearingProtection</name>
     <message>
         <source>HearingProtection</source>
-        <translation type="unfinished">Hearing protection</translation>
+        <translation>听力保护</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished">Active</translation>
+        <translation>启用</translation>
     </message>
     <message>
         <source>Inactive</source>
-        <translation type="unfinished">Inactive</translation>
+        <translation>停用</translation>
     </message>
     <message>
         <source>DefaultHeadphoneVolume</source>
-        <translation type="unfinished">Adjust headphone volume</translation>
+        <translation>调整耳机音量</translation>
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished">Accept</translation>
+        <translation>确定</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>MaximumVolumeWillBeLimited</source>
-        <translation type="unfinished">Maximum volume will be limited.</translation>
+        <translation>将限制最大音量。</translation>
     </message>
     <message>
         <source>WarningRiskOfAcousticShock</source>
-        <translation type="unfinished">Warning! Risk of an acoustic shock.</translation>
+        <translation>警告！有声冲击风险。</translation>
     </message>
 </context>
 <context>
     <name>PowerSaving</name>
     <message>
         <source>never</source>
-        <translation type="unfinished">never</translation>
+        <translation>从不</translation>
     </message>
     <message>
         <source>PowerSaving</source>
-        <translation type="unfinished">Power saving</translation>
+        <translation>节能</translation>
     </message>
     <message>
         <source>PowerOff</source>
-        <translation type="unfinished">Power off</translation>
+        <translation>关机</translation>
     </message>
     <message>
         <source>BacklightOff</source>
-        <translation type="unfinished">Backlight off</translation>
+        <translation>背光关闭</translation>
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished">Accept</translation>
+        <translation>确定</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
     <name>ResetSettings</name>
     <message>
         <source>ResetToDeliveryState</source>
-        <translation type="unfinished">Reset to delivery state</translation>
+        <translation>恢复出厂设置</translation>
     </message>
     <message>
         <source>ResetToDeliveryStateInfo</source>
-        <translation type="unfinished">Reset to delivery state.
-All settings (e.g. language,
-paired bluetooth devices) will be reseted.
-Stored measurements will not be deleted.</translation>
+        <translation>恢复出厂设置。
+所有设置（如语言、
+已配对的Bluetooth设备）将被重置。
+已保存的测量不会被删除。</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished">Reset</translation>
+        <translation>重置</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Back</translation>
+        <translation>返回</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">Warning</translation>
+        <translation>警告</translation>
     </message>
     <message>
         <source>DoYouReallyWantToResetAllSettings</source>
-        <translation type="unfinished">Do you really want to reset all settings?</translation>
+        <translation>确定要重置所有设置吗？</translation>
     </message>
 </context>
 <context>
     <name>SelectFavouriteButton</name>
     <message>
         <source>FavouriteButton</source>
-        <translation type="unfinished">Favourite key</translation>
+        <translation>收藏键</translation>
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished">Accept</translation>
+        <translation>确定</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
     <name>SelectSwitchmode</name>
     <message>
         <source>ModeOfMutingButton</source>
-        <translation type="unfinished">Mode of the mute key</translation>
+        <translation>静音键模式</translation>
     </message>
     <message>
         <source>Switch</source>
-        <translation type="unfinished">Switch</translation>
+        <translation>开关式</translation>
     </message>
     <message>
         <source>PushButton</source>
-        <translation type="unfinished">Push button</translation>
+        <translation>按钮式</translation>
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished">Accept</translation>
+        <translation>确定</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
     <name>SelectTimezone</name>
     <message>
         <source>MidwayIslands</source>
-        <translation type="unfinished">Midway Islands</translation>
+        <translation>中途岛</translation>
     </message>
     <message>
         <source>Hawaii</source>
-        <translation type="unfinished">Hawaii</translation>
+        <translation>夏威夷</translation>
     </message>
     <message>
         <source>Alaska</source>
-        <translation type="unfinished">Alaska</translation>
+        <translation>阿拉斯加</translation>
     </message>
     <message>
         <source>Pacific</source>
-        <translation type="unfinished">Pacific</translation>
+        <translation>太平洋</translation>
     </message>
     <message>
         <source>Arizona</source>
-        <translation type="unfinished">Arizona</translation>
+        <translation>亚利桑那</translation>
     </message>
     <message>
         <source>Chicago</source>
-        <translation type="unfinished">Chicago</translation>
+        <translation>芝加哥</translation>
     </message>
     <message>
         <source>NewYork</source>
-        <translation type="unfinished">New York</translation>
+        <translation>纽约</translation>
     </message>
     <message>
         <source>Manaus</source>
-        <translation type="unfinished">Manaus</translation>
+        <translation>马瑙斯</translation>
     </message>
     <message>
         <source>Newfoundland</source>
-        <translation type="unfinished">Newfoundland</translation>
+        <translation>纽芬兰</translation>
     </message>
     <message>
         <source>Greenland</source>
-        <translation type="unfinished">Greenland</translation>
+        <translation>格陵兰</translation>
     </message>
     <message>
         <source>MiddleAtlantic</source>
-        <translation type="unfinished">Mid-Atlantic</translation>
+        <translation>中大西洋</translation>
     </message>
     <message>
         <source>Azores</source>
-        <translation type="unfinished">Azores</translation>
+        <translation>亚速尔群岛</translation>
     </message>
     <message>
         <source>London</source>
-        <translation type="unfinished">London</translation>
+        <translation>伦敦</translation>
     </message>
     <message>
         <source>Berlin</source>
-        <translation type="unfinished">Berlin</translation>
+        <translation>柏林</translation>
     </message>
     <message>
         <source>Cairo</source>
-        <translation type="unfinished">Cairo</translation>
+        <translation>开罗</translation>
     </message>
     <message>
         <source>Moscow</source>
-        <translation type="unfinished">Moscow</translation>
+        <translation>莫斯科</translation>
     </message>
     <message>
         <source>Teheran</source>
-        <translation type="unfinished">Tehran</translation>
+        <translation>德黑兰</translation>
     </message>
     <message>
         <source>AbuDhabi</source>
-        <translation type="unfinished">Abu Dhabi</translation>
+        <translation>阿布扎比</translation>
     </message>
     <message>
         <source>Kabul</source>
-        <translation type="unfinished">Kabul</translation>
+        <translation>喀布尔</translation>
     </message>
     <message>
         <source>Islamabad</source>
-        <translation type="unfinished">Islamabad</translation>
+        <translation>伊斯兰堡</translation>
     </message>
     <message>
         <source>NewDelhi</source>
-        <translation type="unfinished">New Delhi</translation>
+        <translation>新德里</translation>
     </message>
     <message>
         <source>Katmandu</source>
-        <translation type="unfinished">Kathmandu</translation>
+        <translation>加德满都</translation>
     </message>
     <message>
         <source>Nowosibirsk</source>
-        <translation type="unfinished">Novosibirsk</translation>
+        <translation>新西伯利亚</translation>
     </message>
     <message>
         <source>Yangon</source>
-        <translation type="unfinished">Yangon</translation>
+        <translation>仰光</translation>
     </message>
     <message>
         <source>Bangkok</source>
-        <translation type="unfinished">Bangkok</translation>
+        <translation>曼谷</translation>
     </message>
     <message>
         <source>HongKong</source>
-        <translation type="unfinished">Hong Kong</translation>
+        <translation>香港</translation>
     </message>
     <message>
         <source>Tokio</source>
-        <translation type="unfinished">Tokyo</translation>
+        <translation>东京</translation>
     </message>
     <message>
         <source>Darwin</source>
-        <translation type="unfinished">Darwin</translation>
+        <translation>达尔文</translation>
     </message>
     <message>
         <source>Sydney</source>
-        <translation type="unfinished">Sydney</translation>
+        <translation>悉尼</translation>
     </message>
     <message>
         <source>Magadan</source>
-        <translation type="unfinished">Magadan</translation>
+        <translation>马加丹</translation>
     </message>
     <message>
         <source>Fiji</source>
-        <translation type="unfinished">Fiji</translation>
+        <translation>斐济</translation>
     </message>
     <message>
         <source>DaylightSavingTime</source>
-        <translation type="unfinished">Summer time</translation>
+        <translation>夏令时</translation>
     </message>
     <message>
         <source>Summertime</source>
-        <translation type="unfinished">Summer time</translation>
+        <translation>夏令时</translation>
     </message>
     <message>
         <source>Wintertime</source>
-        <translation type="unfinished">Winter time</translation>
+        <translation>冬令时</translation>
     </message>
     <message>
         <source>SwitchDst</source>
-        <translation type="unfinished">Switch summer / winter time</translation>
+        <translation>切换夏令时/冬令时</translation>
     </message>
 </context>
 <context>
     <name>Systeminformation</name>
     <message>
         <source>unknown</source>
-        <translation type="unfinished">unknown</translation>
+        <translation>未知</translation>
     </message>
     <message>
         <source>SystemInformation</source>
-        <translation type="unfinished">System information</translation>
+        <translation>系统信息</translation>
     </message>
     <message>
         <source>Firmwareversion</source>
-        <translation type="unfinished">Firmware</translation>
+        <translation>固件</translation>
     </message>
     <message>
         <source>Serialnumber</source>
-        <translation type="unfinished">Serial number</translation>
+        <translation>序列号</translation>
     </message>
     <message>
         <source>Productiondate</source>
-        <translation type="unfinished">Production date</translation>
+        <translation>生产日期</translation>
     </message>
     <message>
         <source>BluetoothIdTx</source>
-        <translation type="unfinished">Bluetooth ID Tx</translation>
+        <translation>Bluetooth ID Tx</translation>
     </message>
     <message>
         <source>BluetoothIdRx</source>
-        <translation type="unfinished">Bluetooth ID Rx</translation>
+        <translation>Bluetooth ID Rx</translation>
     </message>
     <message>
         <source>Hardwareversion</source>
-        <translation type="unfinished">Hardware</translation>
+        <translation>硬件</translation>
     </message>
     <message>
         <source>OperatingSystem</source>
-        <translation type="unfinished">Operating system</translation>
+        <translation>操作系统</translation>
     </message>
     <message>
         <source>Battery</source>
-        <translation type="unfinished">Battery</translation>
+        <translation>电池</translation>
     </message>
     <message>
         <source>DebugEnabled</source>
-        <translation type="unfinished">Debug Enabled</translation>
+        <translation>Debug已启用</translation>
     </message>
 </context>
 <context>
     <name>GpsMonitor</name>
     <message>
         <source>GpsInformation</source>
-        <translation type="unfinished">GPS information</translation>
+        <translation>GPS信息</translation>
     </message>
     <message>
         <source>Latitude</source>
-        <translation type="unfinished">Latitude</translation>
+        <translation>纬度</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished">Longitude</translation>
+        <translation>经度</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">Date</translation>
+        <translation>日期</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished">Time</translation>
+        <translation>时间</translation>
     </message>
     <message>
         <source>Quality</source>
-        <translation type="unfinished">Quality</translation>
+        <translation>质量</translation>
     </message>
     <message>
         <source>Satellites</source>
-        <translation type="unfinished">Satellites</translation>
+        <translation>卫星</translation>
     </message>
     <message>
         <source>SatelliteInformation</source>
-        <translation type="unfinished">Satellite information</translation>
+        <translation>卫星信息</translation>
     </message>
     <message>
         <source>Direction</source>
-        <translation type="unfinished">Direction</translation>
+        <translation>方向</translation>
     </message>
     <message>
         <source>Groundspeed</source>
-        <translation type="unfinished">Ground speed</translation>
+        <translation>对地速度</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished">Height</translation>
+        <translation>高度</translation>
     </message>
     <message>
         <source>DistanceMeasurement</source>
-        <translation type="unfinished">Distance measurement</translation>
+        <translation>距离测量</translation>
     </message>
     <message>
         <source>ReferencePosition</source>
-        <translation type="unfinished">Reference position</translation>
+        <translation>参考位置</translation>
     </message>
     <message>
         <source>CurrentPosition</source>
-        <translation type="unfinished">Current position</translation>
+        <translation>当前位置</translation>
     </message>
     <message>
         <source>Distance</source>
-        <translation type="unfinished">Distance</translation>
+        <translation>距离</translation>
     </message>
     <message>
         <source>SwitchGpsFormat</source>
-        <translation type="unfinished">Switch the position notation</translation>
+        <translation>切换位置格式</translation>
     </message>
     <message>
         <source>Mainmenu</source>
-        <translation type="unfinished">Menu</translation>
+        <translation>菜单</translation>
     </message>
     <message>
         <source>DisplayGpsPosition</source>
-        <translation type="unfinished">Show the position</translation>
+        <translation>显示位置</translation>
     </message>
     <message>
         <source>DisplayNmeaData</source>
-        <translation type="unfinished">Show the NMEA data</translation>
+        <translation>显示NMEA数据</translation>
     </message>
     <message>
         <source>SetReferencePosition</source>
-        <translation type="unfinished">Set the reference position</translation>
+        <translation>设置参考位置</translation>
     </message>
     <message>
         <source>StopMonitoring</source>
-        <translation type="unfinished">Stop monitoring</translation>
+        <translation>停止监测</translation>
     </message>
     <message>
         <source>StartMonitoring</source>
-        <translation type="unfinished">Start monitoring</translation>
+        <translation>开始监测</translation>
     </message>
     <message>
         <source>DeleteData</source>
-        <translation type="unfinished">Delete the data</translation>
+        <translation>删除数据</translation>
     </message>
 </context>
 <context>
     <name>BluetoothPairing</name>
     <message>
         <source>Search</source>
-        <translation type="unfinished">Search</translation>
+        <translation>搜索</translation>
     </message>
     <message>
         <source>Info</source>
-        <translation type="unfinished">Info</translation>
+        <translation>信息</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>EnablePairingModeAndPressSearchButton</source>
-        <translation type="unfinished">Enable pairing mode
-and press Search-Button ...</translation>
+        <translation>启用配对模式
+并按“搜索”按钮 ...</translation>
     </message>
     <message>
         <source>Searching</source>
-        <translation type="unfinished">Searching</translation>
+        <translation>正在搜索</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished">unknown</translation>
+        <translation>未知</translation>
     </message>
     <message>
         <source>NoDevicesFoundTryAgain</source>
-        <translation type="unfinished">No devices found. Try again.</translation>
+        <translation>未找到设备，请重试。</translation>
     </message>
     <message>
         <source>SelectDeviceForPairing</source>
-        <translation type="unfinished">Select device for pairing</translation>
+        <translation>选择要配对的设备</translation>
     </message>
     <message>
         <source>PairingDevice</source>
-        <translation type="unfinished">Pairing device</translation>
+        <translation>正在配对设备</translation>
     </message>
     <message>
         <source>PairingNotSuccessfulPleaseTryAgain</source>
-        <translation type="unfinished">Pairing not successful.
-Please try again.</translation>
+        <translation>配对失败。
+请重试。</translation>
     </message>
 </context>
 </TS>

@@ -5,35 +5,35 @@
     <name>MainMenu</name>
     <message>
         <source>Histogram</source>
-        <translation type="unfinished">Pinpointing</translation>
+        <translation>Dohledání úniku</translation>
     </message>
     <message>
         <source>H2Sensor</source>
-        <translation type="unfinished">H2 sensor</translation>
+        <translation>Sonda H2</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished">Level</translation>
+        <translation>Hladina</translation>
     </message>
     <message>
         <source>Management</source>
-        <translation type="unfinished">Management</translation>
+        <translation>Správa</translation>
     </message>
     <message>
         <source>Longterm</source>
-        <translation type="unfinished">Long-term</translation>
+        <translation>Dlouhodobé</translation>
     </message>
     <message>
         <source>Pipelocating</source>
-        <translation type="unfinished">Pipe locating</translation>
+        <translation>Trasování potrubí</translation>
     </message>
     <message>
         <source>Debug</source>
-        <translation type="unfinished">Debug</translation>
+        <translation>Debug</translation>
     </message>
     <message>
         <source>Test</source>
-        <translation type="unfinished">Test</translation>
+        <translation>Test</translation>
     </message>
     <message>
         <source>Pressuresensor</source>
@@ -52,634 +52,634 @@
     <name>Management</name>
     <message>
         <source>Measurements</source>
-        <translation type="unfinished">Measurements</translation>
+        <translation>Měření</translation>
     </message>
     <message>
         <source>Datatransmission</source>
-        <translation type="unfinished">Data transfer</translation>
+        <translation>Přenos dat</translation>
     </message>
     <message>
         <source>RM-3</source>
-        <translation type="unfinished">RM-3</translation>
+        <translation>RM-3</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished">Update</translation>
+        <translation>Aktualizace</translation>
     </message>
     <message>
         <source>GPS</source>
-        <translation type="unfinished">GPS</translation>
+        <translation>GPS</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished">Settings</translation>
+        <translation>Nastavení</translation>
     </message>
     <message>
         <source>Mainmenu</source>
-        <translation type="unfinished">Main menu</translation>
+        <translation>Hlavní menu</translation>
     </message>
 </context>
 <context>
     <name>Systemsettings</name>
     <message>
         <source>ModeMuteButton</source>
-        <translation type="unfinished">Mute key mode</translation>
+        <translation>Režim tl. ztlumení</translation>
     </message>
     <message>
         <source>HearingProtection</source>
-        <translation type="unfinished">Hearing protection</translation>
+        <translation>Ochrana sluchu</translation>
     </message>
     <message>
         <source>Customize</source>
-        <translation type="unfinished">Customise screens</translation>
+        <translation>Úprava obrazovek</translation>
     </message>
     <message>
         <source>PairedHeadphone</source>
-        <translation type="unfinished">Paired headphones</translation>
+        <translation>Spárovaná sluchátka</translation>
     </message>
     <message>
         <source>PairedMicrophone</source>
-        <translation type="unfinished">Paired RM-3</translation>
+        <translation>Spárované RM-3</translation>
     </message>
     <message>
         <source>FavouriteButton</source>
-        <translation type="unfinished">Favourite key</translation>
+        <translation>Oblíbené tlačítko</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished">Brightness</translation>
+        <translation>Jas</translation>
     </message>
     <message>
         <source>PowerSaving</source>
-        <translation type="unfinished">Power saving</translation>
+        <translation>Úspora energie</translation>
     </message>
     <message>
         <source>Systeminformation</source>
-        <translation type="unfinished">System information</translation>
+        <translation>Informace o systému</translation>
     </message>
     <message>
         <source>ResetToDeliverystate</source>
-        <translation type="unfinished">Reset to delivery state</translation>
+        <translation>Tovární nastavení</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished">Language</translation>
+        <translation>Jazyk</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished">Time</translation>
+        <translation>Čas</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">Date</translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Timezone</source>
-        <translation type="unfinished">Time zone</translation>
+        <translation>Časové pásmo</translation>
     </message>
     <message>
         <source>DaylightSavingTime</source>
-        <translation type="unfinished">Daylight saving time</translation>
+        <translation>Letní/zimní čas</translation>
     </message>
     <message>
         <source>Switch</source>
-        <translation type="unfinished">Switch</translation>
+        <translation>Přepínač</translation>
     </message>
     <message>
         <source>PushButton</source>
-        <translation type="unfinished">Push button</translation>
+        <translation>Tlačítko</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished">Active</translation>
+        <translation>Aktivní</translation>
     </message>
     <message>
         <source>Inactive</source>
-        <translation type="unfinished">Inactive</translation>
+        <translation>Neaktivní</translation>
     </message>
     <message>
         <source>differentValues</source>
-        <translation type="unfinished">Various settings</translation>
+        <translation>Různá nastavení</translation>
     </message>
     <message>
         <source>low</source>
-        <translation type="unfinished">low</translation>
+        <translation>nízký</translation>
     </message>
     <message>
         <source>medium</source>
-        <translation type="unfinished">medium</translation>
+        <translation>střední</translation>
     </message>
     <message>
         <source>high</source>
-        <translation type="unfinished">high</translation>
+        <translation>vysoký</translation>
     </message>
     <message>
         <source>FW: %1</source>
-        <translation type="unfinished">FW: %1</translation>
+        <translation>FW: %1</translation>
     </message>
     <message>
         <source>Summertime</source>
-        <translation type="unfinished">Summer time</translation>
+        <translation>Letní čas</translation>
     </message>
     <message>
         <source>Wintertime</source>
-        <translation type="unfinished">Winter time</translation>
+        <translation>Zimní čas</translation>
     </message>
     <message>
         <source>never</source>
-        <translation type="unfinished">never</translation>
+        <translation>nikdy</translation>
     </message>
     <message>
         <source>Berlin</source>
-        <translation type="unfinished">Berlin</translation>
+        <translation>Berlín</translation>
     </message>
     <message>
         <source>Screenshot</source>
-        <translation type="unfinished">Screenshot</translation>
+        <translation>Snímek obrazovky</translation>
     </message>
     <message>
         <source>LevelMeasurement</source>
-        <translation type="unfinished">Level measurement</translation>
+        <translation>Měření hladiny</translation>
     </message>
     <message>
         <source>LongtermMeasurement</source>
-        <translation type="unfinished">Long-term measurement</translation>
+        <translation>Dlouhodobé měření</translation>
     </message>
     <message>
         <source>H2-Sensor</source>
-        <translation type="unfinished">H2 sensor</translation>
+        <translation>Sonda H2</translation>
     </message>
     <message>
         <source>PreviousPage</source>
-        <translation type="unfinished">Previous page</translation>
+        <translation>Předchozí strana</translation>
     </message>
     <message>
         <source>Mainmenu</source>
-        <translation type="unfinished">Main menu</translation>
+        <translation>Hlavní menu</translation>
     </message>
     <message>
         <source>NextPage</source>
-        <translation type="unfinished">Next page</translation>
+        <translation>Další strana</translation>
     </message>
     <message>
         <source>Histogram</source>
-        <translation type="unfinished">Pinpointing</translation>
+        <translation>Dohledání úniku</translation>
     </message>
     <message>
         <source>Pipelocating</source>
-        <translation type="unfinished">Pipe locating</translation>
+        <translation>Trasování potrubí</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Error</translation>
+        <translation>Chyba</translation>
     </message>
     <message>
         <source>SettingsCouldNotBeSaved</source>
-        <translation type="unfinished">The settings could not be saved. Changes are lost when the device is switched off.</translation>
+        <translation>Nastavení nelze uložit. Po vypnutí přístroje budou změny ztraceny.</translation>
     </message>
 </context>
 <context>
     <name>LanguageSelect</name>
     <message>
         <source>English</source>
-        <translation type="unfinished">English</translation>
+        <translation>Angličtina</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished">German</translation>
+        <translation>Němčina</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished">French</translation>
+        <translation>Francouzština</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished">Italian</translation>
+        <translation>Italština</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished">Spanish</translation>
+        <translation>Španělština</translation>
     </message>
     <message>
         <source>Chinese</source>
-        <translation type="unfinished">Chinese</translation>
+        <translation>Čínština</translation>
     </message>
     <message>
         <source>Czech</source>
-        <translation type="unfinished">Czech</translation>
+        <translation>Čeština</translation>
     </message>
     <message>
         <source>Hungarian</source>
-        <translation type="unfinished">Hungarian</translation>
+        <translation>Maďarština</translation>
     </message>
     <message>
         <source>Russian</source>
-        <translation type="unfinished">Russian</translation>
+        <translation>Ruština</translation>
     </message>
     <message>
         <source>Slovenian</source>
-        <translation type="unfinished">Slovenian</translation>
+        <translation>Slovinština</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished">Japanese</translation>
+        <translation>Japonština</translation>
     </message>
     <message>
         <source>Polish</source>
-        <translation type="unfinished">Polish</translation>
+        <translation>Polština</translation>
     </message>
     <message>
         <source>Portuguese</source>
-        <translation type="unfinished">Portuguese</translation>
+        <translation>Portugalština</translation>
     </message>
     <message>
         <source>Romanian</source>
-        <translation type="unfinished">Romanian</translation>
+        <translation>Rumunština</translation>
     </message>
     <message>
         <source>Slovakian</source>
-        <translation type="unfinished">Slovakian</translation>
+        <translation>Slovenština</translation>
     </message>
     <message>
         <source>Swedish</source>
-        <translation type="unfinished">Swedish</translation>
+        <translation>Švédština</translation>
     </message>
     <message>
         <source>Suomi</source>
-        <translation type="unfinished">Suomi</translation>
+        <translation>Finština</translation>
     </message>
     <message>
         <source>Danish</source>
-        <translation type="unfinished">Danish</translation>
+        <translation>Dánština</translation>
     </message>
     <message>
         <source>Norwegian</source>
-        <translation type="unfinished">Norwegian</translation>
+        <translation>Norština</translation>
     </message>
     <message>
         <source>Bulgarian</source>
-        <translation type="unfinished">Bulgarian</translation>
+        <translation>Bulharština</translation>
     </message>
     <message>
         <source>Croatian</source>
-        <translation type="unfinished">Croatian</translation>
+        <translation>Chorvatština</translation>
     </message>
     <message>
         <source>Korean</source>
-        <translation type="unfinished">Korean</translation>
+        <translation>Korejština</translation>
     </message>
     <message>
         <source>Serbian</source>
-        <translation type="unfinished">Serbian</translation>
+        <translation>Srbština</translation>
     </message>
     <message>
         <source>Turkish</source>
-        <translation type="unfinished">Turkish</translation>
+        <translation>Turečtina</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished">Language</translation>
+        <translation>Jazyk</translation>
     </message>
 </context>
 <context>
     <name>DebugMenu</name>
     <message>
         <source>Debug menu</source>
-        <translation type="unfinished">Debug menu</translation>
+        <translation>Menu Debug</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Close</translation>
+        <translation>Zavřít</translation>
     </message>
     <message>
         <source>ServiceMenuNotAvailable</source>
-        <translation type="unfinished">The functions of this service menu are not available in this version.</translation>
+        <translation>Funkce tohoto servisního menu nejsou v této verzi k dispozici.</translation>
     </message>
 </context>
 <context>
     <name>PendingScreen</name>
     <message>
         <source>NotAvailableYet</source>
-        <translation type="unfinished">This function is not available in this version.</translation>
+        <translation>Tato funkce není v této verzi k dispozici.</translation>
     </message>
 </context>
 <context>
     <name>TestMenu</name>
     <message>
         <source>Factory test menu</source>
-        <translation type="unfinished">Factory test menu</translation>
+        <translation>Menu továrního testu</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Close</translation>
+        <translation>Zavřít</translation>
     </message>
     <message>
         <source>ServiceMenuNotAvailable</source>
-        <translation type="unfinished">The functions of this service menu are not available in this version.</translation>
+        <translation>Funkce tohoto servisního menu nejsou v této verzi k dispozici.</translation>
     </message>
 </context>
 <context>
     <name>MessageDialog</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Zrušit</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished">Yes</translation>
+        <translation>Ano</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished">No</translation>
+        <translation>Ne</translation>
     </message>
 </context>
 <context>
     <name>Statusbardata</name>
     <message>
         <source>TheSensorCouldNotBeDetected</source>
-        <translation type="unfinished">The sensor could not be detected.</translation>
+        <translation>Snímač nebyl rozpoznán.</translation>
     </message>
     <message>
         <source>BatteryVoltageOfRM3ToLow</source>
-        <translation type="unfinished">Battery voltage of RM-3 is to low. Please recharge.</translation>
+        <translation>Napětí baterie RM-3 je příliš nízké. Nabijte ji.</translation>
     </message>
     <message>
         <source>ProblemWithSensorTypeDetection</source>
-        <translation type="unfinished">Type of sensor could not detected. Please fix sensor or clean contacts.</translation>
+        <translation>Typ snímače nebyl rozpoznán. Upevněte snímač nebo očistěte kontakty.</translation>
     </message>
     <message>
         <source>TheBatteryIsVeryLowPleaseRecharge</source>
-        <translation type="unfinished">The battery is very low. Please recharge.</translation>
+        <translation>Baterie je téměř vybitá. Nabijte ji.</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">Warning</translation>
+        <translation>Varování</translation>
     </message>
 </context>
 <context>
     <name>VirtualKeyboard</name>
     <message>
         <source>EnterName</source>
-        <translation type="unfinished">Enter a name</translation>
+        <translation>Zadejte název</translation>
     </message>
     <message>
         <source>SHIFT</source>
-        <translation type="unfinished">Shift</translation>
+        <translation>Shift</translation>
     </message>
     <message>
         <source>ENTER</source>
-        <translation type="unfinished">Enter</translation>
+        <translation>Enter</translation>
     </message>
     <message>
         <source>DEL</source>
-        <translation type="unfinished">Delete</translation>
+        <translation>Smazat</translation>
     </message>
     <message>
         <source>SPACE</source>
-        <translation type="unfinished">Space</translation>
+        <translation>Mezera</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Zrušit</translation>
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished">Accept</translation>
+        <translation>Převzít</translation>
     </message>
 </context>
 <context>
     <name>Configuration</name>
     <message>
         <source>noSensor</source>
-        <translation type="unfinished">No sensor</translation>
+        <translation>Bez snímače</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished">unknown</translation>
+        <translation>neznámý</translation>
     </message>
     <message>
         <source>Configuration</source>
-        <translation type="unfinished">RM-3</translation>
+        <translation>RM-3</translation>
     </message>
     <message>
         <source>FirmwareVersion</source>
-        <translation type="unfinished">Firmware</translation>
+        <translation>Firmware</translation>
     </message>
     <message>
         <source>BatteryState</source>
-        <translation type="unfinished">Battery</translation>
+        <translation>Baterie</translation>
     </message>
     <message>
         <source>Gain</source>
-        <translation type="unfinished">Gain</translation>
+        <translation>Zesílení</translation>
     </message>
     <message>
         <source>SensorType</source>
-        <translation type="unfinished">Sensor</translation>
+        <translation>Snímač</translation>
     </message>
     <message>
         <source>ButtonMode</source>
-        <translation type="unfinished">Key mode</translation>
+        <translation>Režim tlačítka</translation>
     </message>
     <message>
         <source>HardwareVersion</source>
-        <translation type="unfinished">Hardware</translation>
+        <translation>Hardware</translation>
     </message>
     <message>
         <source>BluetoothName</source>
-        <translation type="unfinished">BT name</translation>
+        <translation>Název BT</translation>
     </message>
     <message>
         <source>BluetoothId</source>
-        <translation type="unfinished">BT address</translation>
+        <translation>Adresa BT</translation>
     </message>
     <message>
         <source>ReadAgain</source>
-        <translation type="unfinished">Read again</translation>
+        <translation>Načíst znovu</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Back</translation>
+        <translation>Zpět</translation>
     </message>
     <message>
         <source>NoBluetoothConnectionPleaseCheckYourRM3</source>
-        <translation type="unfinished">No bluetooth connection. Please check your RM-3.</translation>
+        <translation>Žádné spojení Bluetooth. Zkontrolujte RM-3.</translation>
     </message>
     <message>
         <source>AskingTheRM3</source>
-        <translation type="unfinished">Asking the RM-3 ...</translation>
+        <translation>Dotaz na RM-3 ...</translation>
     </message>
     <message>
         <source>NoAnswerFromTheRM3</source>
-        <translation type="unfinished">No answer from the RM-3. Check that it is switched on and near.</translation>
+        <translation>RM-3 neodpovídá. Zkontrolujte, zda je zapnuté a nablízku.</translation>
     </message>
     <message>
         <source>PressureTransducer</source>
-        <translation type="unfinished">Pressure transducer</translation>
+        <translation>Snímač tlaku</translation>
     </message>
 </context>
 <context>
     <name>Measurements</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Error</translation>
+        <translation>Chyba</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">Warning</translation>
+        <translation>Varování</translation>
     </message>
     <message>
         <source>NoMoreMeasurementsCanBeStored</source>
-        <translation type="unfinished">Max number of measurements reached. Measurement will not be stored. Please delete old measurements.</translation>
+        <translation>Dosažen max. počet měření. Měření nebude uloženo. Smažte stará měření.</translation>
     </message>
     <message>
         <source>OnlyAfewMeasurementsCanBeStored</source>
-        <translation type="unfinished">Number of measurements near limit. Please delete old measurements.</translation>
+        <translation>Počet měření se blíží limitu. Smažte stará měření.</translation>
     </message>
     <message>
         <source>NotEnoughSpace</source>
-        <translation type="unfinished">Not enough space on the data memory. The measurement was not stored. Please delete old measurements.</translation>
+        <translation>V datové paměti není dost místa. Měření nebylo uloženo. Smažte stará měření.</translation>
     </message>
     <message>
         <source>MeasurementNotStored</source>
-        <translation type="unfinished">The measurement could not be stored.</translation>
+        <translation>Měření nelze uložit.</translation>
     </message>
 </context>
 <context>
     <name>Filtersettings</name>
     <message>
         <source>BandFilterOn</source>
-        <translation type="unfinished">Band filter on</translation>
+        <translation>Pásmový filtr zap.</translation>
     </message>
     <message>
         <source>FilterOff</source>
-        <translation type="unfinished">Filter off</translation>
+        <translation>Filtr vyp.</translation>
     </message>
     <message>
         <source>LowCutOff</source>
-        <translation type="unfinished">Low cut-off</translation>
+        <translation>Dolní mez</translation>
     </message>
     <message>
         <source>HighCutOff</source>
-        <translation type="unfinished">High cut-off</translation>
+        <translation>Horní mez</translation>
     </message>
     <message>
         <source>AutoFilter</source>
-        <translation type="unfinished">Auto filter</translation>
+        <translation>Auto filtr</translation>
     </message>
     <message>
         <source>NoFilter</source>
-        <translation type="unfinished">No filter</translation>
+        <translation>Bez filtru</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Close</translation>
+        <translation>Zavřít</translation>
     </message>
     <message>
         <source>HeadphoneVolume</source>
-        <translation type="unfinished">Headphone volume</translation>
+        <translation>Hlasitost sluchátek</translation>
     </message>
     <message>
         <source>MicrophoneGain</source>
-        <translation type="unfinished">Microphone gain</translation>
+        <translation>Zesílení mikrofonu</translation>
     </message>
 </context>
 <context>
     <name>Headphonesettings</name>
     <message>
         <source>HeadphoneVolume</source>
-        <translation type="unfinished">Headphone volume</translation>
+        <translation>Hlasitost sluchátek</translation>
     </message>
     <message>
         <source>VolumeDown</source>
-        <translation type="unfinished">Quieter</translation>
+        <translation>Tišeji</translation>
     </message>
     <message>
         <source>VolumeUp</source>
-        <translation type="unfinished">Louder</translation>
+        <translation>Hlasitěji</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Close</translation>
+        <translation>Zavřít</translation>
     </message>
     <message>
         <source>WarningHighVolumesCanLeadToHearingDamage</source>
-        <translation type="unfinished">Warning! High volumes can lead
-to hearing damage.</translation>
+        <translation>Pozor! Vysoká hlasitost může
+poškodit sluch.</translation>
     </message>
 </context>
 <context>
     <name>Micsettings</name>
     <message>
         <source>MicrophoneGain</source>
-        <translation type="unfinished">Microphone gain</translation>
+        <translation>Zesílení mikrofonu</translation>
     </message>
     <message>
         <source>GainOfWiredInput</source>
-        <translation type="unfinished">Gain of the wired input</translation>
+        <translation>Zesílení kabelového vstupu</translation>
     </message>
     <message>
         <source>GainOfSensor</source>
-        <translation type="unfinished">Gain of the sensor</translation>
+        <translation>Zesílení snímače</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Close</translation>
+        <translation>Zavřít</translation>
     </message>
 </context>
 <context>
     <name>Levelmeasurement</name>
     <message>
         <source>Store</source>
-        <translation type="unfinished">Store</translation>
+        <translation>Uložit</translation>
     </message>
     <message>
         <source>AdjustFilter</source>
-        <translation type="unfinished">Adjust filter</translation>
+        <translation>Nastavit filtr</translation>
     </message>
     <message>
         <source>MicrophoneGain</source>
-        <translation type="unfinished">Microphone gain</translation>
+        <translation>Zesílení mikrofonu</translation>
     </message>
     <message>
         <source>HeadphoneVolume</source>
-        <translation type="unfinished">Headphone volume</translation>
+        <translation>Hlasitost sluchátek</translation>
     </message>
     <message>
         <source>Mainmenu</source>
-        <translation type="unfinished">Main menu</translation>
+        <translation>Hlavní menu</translation>
     </message>
     <message>
         <source>PlayRecordedSound</source>
-        <translation type="unfinished">Play recorded sound</translation>
+        <translation>Přehrát záznam</translation>
     </message>
     <message>
         <source>StopPlaying</source>
-        <translation type="unfinished">Stop playing</translation>
+        <translation>Zastavit</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Back</translation>
+        <translation>Zpět</translation>
     </message>
     <message>
         <source>HeadphoneGain</source>
-        <translation type="unfinished">Headphone gain</translation>
+        <translation>Zesílení sluchátek</translation>
     </message>
     <message>
         <source>CurrentLevel</source>
-        <translation type="unfinished">Level</translation>
+        <translation>Hladina</translation>
     </message>
     <message>
         <source>MinimumLevel</source>
-        <translation type="unfinished">Minimum</translation>
+        <translation>Minimum</translation>
     </message>
     <message>
         <source>PeakLevel</source>
-        <translation type="unfinished">Peak</translation>
+        <translation>Špička</translation>
     </message>
     <message>
         <source>Note</source>
@@ -711,363 +711,363 @@ to use this measurement.</translation>
     <name>MeasManagement</name>
     <message>
         <source>PreviousPage</source>
-        <translation type="unfinished">Previous page</translation>
+        <translation>Předchozí strana</translation>
     </message>
     <message>
         <source>EditMeasurement</source>
-        <translation type="unfinished">Edit measurement</translation>
+        <translation>Upravit měření</translation>
     </message>
     <message>
         <source>FilterMeasurements</source>
-        <translation type="unfinished">Filter measurements</translation>
+        <translation>Filtrovat měření</translation>
     </message>
     <message>
         <source>NextPage</source>
-        <translation type="unfinished">Next page</translation>
+        <translation>Další strana</translation>
     </message>
     <message>
         <source>Mainmenu</source>
-        <translation type="unfinished">Main menu</translation>
+        <translation>Hlavní menu</translation>
     </message>
     <message>
         <source>NoMeasurementsStored</source>
-        <translation type="unfinished">No measurements stored</translation>
+        <translation>Žádná uložená měření</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Error</translation>
+        <translation>Chyba</translation>
     </message>
     <message>
         <source>MeasurementNotDeleted</source>
-        <translation type="unfinished">The measurement could not be deleted.</translation>
+        <translation>Měření nelze smazat.</translation>
     </message>
     <message>
         <source>MeasurementNotRenamed</source>
-        <translation type="unfinished">The measurement could not be renamed. Another measurement may have this name.</translation>
+        <translation>Měření nelze přejmenovat. Tento název možná má jiné měření.</translation>
     </message>
 </context>
 <context>
     <name>MeasManagementEdit</name>
     <message>
         <source>EditMeasurement</source>
-        <translation type="unfinished">Edit measurement</translation>
+        <translation>Upravit měření</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished">Type</translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>DateTime</source>
-        <translation type="unfinished">Date</translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Name</translation>
+        <translation>Název</translation>
     </message>
     <message>
         <source>ChangeName</source>
-        <translation type="unfinished">Change name</translation>
+        <translation>Změnit název</translation>
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished">Save</translation>
+        <translation>Uložit</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished">Delete</translation>
+        <translation>Smazat</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Zrušit</translation>
     </message>
     <message>
         <source>Histogram</source>
-        <translation type="unfinished">Pinpointing</translation>
+        <translation>Dohledání úniku</translation>
     </message>
     <message>
         <source>Levelmeasurement</source>
-        <translation type="unfinished">Level measurement</translation>
+        <translation>Měření hladiny</translation>
     </message>
     <message>
         <source>Pipelocating</source>
-        <translation type="unfinished">Pipe locating</translation>
+        <translation>Trasování potrubí</translation>
     </message>
     <message>
         <source>H2-Measurement</source>
-        <translation type="unfinished">H2 measurement</translation>
+        <translation>Měření H2</translation>
     </message>
     <message>
         <source>Longtermmeasurement</source>
-        <translation type="unfinished">Long-term measurement</translation>
+        <translation>Dlouhodobé měření</translation>
     </message>
     <message>
         <source>DeleteMeasurementQuestion</source>
-        <translation type="unfinished">Delete this measurement with its recordings?</translation>
+        <translation>Smazat toto měření i se záznamy?</translation>
     </message>
 </context>
 <context>
     <name>RecordingPlayer</name>
     <message>
         <source>NoRecordingStored</source>
-        <translation type="unfinished">This measurement has no recording.</translation>
+        <translation>Toto měření nemá žádný záznam.</translation>
     </message>
     <message>
         <source>RecordingCannotBePlayed</source>
-        <translation type="unfinished">The recording cannot be played.</translation>
+        <translation>Záznam nelze přehrát.</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished">Note</translation>
+        <translation>Poznámka</translation>
     </message>
 </context>
 <context>
     <name>MeasurementScreen</name>
     <message>
         <source>Note</source>
-        <translation type="unfinished">Note</translation>
+        <translation>Poznámka</translation>
     </message>
     <message>
         <source>YouMustConnectAnAcousticalSensorToUseThisMeasurement.</source>
-        <translation type="unfinished">You must connect an acoustical sensor
-to use this measurement.</translation>
+        <translation>Pro toto měření je nutné připojit
+akustický snímač.</translation>
     </message>
     <message>
         <source>MeasurementDamaged</source>
-        <translation type="unfinished">This measurement is damaged. Its values cannot be shown.</translation>
+        <translation>Toto měření je poškozené. Jeho hodnoty nelze zobrazit.</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">Warning</translation>
+        <translation>Varování</translation>
     </message>
     <message>
         <source>NoBluetoothConnectionPleaseCheckYourRM3</source>
-        <translation type="unfinished">No bluetooth connection. Please check your RM-3.</translation>
+        <translation>Žádné spojení Bluetooth. Zkontrolujte RM-3.</translation>
     </message>
     <message>
         <source>YouMustConnectAH2-SensorToUseThisMeasurement</source>
-        <translation type="unfinished">You must connect a H2-Sensor
-to use this measurement.</translation>
+        <translation>Pro toto měření je nutné
+připojit sondu H2.</translation>
     </message>
 </context>
 <context>
     <name>Pinpointing</name>
     <message>
         <source>Store</source>
-        <translation type="unfinished">Store</translation>
+        <translation>Uložit</translation>
     </message>
     <message>
         <source>Scale</source>
-        <translation type="unfinished">Scale of the bars</translation>
+        <translation>Měřítko sloupců</translation>
     </message>
     <message>
         <source>DeleteLastPosition</source>
-        <translation type="unfinished">Delete the last position</translation>
+        <translation>Smazat poslední pozici</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished">Settings</translation>
+        <translation>Nastavení</translation>
     </message>
     <message>
         <source>Mainmenu</source>
-        <translation type="unfinished">Main menu</translation>
+        <translation>Hlavní menu</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Back</translation>
+        <translation>Zpět</translation>
     </message>
     <message>
         <source>AdjustFilter</source>
-        <translation type="unfinished">Adjust filter</translation>
+        <translation>Nastavit filtr</translation>
     </message>
     <message>
         <source>MicrophoneGain</source>
-        <translation type="unfinished">Microphone gain</translation>
+        <translation>Zesílení mikrofonu</translation>
     </message>
     <message>
         <source>HeadphoneVolume</source>
-        <translation type="unfinished">Headphone volume</translation>
+        <translation>Hlasitost sluchátek</translation>
     </message>
     <message>
         <source>PlayRecordedSound</source>
-        <translation type="unfinished">Play recorded sound</translation>
+        <translation>Přehrát záznam</translation>
     </message>
     <message>
         <source>StopPlaying</source>
-        <translation type="unfinished">Stop playing</translation>
+        <translation>Zastavit</translation>
     </message>
     <message>
         <source>NextPosition</source>
-        <translation type="unfinished">Next position</translation>
+        <translation>Další pozice</translation>
     </message>
 </context>
 <context>
     <name>Longtermmeasurement</name>
     <message>
         <source>AnalysisTime</source>
-        <translation type="unfinished">Analysis time</translation>
+        <translation>Doba analýzy</translation>
     </message>
     <message>
         <source>Autoscale</source>
-        <translation type="unfinished">Autoscale</translation>
+        <translation>Auto měřítko</translation>
     </message>
     <message>
         <source>Store</source>
-        <translation type="unfinished">Store</translation>
+        <translation>Uložit</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished">Settings</translation>
+        <translation>Nastavení</translation>
     </message>
     <message>
         <source>AdjustFilter</source>
-        <translation type="unfinished">Adjust filter</translation>
+        <translation>Nastavit filtr</translation>
     </message>
     <message>
         <source>MicrophoneGain</source>
-        <translation type="unfinished">Microphone gain</translation>
+        <translation>Zesílení mikrofonu</translation>
     </message>
     <message>
         <source>HeadphoneVolume</source>
-        <translation type="unfinished">Headphone volume</translation>
+        <translation>Hlasitost sluchátek</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Back</translation>
+        <translation>Zpět</translation>
     </message>
     <message>
         <source>Mainmenu</source>
-        <translation type="unfinished">Main menu</translation>
+        <translation>Hlavní menu</translation>
     </message>
 </context>
 <context>
     <name>Pipelocating</name>
     <message>
         <source>Store</source>
-        <translation type="unfinished">Store</translation>
+        <translation>Uložit</translation>
     </message>
     <message>
         <source>AdjustFilter</source>
-        <translation type="unfinished">Adjust filter</translation>
+        <translation>Nastavit filtr</translation>
     </message>
     <message>
         <source>MicrophoneGain</source>
-        <translation type="unfinished">Microphone gain</translation>
+        <translation>Zesílení mikrofonu</translation>
     </message>
     <message>
         <source>HeadphoneVolume</source>
-        <translation type="unfinished">Headphone volume</translation>
+        <translation>Hlasitost sluchátek</translation>
     </message>
     <message>
         <source>Mainmenu</source>
-        <translation type="unfinished">Main menu</translation>
+        <translation>Hlavní menu</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Back</translation>
+        <translation>Zpět</translation>
     </message>
 </context>
 <context>
     <name>H2Sensor</name>
     <message>
         <source>SetReference</source>
-        <translation type="unfinished">Set reference</translation>
+        <translation>Nastavit referenci</translation>
     </message>
     <message>
         <source>Scale</source>
-        <translation type="unfinished">Scale</translation>
+        <translation>Měřítko</translation>
     </message>
     <message>
         <source>Store</source>
-        <translation type="unfinished">Store</translation>
+        <translation>Uložit</translation>
     </message>
     <message>
         <source>HeadphoneVolume</source>
-        <translation type="unfinished">Headphone volume</translation>
+        <translation>Hlasitost sluchátek</translation>
     </message>
     <message>
         <source>Mainmenu</source>
-        <translation type="unfinished">Main menu</translation>
+        <translation>Hlavní menu</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Back</translation>
+        <translation>Zpět</translation>
     </message>
     <message>
         <source>ReferenceShort</source>
-        <translation type="unfinished">Ref.</translation>
+        <translation>Ref.</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished">Points</translation>
+        <translation>Body</translation>
     </message>
 </context>
 <context>
     <name>PressureSensor</name>
     <message>
         <source>TimeAxis</source>
-        <translation type="unfinished">Time axis</translation>
+        <translation>Časová osa</translation>
     </message>
     <message>
         <source>PressureAxis</source>
-        <translation type="unfinished">Pressure axis</translation>
+        <translation>Osa tlaku</translation>
     </message>
     <message>
         <source>Analyse</source>
-        <translation type="unfinished">Analyse</translation>
+        <translation>Analýza</translation>
     </message>
     <message>
         <source>Previous</source>
-        <translation type="unfinished">Previous</translation>
+        <translation>Předchozí</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished">Next</translation>
+        <translation>Další</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Back</translation>
+        <translation>Zpět</translation>
     </message>
     <message>
         <source>Store</source>
-        <translation type="unfinished">Store</translation>
+        <translation>Uložit</translation>
     </message>
     <message>
         <source>Mainmenu</source>
-        <translation type="unfinished">Main menu</translation>
+        <translation>Hlavní menu</translation>
     </message>
     <message>
         <source>NoPressureTransducer</source>
-        <translation type="unfinished">No transducer</translation>
+        <translation>Bez snímače</translation>
     </message>
 </context>
 <context>
     <name>BackupDialog</name>
     <message>
         <source>Connect</source>
-        <translation type="unfinished">Connect</translation>
+        <translation>Připojit</translation>
     </message>
     <message>
         <source>Disconnect</source>
-        <translation type="unfinished">Disconnect</translation>
+        <translation>Odpojit</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Zrušit</translation>
     </message>
     <message>
         <source>BackupConnectedToPC</source>
-        <translation type="unfinished">The PC can now read the measurements.
-Eject the drive on the PC,
-then press Disconnect.</translation>
+        <translation>PC nyní může číst měření.
+Vysuňte jednotku v PC,
+poté stiskněte Odpojit.</translation>
     </message>
     <message>
         <source>ConnectTheKXE500ToYourPC</source>
-        <translation type="unfinished">Connect the KXE500 to your PC
-and press the button Connect.</translation>
+        <translation>Připojte KXE500 k PC
+a stiskněte Připojit.</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Error</translation>
+        <translation>Chyba</translation>
     </message>
     <message>
         <source>UsbConnectFailed</source>
@@ -1083,765 +1083,765 @@ and press the button Connect.</translation>
     </message>
     <message>
         <source>ServiceFilesFailed</source>
-        <translation type="unfinished">These files from the PC could not be carried out:</translation>
+        <translation>Tyto soubory z PC nebylo možné provést:</translation>
     </message>
 </context>
 <context>
     <name>Firmwareupdate</name>
     <message>
         <source>FirmwareUpdate</source>
-        <translation type="unfinished">Firmware update</translation>
+        <translation>Aktualizace firmwaru</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished">Connect</translation>
+        <translation>Připojit</translation>
     </message>
     <message>
         <source>Disconnect</source>
-        <translation type="unfinished">Disconnect</translation>
+        <translation>Odpojit</translation>
     </message>
     <message>
         <source>InstalledFirmware</source>
-        <translation type="unfinished">Installed</translation>
+        <translation>Instalovaný</translation>
     </message>
     <message>
         <source>NewFirmware</source>
-        <translation type="unfinished">New</translation>
+        <translation>Nový</translation>
     </message>
     <message>
         <source>StartUpdate</source>
-        <translation type="unfinished">Start update</translation>
+        <translation>Aktualizovat</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Back</translation>
+        <translation>Zpět</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Zrušit</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Close</translation>
+        <translation>Zavřít</translation>
     </message>
     <message>
         <source>NoFirmwarefileFound</source>
-        <translation type="unfinished">No firmware file %1 found.</translation>
+        <translation>Soubor firmwaru %1 nenalezen.</translation>
     </message>
     <message>
         <source>FirmwarefileWithoutVersion</source>
-        <translation type="unfinished">%1 carries no version (like 1-2-0).</translation>
+        <translation>%1 nemá verzi (např. 1-2-0).</translation>
     </message>
     <message>
         <source>PleaseCopyTheFirmwarefilesPressTheButtonDisconnectIfAllFilesAreCopied</source>
-        <translation type="unfinished">Please copy the firmware files.
-Press the button Disconnect,
-if all files are copied.</translation>
+        <translation>Zkopírujte soubory firmwaru.
+Po zkopírování všech souborů
+stiskněte Odpojit.</translation>
     </message>
     <message>
         <source>ConnectTheKXE500ToYourPCAndPressTheButtonConnect</source>
-        <translation type="unfinished">Connect the KXE500 to your PC
-and press the button Connect.</translation>
+        <translation>Připojte KXE500 k PC
+a stiskněte Připojit.</translation>
     </message>
     <message>
         <source>UpdateKXE500</source>
-        <translation type="unfinished">Update KXE500</translation>
+        <translation>Aktualizovat KXE500</translation>
     </message>
     <message>
         <source>UpdateRM-3</source>
-        <translation type="unfinished">Update RM-3</translation>
+        <translation>Aktualizovat RM-3</translation>
     </message>
     <message>
         <source>NewestOfFilesOffered</source>
-        <translation type="unfinished">%1 firmware files found; the newest is offered.</translation>
+        <translation>Nalezeno souborů firmwaru: %1; nabízí se nejnovější.</translation>
     </message>
     <message>
         <source>CouldNotReadFirmwarefile</source>
-        <translation type="unfinished">Could not read firmwarefile. Please try again.</translation>
+        <translation>Soubor firmwaru nelze načíst. Zkuste to znovu.</translation>
     </message>
     <message>
         <source>UpdatingKXE500</source>
-        <translation type="unfinished">Updating KXE500</translation>
+        <translation>Aktualizace KXE500</translation>
     </message>
     <message>
         <source>CopyingFilesPleaseWait</source>
-        <translation type="unfinished">Copying files, please wait ...</translation>
+        <translation>Kopírování souborů, čekejte ...</translation>
     </message>
     <message>
         <source>CouldNotCopyFirmwarefile</source>
-        <translation type="unfinished">The firmware could not be copied. Please try again.</translation>
+        <translation>Firmware nelze zkopírovat. Zkuste to znovu.</translation>
     </message>
     <message>
         <source>FirmwareupdateKXE500</source>
-        <translation type="unfinished">Firmware update KXE500</translation>
+        <translation>Aktualizace firmwaru KXE500</translation>
     </message>
     <message>
         <source>AllFilesCopiedPleaseWaitForReboot</source>
-        <translation type="unfinished">All files copied.
-Please wait for reboot ...</translation>
+        <translation>Všechny soubory zkopírovány.
+Čekejte na restart ...</translation>
     </message>
     <message>
         <source>UpdatingRM-3</source>
-        <translation type="unfinished">Updating RM-3</translation>
+        <translation>Aktualizace RM-3</translation>
     </message>
     <message>
         <source>TransmittingFirmwarePleaseWait</source>
-        <translation type="unfinished">Transmitting firmware, please wait ...</translation>
+        <translation>Přenos firmwaru, čekejte ...</translation>
     </message>
     <message>
         <source>ErrorDuringFirmwareUpdatePleaseTryAgain</source>
-        <translation type="unfinished">Error during firmware update. Please try again.</translation>
+        <translation>Chyba při aktualizaci firmwaru. Zkuste to znovu.</translation>
     </message>
     <message>
         <source>FirmwareSuccessfulTransmittedPleaseWaitForRestart</source>
-        <translation type="unfinished">Firmware transmitted.
-Please wait for the RM-3 to restart ...</translation>
+        <translation>Firmware přenesen.
+Čekejte na restart RM-3 ...</translation>
     </message>
     <message>
         <source>FirmwareupdateSuccessful</source>
-        <translation type="unfinished">Firmware update successful.</translation>
+        <translation>Aktualizace firmwaru úspěšná.</translation>
     </message>
     <message>
         <source>FirmwareupdateRM-3</source>
-        <translation type="unfinished">Firmware update RM-3</translation>
+        <translation>Aktualizace firmwaru RM-3</translation>
     </message>
     <message>
         <source>FirmwareupdateSuccessfullyFinished.</source>
-        <translation type="unfinished">Firmware update successfully finished.</translation>
+        <translation>Aktualizace firmwaru úspěšně dokončena.</translation>
     </message>
     <message>
         <source>RM3StillOldFirmware</source>
-        <translation type="unfinished">The RM-3 still reports firmware %1.
-Please try again.</translation>
+        <translation>RM-3 stále hlásí firmware %1.
+Zkuste to znovu.</translation>
     </message>
     <message>
         <source>RM3ReportsFirmware</source>
-        <translation type="unfinished">The RM-3 reports firmware %1.</translation>
+        <translation>RM-3 hlásí firmware %1.</translation>
     </message>
     <message>
         <source>ErrorDuringUpdatePleaseTryAgainNoAnswerReceivedFromBluetoothDevice</source>
-        <translation type="unfinished">Error during update please try again.
-No answer received from bluetooth device.</translation>
+        <translation>Chyba při aktualizaci, zkuste to znovu.
+Zařízení Bluetooth neodpovídá.</translation>
     </message>
     <message>
         <source>FirmwareupdateCancelled</source>
-        <translation type="unfinished">Firmware update cancelled.</translation>
+        <translation>Aktualizace firmwaru zrušena.</translation>
     </message>
 </context>
 <context>
     <name>UsbExport</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Error</translation>
+        <translation>Chyba</translation>
     </message>
     <message>
         <source>UsbConnectFailed</source>
-        <translation type="unfinished">The data could not be handed to the PC. Please try again.</translation>
+        <translation>Data nelze předat do PC. Zkuste to znovu.</translation>
     </message>
     <message>
         <source>UsbStillConnected</source>
-        <translation type="unfinished">The PC still holds the data. Eject the drive on the PC and press Disconnect again.</translation>
+        <translation>PC stále drží data. Vysuňte jednotku v PC a znovu stiskněte Odpojit.</translation>
     </message>
     <message>
         <source>DataPartitionNotMounted</source>
-        <translation type="unfinished">The measurement memory could not be opened. Measurements cannot be stored.</translation>
+        <translation>Paměť měření nelze otevřít. Měření nelze ukládat.</translation>
     </message>
 </context>
 <context>
     <name>CustomizeDialogs</name>
     <message>
         <source>ShowFFT</source>
-        <translation type="unfinished">Show FFT</translation>
+        <translation>Zobrazit FFT</translation>
     </message>
     <message>
         <source>ShowFrequencyValue</source>
-        <translation type="unfinished">Show frequency value</translation>
+        <translation>Zobrazit frekvenci</translation>
     </message>
     <message>
         <source>ShowPeakLevelBar</source>
-        <translation type="unfinished">Show peak level bar</translation>
+        <translation>Zobrazit sloupec špičky</translation>
     </message>
     <message>
         <source>UseFrequencyColor</source>
-        <translation type="unfinished">Bar in frequency colour</translation>
+        <translation>Sloupec v barvě frekvence</translation>
     </message>
     <message>
         <source>ShowFilterParameter</source>
-        <translation type="unfinished">Show filter parameters</translation>
+        <translation>Zobrazit parametry filtru</translation>
     </message>
     <message>
         <source>DynamicScaling</source>
-        <translation type="unfinished">Dynamic scaling</translation>
+        <translation>Dynamické měřítko</translation>
     </message>
     <message>
         <source>ShowGrid</source>
-        <translation type="unfinished">Show grid</translation>
+        <translation>Zobrazit mřížku</translation>
     </message>
     <message>
         <source>ShowHistogram</source>
-        <translation type="unfinished">Show histogram</translation>
+        <translation>Zobrazit histogram</translation>
     </message>
     <message>
         <source>ShowWorkingRange</source>
-        <translation type="unfinished">Show working range</translation>
+        <translation>Zobrazit pracovní rozsah</translation>
     </message>
     <message>
         <source>UseFavouriteForStartup</source>
-        <translation type="unfinished">Start with the favourite</translation>
+        <translation>Start s oblíbenou funkcí</translation>
     </message>
     <message>
         <source>UseFilterForStartup</source>
-        <translation type="unfinished">Start with the last filter</translation>
+        <translation>Start s posledním filtrem</translation>
     </message>
     <message>
         <source>UseGpsForStartup</source>
-        <translation type="unfinished">GPS on at start</translation>
+        <translation>GPS zap. při startu</translation>
     </message>
     <message>
         <source>LevelMeasurement</source>
-        <translation type="unfinished">Level measurement</translation>
+        <translation>Měření hladiny</translation>
     </message>
     <message>
         <source>Pinpointing</source>
-        <translation type="unfinished">Pinpointing</translation>
+        <translation>Dohledání úniku</translation>
     </message>
     <message>
         <source>LongtermMeasurement</source>
-        <translation type="unfinished">Long-term measurement</translation>
+        <translation>Dlouhodobé měření</translation>
     </message>
     <message>
         <source>H2-Sensor</source>
-        <translation type="unfinished">H2 sensor</translation>
+        <translation>Sonda H2</translation>
     </message>
     <message>
         <source>Pipelocating</source>
-        <translation type="unfinished">Pipe locating</translation>
+        <translation>Trasování potrubí</translation>
     </message>
     <message>
         <source>Startup</source>
-        <translation type="unfinished">Start-up</translation>
+        <translation>Spuštění</translation>
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished">Accept</translation>
+        <translation>Převzít</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Zrušit</translation>
     </message>
 </context>
 <context>
     <name>DateTimeAdjust</name>
     <message>
         <source>Time</source>
-        <translation type="unfinished">Time</translation>
+        <translation>Čas</translation>
     </message>
     <message>
         <source>GPS</source>
-        <translation type="unfinished">GPS</translation>
+        <translation>GPS</translation>
     </message>
     <message>
         <source>Manual</source>
-        <translation type="unfinished">Manual</translation>
+        <translation>Ručně</translation>
     </message>
     <message>
         <source>InvalidDate</source>
-        <translation type="unfinished">Invalid date</translation>
+        <translation>Neplatné datum</translation>
     </message>
     <message>
         <source>InvalidDateText</source>
-        <translation type="unfinished">This date does not exist. Please correct the day or the month.</translation>
+        <translation>Toto datum neexistuje. Opravte den nebo měsíc.</translation>
     </message>
 </context>
 <context>
     <name>Displaysettings</name>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished">Brightness</translation>
+        <translation>Jas</translation>
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished">Accept</translation>
+        <translation>Převzít</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Zrušit</translation>
     </message>
     <message>
         <source>low</source>
-        <translation type="unfinished">low</translation>
+        <translation>nízký</translation>
     </message>
     <message>
         <source>medium</source>
-        <translation type="unfinished">medium</translation>
+        <translation>střední</translation>
     </message>
     <message>
         <source>high</source>
-        <translation type="unfinished">high</translation>
+        <translation>vysoký</translation>
     </message>
 </context>
 <context>
     <name>HearingProtection</name>
     <message>
         <source>HearingProtection</source>
-        <translation type="unfinished">Hearing protection</translation>
+        <translation>Ochrana sluchu</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished">Active</translation>
+        <translation>Aktivní</translation>
     </message>
     <message>
         <source>Inactive</source>
-        <translation type="unfinished">Inactive</translation>
+        <translation>Neaktivní</translation>
     </message>
     <message>
         <source>DefaultHeadphoneVolume</source>
-        <translation type="unfinished">Adjust headphone volume</translation>
+        <translation>Nastavit hlasitost sluchátek</translation>
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished">Accept</translation>
+        <translation>Převzít</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Zrušit</translation>
     </message>
     <message>
         <source>MaximumVolumeWillBeLimited</source>
-        <translation type="unfinished">Maximum volume will be limited.</translation>
+        <translation>Maximální hlasitost bude omezena.</translation>
     </message>
     <message>
         <source>WarningRiskOfAcousticShock</source>
-        <translation type="unfinished">Warning! Risk of an acoustic shock.</translation>
+        <translation>Pozor! Nebezpečí akustického šoku.</translation>
     </message>
 </context>
 <context>
     <name>PowerSaving</name>
     <message>
         <source>never</source>
-        <translation type="unfinished">never</translation>
+        <translation>nikdy</translation>
     </message>
     <message>
         <source>PowerSaving</source>
-        <translation type="unfinished">Power saving</translation>
+        <translation>Úspora energie</translation>
     </message>
     <message>
         <source>PowerOff</source>
-        <translation type="unfinished">Power off</translation>
+        <translation>Vypnutí</translation>
     </message>
     <message>
         <source>BacklightOff</source>
-        <translation type="unfinished">Backlight off</translation>
+        <translation>Podsvícení vyp.</translation>
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished">Accept</translation>
+        <translation>Převzít</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Zrušit</translation>
     </message>
 </context>
 <context>
     <name>ResetSettings</name>
     <message>
         <source>ResetToDeliveryState</source>
-        <translation type="unfinished">Reset to delivery state</translation>
+        <translation>Tovární nastavení</translation>
     </message>
     <message>
         <source>ResetToDeliveryStateInfo</source>
-        <translation type="unfinished">Reset to delivery state.
-All settings (e.g. language,
-paired bluetooth devices) will be reseted.
-Stored measurements will not be deleted.</translation>
+        <translation>Obnovení továrního nastavení.
+Všechna nastavení (např. jazyk,
+spárovaná zařízení Bluetooth) budou obnovena.
+Uložená měření nebudou smazána.</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished">Reset</translation>
+        <translation>Obnovit</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Back</translation>
+        <translation>Zpět</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">Warning</translation>
+        <translation>Varování</translation>
     </message>
     <message>
         <source>DoYouReallyWantToResetAllSettings</source>
-        <translation type="unfinished">Do you really want to reset all settings?</translation>
+        <translation>Opravdu obnovit všechna nastavení?</translation>
     </message>
 </context>
 <context>
     <name>SelectFavouriteButton</name>
     <message>
         <source>FavouriteButton</source>
-        <translation type="unfinished">Favourite key</translation>
+        <translation>Oblíbené tlačítko</translation>
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished">Accept</translation>
+        <translation>Převzít</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Zrušit</translation>
     </message>
 </context>
 <context>
     <name>SelectSwitchmode</name>
     <message>
         <source>ModeOfMutingButton</source>
-        <translation type="unfinished">Mode of the mute key</translation>
+        <translation>Režim tlačítka ztlumení</translation>
     </message>
     <message>
         <source>Switch</source>
-        <translation type="unfinished">Switch</translation>
+        <translation>Přepínač</translation>
     </message>
     <message>
         <source>PushButton</source>
-        <translation type="unfinished">Push button</translation>
+        <translation>Tlačítko</translation>
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished">Accept</translation>
+        <translation>Převzít</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Zrušit</translation>
     </message>
 </context>
 <context>
     <name>SelectTimezone</name>
     <message>
         <source>MidwayIslands</source>
-        <translation type="unfinished">Midway Islands</translation>
+        <translation>Midwayské ostrovy</translation>
     </message>
     <message>
         <source>Hawaii</source>
-        <translation type="unfinished">Hawaii</translation>
+        <translation>Havaj</translation>
     </message>
     <message>
         <source>Alaska</source>
-        <translation type="unfinished">Alaska</translation>
+        <translation>Aljaška</translation>
     </message>
     <message>
         <source>Pacific</source>
-        <translation type="unfinished">Pacific</translation>
+        <translation>Tichomoří</translation>
     </message>
     <message>
         <source>Arizona</source>
-        <translation type="unfinished">Arizona</translation>
+        <translation>Arizona</translation>
     </message>
     <message>
         <source>Chicago</source>
-        <translation type="unfinished">Chicago</translation>
+        <translation>Chicago</translation>
     </message>
     <message>
         <source>NewYork</source>
-        <translation type="unfinished">New York</translation>
+        <translation>New York</translation>
     </message>
     <message>
         <source>Manaus</source>
-        <translation type="unfinished">Manaus</translation>
+        <translation>Manaus</translation>
     </message>
     <message>
         <source>Newfoundland</source>
-        <translation type="unfinished">Newfoundland</translation>
+        <translation>Newfoundland</translation>
     </message>
     <message>
         <source>Greenland</source>
-        <translation type="unfinished">Greenland</translation>
+        <translation>Grónsko</translation>
     </message>
     <message>
         <source>MiddleAtlantic</source>
-        <translation type="unfinished">Mid-Atlantic</translation>
+        <translation>Střední Atlantik</translation>
     </message>
     <message>
         <source>Azores</source>
-        <translation type="unfinished">Azores</translation>
+        <translation>Azory</translation>
     </message>
     <message>
         <source>London</source>
-        <translation type="unfinished">London</translation>
+        <translation>Londýn</translation>
     </message>
     <message>
         <source>Berlin</source>
-        <translation type="unfinished">Berlin</translation>
+        <translation>Berlín</translation>
     </message>
     <message>
         <source>Cairo</source>
-        <translation type="unfinished">Cairo</translation>
+        <translation>Káhira</translation>
     </message>
     <message>
         <source>Moscow</source>
-        <translation type="unfinished">Moscow</translation>
+        <translation>Moskva</translation>
     </message>
     <message>
         <source>Teheran</source>
-        <translation type="unfinished">Tehran</translation>
+        <translation>Teherán</translation>
     </message>
     <message>
         <source>AbuDhabi</source>
-        <translation type="unfinished">Abu Dhabi</translation>
+        <translation>Abú Dhabí</translation>
     </message>
     <message>
         <source>Kabul</source>
-        <translation type="unfinished">Kabul</translation>
+        <translation>Kábul</translation>
     </message>
     <message>
         <source>Islamabad</source>
-        <translation type="unfinished">Islamabad</translation>
+        <translation>Islámábád</translation>
     </message>
     <message>
         <source>NewDelhi</source>
-        <translation type="unfinished">New Delhi</translation>
+        <translation>Nové Dillí</translation>
     </message>
     <message>
         <source>Katmandu</source>
-        <translation type="unfinished">Kathmandu</translation>
+        <translation>Káthmándú</translation>
     </message>
     <message>
         <source>Nowosibirsk</source>
-        <translation type="unfinished">Novosibirsk</translation>
+        <translation>Novosibirsk</translation>
     </message>
     <message>
         <source>Yangon</source>
-        <translation type="unfinished">Yangon</translation>
+        <translation>Rangún</translation>
     </message>
     <message>
         <source>Bangkok</source>
-        <translation type="unfinished">Bangkok</translation>
+        <translation>Bangkok</translation>
     </message>
     <message>
         <source>HongKong</source>
-        <translation type="unfinished">Hong Kong</translation>
+        <translation>Hongkong</translation>
     </message>
     <message>
         <source>Tokio</source>
-        <translation type="unfinished">Tokyo</translation>
+        <translation>Tokio</translation>
     </message>
     <message>
         <source>Darwin</source>
-        <translation type="unfinished">Darwin</translation>
+        <translation>Darwin</translation>
     </message>
     <message>
         <source>Sydney</source>
-        <translation type="unfinished">Sydney</translation>
+        <translation>Sydney</translation>
     </message>
     <message>
         <source>Magadan</source>
-        <translation type="unfinished">Magadan</translation>
+        <translation>Magadan</translation>
     </message>
     <message>
         <source>Fiji</source>
-        <translation type="unfinished">Fiji</translation>
+        <translation>Fidži</translation>
     </message>
     <message>
         <source>DaylightSavingTime</source>
-        <translation type="unfinished">Summer time</translation>
+        <translation>Letní čas</translation>
     </message>
     <message>
         <source>Summertime</source>
-        <translation type="unfinished">Summer time</translation>
+        <translation>Letní čas</translation>
     </message>
     <message>
         <source>Wintertime</source>
-        <translation type="unfinished">Winter time</translation>
+        <translation>Zimní čas</translation>
     </message>
     <message>
         <source>SwitchDst</source>
-        <translation type="unfinished">Switch summer / winter time</translation>
+        <translation>Přepnout letní / zimní čas</translation>
     </message>
 </context>
 <context>
     <name>Systeminformation</name>
     <message>
         <source>unknown</source>
-        <translation type="unfinished">unknown</translation>
+        <translation>neznámý</translation>
     </message>
     <message>
         <source>SystemInformation</source>
-        <translation type="unfinished">System information</translation>
+        <translation>Informace o systému</translation>
     </message>
     <message>
         <source>Firmwareversion</source>
-        <translation type="unfinished">Firmware</translation>
+        <translation>Firmware</translation>
     </message>
     <message>
         <source>Serialnumber</source>
-        <translation type="unfinished">Serial number</translation>
+        <translation>Sériové číslo</translation>
     </message>
     <message>
         <source>Productiondate</source>
-        <translation type="unfinished">Production date</translation>
+        <translation>Datum výroby</translation>
     </message>
     <message>
         <source>BluetoothIdTx</source>
-        <translation type="unfinished">Bluetooth ID Tx</translation>
+        <translation>Bluetooth ID Tx</translation>
     </message>
     <message>
         <source>BluetoothIdRx</source>
-        <translation type="unfinished">Bluetooth ID Rx</translation>
+        <translation>Bluetooth ID Rx</translation>
     </message>
     <message>
         <source>Hardwareversion</source>
-        <translation type="unfinished">Hardware</translation>
+        <translation>Hardware</translation>
     </message>
     <message>
         <source>OperatingSystem</source>
-        <translation type="unfinished">Operating system</translation>
+        <translation>Operační systém</translation>
     </message>
     <message>
         <source>Battery</source>
-        <translation type="unfinished">Battery</translation>
+        <translation>Baterie</translation>
     </message>
     <message>
         <source>DebugEnabled</source>
-        <translation type="unfinished">Debug Enabled</translation>
+        <translation>Debug zapnut</translation>
     </message>
 </context>
 <context>
     <name>GpsMonitor</name>
     <message>
         <source>GpsInformation</source>
-        <translation type="unfinished">GPS information</translation>
+        <translation>Informace GPS</translation>
     </message>
     <message>
         <source>Latitude</source>
-        <translation type="unfinished">Latitude</translation>
+        <translation>Zem. šířka</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished">Longitude</translation>
+        <translation>Zem. délka</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">Date</translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished">Time</translation>
+        <translation>Čas</translation>
     </message>
     <message>
         <source>Quality</source>
-        <translation type="unfinished">Quality</translation>
+        <translation>Kvalita</translation>
     </message>
     <message>
         <source>Satellites</source>
-        <translation type="unfinished">Satellites</translation>
+        <translation>Satelity</translation>
     </message>
     <message>
         <source>SatelliteInformation</source>
-        <translation type="unfinished">Satellite information</translation>
+        <translation>Informace o satelitech</translation>
     </message>
     <message>
         <source>Direction</source>
-        <translation type="unfinished">Direction</translation>
+        <translation>Směr</translation>
     </message>
     <message>
         <source>Groundspeed</source>
-        <translation type="unfinished">Ground speed</translation>
+        <translation>Rychlost</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished">Height</translation>
+        <translation>Výška</translation>
     </message>
     <message>
         <source>DistanceMeasurement</source>
-        <translation type="unfinished">Distance measurement</translation>
+        <translation>Měření vzdálenosti</translation>
     </message>
     <message>
         <source>ReferencePosition</source>
-        <translation type="unfinished">Reference position</translation>
+        <translation>Referenční pozice</translation>
     </message>
     <message>
         <source>CurrentPosition</source>
-        <translation type="unfinished">Current position</translation>
+        <translation>Aktuální pozice</translation>
     </message>
     <message>
         <source>Distance</source>
-        <translation type="unfinished">Distance</translation>
+        <translation>Vzdálenost</translation>
     </message>
     <message>
         <source>SwitchGpsFormat</source>
-        <translation type="unfinished">Switch the position notation</translation>
+        <translation>Přepnout zápis pozice</translation>
     </message>
     <message>
         <source>Mainmenu</source>
-        <translation type="unfinished">Menu</translation>
+        <translation>Menu</translation>
     </message>
     <message>
         <source>DisplayGpsPosition</source>
-        <translation type="unfinished">Show the position</translation>
+        <translation>Zobrazit pozici</translation>
     </message>
     <message>
         <source>DisplayNmeaData</source>
-        <translation type="unfinished">Show the NMEA data</translation>
+        <translation>Zobrazit data NMEA</translation>
     </message>
     <message>
         <source>SetReferencePosition</source>
-        <translation type="unfinished">Set the reference position</translation>
+        <translation>Nastavit referenční pozici</translation>
     </message>
     <message>
         <source>StopMonitoring</source>
-        <translation type="unfinished">Stop monitoring</translation>
+        <translation>Zastavit sledování</translation>
     </message>
     <message>
         <source>StartMonitoring</source>
-        <translation type="unfinished">Start monitoring</translation>
+        <translation>Spustit sledování</translation>
     </message>
     <message>
         <source>DeleteData</source>
-        <translation type="unfinished">Delete the data</translation>
+        <translation>Smazat data</translation>
     </message>
 </context>
 <context>
     <name>BluetoothPairing</name>
     <message>
         <source>Search</source>
-        <translation type="unfinished">Search</translation>
+        <translation>Hledat</translation>
     </message>
     <message>
         <source>Info</source>
-        <translation type="unfinished">Info</translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Zrušit</translation>
     </message>
     <message>
         <source>EnablePairingModeAndPressSearchButton</source>
-        <translation type="unfinished">Enable pairing mode
-and press Search-Button ...</translation>
+        <translation>Zapněte režim párování
+a stiskněte Hledat ...</translation>
     </message>
     <message>
         <source>Searching</source>
-        <translation type="unfinished">Searching</translation>
+        <translation>Hledání</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished">unknown</translation>
+        <translation>neznámý</translation>
     </message>
     <message>
         <source>NoDevicesFoundTryAgain</source>
-        <translation type="unfinished">No devices found. Try again.</translation>
+        <translation>Nic nenalezeno. Zkuste znovu.</translation>
     </message>
     <message>
         <source>SelectDeviceForPairing</source>
-        <translation type="unfinished">Select device for pairing</translation>
+        <translation>Vyberte zařízení k párování</translation>
     </message>
     <message>
         <source>PairingDevice</source>
-        <translation type="unfinished">Pairing device</translation>
+        <translation>Párování zařízení</translation>
     </message>
     <message>
         <source>PairingNotSuccessfulPleaseTryAgain</source>
-        <translation type="unfinished">Pairing not successful.
-Please try again.</translation>
+        <translation>Párování se nezdařilo.
+Zkuste to znovu.</translation>
     </message>
 </context>
 </TS>

@@ -1665,7 +1665,8 @@ Gespeicherte Messungen bleiben erhalten.</translation>
     </message>
     <message>
         <source>SystemInformation</source>
-        <translation>Systeminformation</translation>
+        <translation>System-
+information</translation>
     </message>
     <message>
         <source>Firmwareversion</source>

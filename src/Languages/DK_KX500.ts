@@ -5,35 +5,35 @@
     <name>MainMenu</name>
     <message>
         <source>Histogram</source>
-        <translation type="unfinished">Pinpointing</translation>
+        <translation>Punktsøgning</translation>
     </message>
     <message>
         <source>H2Sensor</source>
-        <translation type="unfinished">H2 sensor</translation>
+        <translation>H2-sensor</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished">Level</translation>
+        <translation>Niveau</translation>
     </message>
     <message>
         <source>Management</source>
-        <translation type="unfinished">Management</translation>
+        <translation>Administration</translation>
     </message>
     <message>
         <source>Longterm</source>
-        <translation type="unfinished">Long-term</translation>
+        <translation>Langtid</translation>
     </message>
     <message>
         <source>Pipelocating</source>
-        <translation type="unfinished">Pipe locating</translation>
+        <translation>Rørsporing</translation>
     </message>
     <message>
         <source>Debug</source>
-        <translation type="unfinished">Debug</translation>
+        <translation>Debug</translation>
     </message>
     <message>
         <source>Test</source>
-        <translation type="unfinished">Test</translation>
+        <translation>Test</translation>
     </message>
     <message>
         <source>Pressuresensor</source>
@@ -52,634 +52,634 @@
     <name>Management</name>
     <message>
         <source>Measurements</source>
-        <translation type="unfinished">Measurements</translation>
+        <translation>Målinger</translation>
     </message>
     <message>
         <source>Datatransmission</source>
-        <translation type="unfinished">Data transfer</translation>
+        <translation>Dataoverførsel</translation>
     </message>
     <message>
         <source>RM-3</source>
-        <translation type="unfinished">RM-3</translation>
+        <translation>RM-3</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished">Update</translation>
+        <translation>Opdatering</translation>
     </message>
     <message>
         <source>GPS</source>
-        <translation type="unfinished">GPS</translation>
+        <translation>GPS</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished">Settings</translation>
+        <translation>Indstillinger</translation>
     </message>
     <message>
         <source>Mainmenu</source>
-        <translation type="unfinished">Main menu</translation>
+        <translation>Hovedmenu</translation>
     </message>
 </context>
 <context>
     <name>Systemsettings</name>
     <message>
         <source>ModeMuteButton</source>
-        <translation type="unfinished">Mute key mode</translation>
+        <translation>Lyttetast-tilstand</translation>
     </message>
     <message>
         <source>HearingProtection</source>
-        <translation type="unfinished">Hearing protection</translation>
+        <translation>Høreværn</translation>
     </message>
     <message>
         <source>Customize</source>
-        <translation type="unfinished">Customise screens</translation>
+        <translation>Tilpas visninger</translation>
     </message>
     <message>
         <source>PairedHeadphone</source>
-        <translation type="unfinished">Paired headphones</translation>
+        <translation>Parret hovedtelefon</translation>
     </message>
     <message>
         <source>PairedMicrophone</source>
-        <translation type="unfinished">Paired RM-3</translation>
+        <translation>Parret RM-3</translation>
     </message>
     <message>
         <source>FavouriteButton</source>
-        <translation type="unfinished">Favourite key</translation>
+        <translation>Favorittast</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished">Brightness</translation>
+        <translation>Lysstyrke</translation>
     </message>
     <message>
         <source>PowerSaving</source>
-        <translation type="unfinished">Power saving</translation>
+        <translation>Strømbesparelse</translation>
     </message>
     <message>
         <source>Systeminformation</source>
-        <translation type="unfinished">System information</translation>
+        <translation>Systeminformation</translation>
     </message>
     <message>
         <source>ResetToDeliverystate</source>
-        <translation type="unfinished">Reset to delivery state</translation>
+        <translation>Fabriksindstillinger</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished">Language</translation>
+        <translation>Sprog</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished">Time</translation>
+        <translation>Tid</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">Date</translation>
+        <translation>Dato</translation>
     </message>
     <message>
         <source>Timezone</source>
-        <translation type="unfinished">Time zone</translation>
+        <translation>Tidszone</translation>
     </message>
     <message>
         <source>DaylightSavingTime</source>
-        <translation type="unfinished">Daylight saving time</translation>
+        <translation>Sommer-/vintertid</translation>
     </message>
     <message>
         <source>Switch</source>
-        <translation type="unfinished">Switch</translation>
+        <translation>Omskifter</translation>
     </message>
     <message>
         <source>PushButton</source>
-        <translation type="unfinished">Push button</translation>
+        <translation>Trykknap</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished">Active</translation>
+        <translation>Aktiv</translation>
     </message>
     <message>
         <source>Inactive</source>
-        <translation type="unfinished">Inactive</translation>
+        <translation>Inaktiv</translation>
     </message>
     <message>
         <source>differentValues</source>
-        <translation type="unfinished">Various settings</translation>
+        <translation>Diverse indstillinger</translation>
     </message>
     <message>
         <source>low</source>
-        <translation type="unfinished">low</translation>
+        <translation>lav</translation>
     </message>
     <message>
         <source>medium</source>
-        <translation type="unfinished">medium</translation>
+        <translation>middel</translation>
     </message>
     <message>
         <source>high</source>
-        <translation type="unfinished">high</translation>
+        <translation>høj</translation>
     </message>
     <message>
         <source>FW: %1</source>
-        <translation type="unfinished">FW: %1</translation>
+        <translation>FW: %1</translation>
     </message>
     <message>
         <source>Summertime</source>
-        <translation type="unfinished">Summer time</translation>
+        <translation>Sommertid</translation>
     </message>
     <message>
         <source>Wintertime</source>
-        <translation type="unfinished">Winter time</translation>
+        <translation>Vintertid</translation>
     </message>
     <message>
         <source>never</source>
-        <translation type="unfinished">never</translation>
+        <translation>aldrig</translation>
     </message>
     <message>
         <source>Berlin</source>
-        <translation type="unfinished">Berlin</translation>
+        <translation>Berlin</translation>
     </message>
     <message>
         <source>Screenshot</source>
-        <translation type="unfinished">Screenshot</translation>
+        <translation>Skærmbillede</translation>
     </message>
     <message>
         <source>LevelMeasurement</source>
-        <translation type="unfinished">Level measurement</translation>
+        <translation>Niveaumåling</translation>
     </message>
     <message>
         <source>LongtermMeasurement</source>
-        <translation type="unfinished">Long-term measurement</translation>
+        <translation>Langtidsmåling</translation>
     </message>
     <message>
         <source>H2-Sensor</source>
-        <translation type="unfinished">H2 sensor</translation>
+        <translation>H2-sensor</translation>
     </message>
     <message>
         <source>PreviousPage</source>
-        <translation type="unfinished">Previous page</translation>
+        <translation>Forrige side</translation>
     </message>
     <message>
         <source>Mainmenu</source>
-        <translation type="unfinished">Main menu</translation>
+        <translation>Hovedmenu</translation>
     </message>
     <message>
         <source>NextPage</source>
-        <translation type="unfinished">Next page</translation>
+        <translation>Næste side</translation>
     </message>
     <message>
         <source>Histogram</source>
-        <translation type="unfinished">Pinpointing</translation>
+        <translation>Punktsøgning</translation>
     </message>
     <message>
         <source>Pipelocating</source>
-        <translation type="unfinished">Pipe locating</translation>
+        <translation>Rørsporing</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Error</translation>
+        <translation>Fejl</translation>
     </message>
     <message>
         <source>SettingsCouldNotBeSaved</source>
-        <translation type="unfinished">The settings could not be saved. Changes are lost when the device is switched off.</translation>
+        <translation>Indstillingerne kunne ikke gemmes. Ændringer går tabt, når enheden slukkes.</translation>
     </message>
 </context>
 <context>
     <name>LanguageSelect</name>
     <message>
         <source>English</source>
-        <translation type="unfinished">English</translation>
+        <translation>Engelsk</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished">German</translation>
+        <translation>Tysk</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished">French</translation>
+        <translation>Fransk</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished">Italian</translation>
+        <translation>Italiensk</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished">Spanish</translation>
+        <translation>Spansk</translation>
     </message>
     <message>
         <source>Chinese</source>
-        <translation type="unfinished">Chinese</translation>
+        <translation>Kinesisk</translation>
     </message>
     <message>
         <source>Czech</source>
-        <translation type="unfinished">Czech</translation>
+        <translation>Tjekkisk</translation>
     </message>
     <message>
         <source>Hungarian</source>
-        <translation type="unfinished">Hungarian</translation>
+        <translation>Ungarsk</translation>
     </message>
     <message>
         <source>Russian</source>
-        <translation type="unfinished">Russian</translation>
+        <translation>Russisk</translation>
     </message>
     <message>
         <source>Slovenian</source>
-        <translation type="unfinished">Slovenian</translation>
+        <translation>Slovensk</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished">Japanese</translation>
+        <translation>Japansk</translation>
     </message>
     <message>
         <source>Polish</source>
-        <translation type="unfinished">Polish</translation>
+        <translation>Polsk</translation>
     </message>
     <message>
         <source>Portuguese</source>
-        <translation type="unfinished">Portuguese</translation>
+        <translation>Portugisisk</translation>
     </message>
     <message>
         <source>Romanian</source>
-        <translation type="unfinished">Romanian</translation>
+        <translation>Rumænsk</translation>
     </message>
     <message>
         <source>Slovakian</source>
-        <translation type="unfinished">Slovakian</translation>
+        <translation>Slovakisk</translation>
     </message>
     <message>
         <source>Swedish</source>
-        <translation type="unfinished">Swedish</translation>
+        <translation>Svensk</translation>
     </message>
     <message>
         <source>Suomi</source>
-        <translation type="unfinished">Suomi</translation>
+        <translation>Finsk</translation>
     </message>
     <message>
         <source>Danish</source>
-        <translation type="unfinished">Danish</translation>
+        <translation>Dansk</translation>
     </message>
     <message>
         <source>Norwegian</source>
-        <translation type="unfinished">Norwegian</translation>
+        <translation>Norsk</translation>
     </message>
     <message>
         <source>Bulgarian</source>
-        <translation type="unfinished">Bulgarian</translation>
+        <translation>Bulgarsk</translation>
     </message>
     <message>
         <source>Croatian</source>
-        <translation type="unfinished">Croatian</translation>
+        <translation>Kroatisk</translation>
     </message>
     <message>
         <source>Korean</source>
-        <translation type="unfinished">Korean</translation>
+        <translation>Koreansk</translation>
     </message>
     <message>
         <source>Serbian</source>
-        <translation type="unfinished">Serbian</translation>
+        <translation>Serbisk</translation>
     </message>
     <message>
         <source>Turkish</source>
-        <translation type="unfinished">Turkish</translation>
+        <translation>Tyrkisk</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished">Language</translation>
+        <translation>Sprog</translation>
     </message>
 </context>
 <context>
     <name>DebugMenu</name>
     <message>
         <source>Debug menu</source>
-        <translation type="unfinished">Debug menu</translation>
+        <translation>Debugmenu</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Close</translation>
+        <translation>Luk</translation>
     </message>
     <message>
         <source>ServiceMenuNotAvailable</source>
-        <translation type="unfinished">The functions of this service menu are not available in this version.</translation>
+        <translation>Funktionerne i denne servicemenu er ikke tilgængelige i denne version.</translation>
     </message>
 </context>
 <context>
     <name>PendingScreen</name>
     <message>
         <source>NotAvailableYet</source>
-        <translation type="unfinished">This function is not available in this version.</translation>
+        <translation>Denne funktion er ikke tilgængelig i denne version.</translation>
     </message>
 </context>
 <context>
     <name>TestMenu</name>
     <message>
         <source>Factory test menu</source>
-        <translation type="unfinished">Factory test menu</translation>
+        <translation>Fabrikstestmenu</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Close</translation>
+        <translation>Luk</translation>
     </message>
     <message>
         <source>ServiceMenuNotAvailable</source>
-        <translation type="unfinished">The functions of this service menu are not available in this version.</translation>
+        <translation>Funktionerne i denne servicemenu er ikke tilgængelige i denne version.</translation>
     </message>
 </context>
 <context>
     <name>MessageDialog</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Annuller</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished">Yes</translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished">No</translation>
+        <translation>Nej</translation>
     </message>
 </context>
 <context>
     <name>Statusbardata</name>
     <message>
         <source>TheSensorCouldNotBeDetected</source>
-        <translation type="unfinished">The sensor could not be detected.</translation>
+        <translation>Sensoren blev ikke registreret.</translation>
     </message>
     <message>
         <source>BatteryVoltageOfRM3ToLow</source>
-        <translation type="unfinished">Battery voltage of RM-3 is to low. Please recharge.</translation>
+        <translation>Batterispændingen i RM-3 er for lav. Oplad den.</translation>
     </message>
     <message>
         <source>ProblemWithSensorTypeDetection</source>
-        <translation type="unfinished">Type of sensor could not detected. Please fix sensor or clean contacts.</translation>
+        <translation>Sensortypen blev ikke genkendt. Fastgør sensoren eller rens kontakterne.</translation>
     </message>
     <message>
         <source>TheBatteryIsVeryLowPleaseRecharge</source>
-        <translation type="unfinished">The battery is very low. Please recharge.</translation>
+        <translation>Batteriet er næsten tomt. Oplad det.</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">Warning</translation>
+        <translation>Advarsel</translation>
     </message>
 </context>
 <context>
     <name>VirtualKeyboard</name>
     <message>
         <source>EnterName</source>
-        <translation type="unfinished">Enter a name</translation>
+        <translation>Indtast et navn</translation>
     </message>
     <message>
         <source>SHIFT</source>
-        <translation type="unfinished">Shift</translation>
+        <translation>Skift</translation>
     </message>
     <message>
         <source>ENTER</source>
-        <translation type="unfinished">Enter</translation>
+        <translation>Enter</translation>
     </message>
     <message>
         <source>DEL</source>
-        <translation type="unfinished">Delete</translation>
+        <translation>Slet</translation>
     </message>
     <message>
         <source>SPACE</source>
-        <translation type="unfinished">Space</translation>
+        <translation>Mellemrum</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Annuller</translation>
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished">Accept</translation>
+        <translation>Anvend</translation>
     </message>
 </context>
 <context>
     <name>Configuration</name>
     <message>
         <source>noSensor</source>
-        <translation type="unfinished">No sensor</translation>
+        <translation>Ingen sensor</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished">unknown</translation>
+        <translation>ukendt</translation>
     </message>
     <message>
         <source>Configuration</source>
-        <translation type="unfinished">RM-3</translation>
+        <translation>RM-3</translation>
     </message>
     <message>
         <source>FirmwareVersion</source>
-        <translation type="unfinished">Firmware</translation>
+        <translation>Firmware</translation>
     </message>
     <message>
         <source>BatteryState</source>
-        <translation type="unfinished">Battery</translation>
+        <translation>Batteri</translation>
     </message>
     <message>
         <source>Gain</source>
-        <translation type="unfinished">Gain</translation>
+        <translation>Forstærkning</translation>
     </message>
     <message>
         <source>SensorType</source>
-        <translation type="unfinished">Sensor</translation>
+        <translation>Sensor</translation>
     </message>
     <message>
         <source>ButtonMode</source>
-        <translation type="unfinished">Key mode</translation>
+        <translation>Tastetilstand</translation>
     </message>
     <message>
         <source>HardwareVersion</source>
-        <translation type="unfinished">Hardware</translation>
+        <translation>Hardware</translation>
     </message>
     <message>
         <source>BluetoothName</source>
-        <translation type="unfinished">BT name</translation>
+        <translation>BT-navn</translation>
     </message>
     <message>
         <source>BluetoothId</source>
-        <translation type="unfinished">BT address</translation>
+        <translation>BT-adresse</translation>
     </message>
     <message>
         <source>ReadAgain</source>
-        <translation type="unfinished">Read again</translation>
+        <translation>Læs igen</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Back</translation>
+        <translation>Tilbage</translation>
     </message>
     <message>
         <source>NoBluetoothConnectionPleaseCheckYourRM3</source>
-        <translation type="unfinished">No bluetooth connection. Please check your RM-3.</translation>
+        <translation>Ingen Bluetooth-forbindelse. Kontrollér RM-3.</translation>
     </message>
     <message>
         <source>AskingTheRM3</source>
-        <translation type="unfinished">Asking the RM-3 ...</translation>
+        <translation>Forespørger RM-3 ...</translation>
     </message>
     <message>
         <source>NoAnswerFromTheRM3</source>
-        <translation type="unfinished">No answer from the RM-3. Check that it is switched on and near.</translation>
+        <translation>Intet svar fra RM-3. Kontrollér, at den er tændt og i nærheden.</translation>
     </message>
     <message>
         <source>PressureTransducer</source>
-        <translation type="unfinished">Pressure transducer</translation>
+        <translation>Tryktransducer</translation>
     </message>
 </context>
 <context>
     <name>Measurements</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Error</translation>
+        <translation>Fejl</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">Warning</translation>
+        <translation>Advarsel</translation>
     </message>
     <message>
         <source>NoMoreMeasurementsCanBeStored</source>
-        <translation type="unfinished">Max number of measurements reached. Measurement will not be stored. Please delete old measurements.</translation>
+        <translation>Maks. antal målinger er nået. Målingen gemmes ikke. Slet gamle målinger.</translation>
     </message>
     <message>
         <source>OnlyAfewMeasurementsCanBeStored</source>
-        <translation type="unfinished">Number of measurements near limit. Please delete old measurements.</translation>
+        <translation>Antallet af målinger nærmer sig grænsen. Slet gamle målinger.</translation>
     </message>
     <message>
         <source>NotEnoughSpace</source>
-        <translation type="unfinished">Not enough space on the data memory. The measurement was not stored. Please delete old measurements.</translation>
+        <translation>Ikke nok plads i datahukommelsen. Målingen blev ikke gemt. Slet gamle målinger.</translation>
     </message>
     <message>
         <source>MeasurementNotStored</source>
-        <translation type="unfinished">The measurement could not be stored.</translation>
+        <translation>Målingen kunne ikke gemmes.</translation>
     </message>
 </context>
 <context>
     <name>Filtersettings</name>
     <message>
         <source>BandFilterOn</source>
-        <translation type="unfinished">Band filter on</translation>
+        <translation>Båndfilter til</translation>
     </message>
     <message>
         <source>FilterOff</source>
-        <translation type="unfinished">Filter off</translation>
+        <translation>Filter fra</translation>
     </message>
     <message>
         <source>LowCutOff</source>
-        <translation type="unfinished">Low cut-off</translation>
+        <translation>Nedre grænse</translation>
     </message>
     <message>
         <source>HighCutOff</source>
-        <translation type="unfinished">High cut-off</translation>
+        <translation>Øvre grænse</translation>
     </message>
     <message>
         <source>AutoFilter</source>
-        <translation type="unfinished">Auto filter</translation>
+        <translation>Autofilter</translation>
     </message>
     <message>
         <source>NoFilter</source>
-        <translation type="unfinished">No filter</translation>
+        <translation>Intet filter</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Close</translation>
+        <translation>Luk</translation>
     </message>
     <message>
         <source>HeadphoneVolume</source>
-        <translation type="unfinished">Headphone volume</translation>
+        <translation>Hovedtlf.-lydstyrke</translation>
     </message>
     <message>
         <source>MicrophoneGain</source>
-        <translation type="unfinished">Microphone gain</translation>
+        <translation>Mikrofonforstærkning</translation>
     </message>
 </context>
 <context>
     <name>Headphonesettings</name>
     <message>
         <source>HeadphoneVolume</source>
-        <translation type="unfinished">Headphone volume</translation>
+        <translation>Hovedtlf.-lydstyrke</translation>
     </message>
     <message>
         <source>VolumeDown</source>
-        <translation type="unfinished">Quieter</translation>
+        <translation>Lavere</translation>
     </message>
     <message>
         <source>VolumeUp</source>
-        <translation type="unfinished">Louder</translation>
+        <translation>Højere</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Close</translation>
+        <translation>Luk</translation>
     </message>
     <message>
         <source>WarningHighVolumesCanLeadToHearingDamage</source>
-        <translation type="unfinished">Warning! High volumes can lead
-to hearing damage.</translation>
+        <translation>Advarsel! Høj lydstyrke kan
+medføre høreskader.</translation>
     </message>
 </context>
 <context>
     <name>Micsettings</name>
     <message>
         <source>MicrophoneGain</source>
-        <translation type="unfinished">Microphone gain</translation>
+        <translation>Mikrofonforstærkning</translation>
     </message>
     <message>
         <source>GainOfWiredInput</source>
-        <translation type="unfinished">Gain of the wired input</translation>
+        <translation>Forstærkning af kabelindgang</translation>
     </message>
     <message>
         <source>GainOfSensor</source>
-        <translation type="unfinished">Gain of the sensor</translation>
+        <translation>Sensorforstærkning</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Close</translation>
+        <translation>Luk</translation>
     </message>
 </context>
 <context>
     <name>Levelmeasurement</name>
     <message>
         <source>Store</source>
-        <translation type="unfinished">Store</translation>
+        <translation>Gem</translation>
     </message>
     <message>
         <source>AdjustFilter</source>
-        <translation type="unfinished">Adjust filter</translation>
+        <translation>Indstil filter</translation>
     </message>
     <message>
         <source>MicrophoneGain</source>
-        <translation type="unfinished">Microphone gain</translation>
+        <translation>Mikrofonforstærkning</translation>
     </message>
     <message>
         <source>HeadphoneVolume</source>
-        <translation type="unfinished">Headphone volume</translation>
+        <translation>Hovedtlf.-lydstyrke</translation>
     </message>
     <message>
         <source>Mainmenu</source>
-        <translation type="unfinished">Main menu</translation>
+        <translation>Hovedmenu</translation>
     </message>
     <message>
         <source>PlayRecordedSound</source>
-        <translation type="unfinished">Play recorded sound</translation>
+        <translation>Afspil optagelse</translation>
     </message>
     <message>
         <source>StopPlaying</source>
-        <translation type="unfinished">Stop playing</translation>
+        <translation>Stop afspilning</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Back</translation>
+        <translation>Tilbage</translation>
     </message>
     <message>
         <source>HeadphoneGain</source>
-        <translation type="unfinished">Headphone gain</translation>
+        <translation>Hovedtlf.-forstærkning</translation>
     </message>
     <message>
         <source>CurrentLevel</source>
-        <translation type="unfinished">Level</translation>
+        <translation>Niveau</translation>
     </message>
     <message>
         <source>MinimumLevel</source>
-        <translation type="unfinished">Minimum</translation>
+        <translation>Minimum</translation>
     </message>
     <message>
         <source>PeakLevel</source>
-        <translation type="unfinished">Peak</translation>
+        <translation>Top</translation>
     </message>
     <message>
         <source>Note</source>
@@ -711,363 +711,363 @@ to use this measurement.</translation>
     <name>MeasManagement</name>
     <message>
         <source>PreviousPage</source>
-        <translation type="unfinished">Previous page</translation>
+        <translation>Forrige side</translation>
     </message>
     <message>
         <source>EditMeasurement</source>
-        <translation type="unfinished">Edit measurement</translation>
+        <translation>Rediger måling</translation>
     </message>
     <message>
         <source>FilterMeasurements</source>
-        <translation type="unfinished">Filter measurements</translation>
+        <translation>Filtrer målinger</translation>
     </message>
     <message>
         <source>NextPage</source>
-        <translation type="unfinished">Next page</translation>
+        <translation>Næste side</translation>
     </message>
     <message>
         <source>Mainmenu</source>
-        <translation type="unfinished">Main menu</translation>
+        <translation>Hovedmenu</translation>
     </message>
     <message>
         <source>NoMeasurementsStored</source>
-        <translation type="unfinished">No measurements stored</translation>
+        <translation>Ingen gemte målinger</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Error</translation>
+        <translation>Fejl</translation>
     </message>
     <message>
         <source>MeasurementNotDeleted</source>
-        <translation type="unfinished">The measurement could not be deleted.</translation>
+        <translation>Målingen kunne ikke slettes.</translation>
     </message>
     <message>
         <source>MeasurementNotRenamed</source>
-        <translation type="unfinished">The measurement could not be renamed. Another measurement may have this name.</translation>
+        <translation>Målingen kunne ikke omdøbes. En anden måling har måske dette navn.</translation>
     </message>
 </context>
 <context>
     <name>MeasManagementEdit</name>
     <message>
         <source>EditMeasurement</source>
-        <translation type="unfinished">Edit measurement</translation>
+        <translation>Rediger måling</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished">Type</translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>DateTime</source>
-        <translation type="unfinished">Date</translation>
+        <translation>Dato</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Name</translation>
+        <translation>Navn</translation>
     </message>
     <message>
         <source>ChangeName</source>
-        <translation type="unfinished">Change name</translation>
+        <translation>Skift navn</translation>
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished">Save</translation>
+        <translation>Gem</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished">Delete</translation>
+        <translation>Slet</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Annuller</translation>
     </message>
     <message>
         <source>Histogram</source>
-        <translation type="unfinished">Pinpointing</translation>
+        <translation>Punktsøgning</translation>
     </message>
     <message>
         <source>Levelmeasurement</source>
-        <translation type="unfinished">Level measurement</translation>
+        <translation>Niveaumåling</translation>
     </message>
     <message>
         <source>Pipelocating</source>
-        <translation type="unfinished">Pipe locating</translation>
+        <translation>Rørsporing</translation>
     </message>
     <message>
         <source>H2-Measurement</source>
-        <translation type="unfinished">H2 measurement</translation>
+        <translation>H2-måling</translation>
     </message>
     <message>
         <source>Longtermmeasurement</source>
-        <translation type="unfinished">Long-term measurement</translation>
+        <translation>Langtidsmåling</translation>
     </message>
     <message>
         <source>DeleteMeasurementQuestion</source>
-        <translation type="unfinished">Delete this measurement with its recordings?</translation>
+        <translation>Slet denne måling og dens optagelser?</translation>
     </message>
 </context>
 <context>
     <name>RecordingPlayer</name>
     <message>
         <source>NoRecordingStored</source>
-        <translation type="unfinished">This measurement has no recording.</translation>
+        <translation>Denne måling har ingen optagelse.</translation>
     </message>
     <message>
         <source>RecordingCannotBePlayed</source>
-        <translation type="unfinished">The recording cannot be played.</translation>
+        <translation>Optagelsen kan ikke afspilles.</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished">Note</translation>
+        <translation>Bemærk</translation>
     </message>
 </context>
 <context>
     <name>MeasurementScreen</name>
     <message>
         <source>Note</source>
-        <translation type="unfinished">Note</translation>
+        <translation>Bemærk</translation>
     </message>
     <message>
         <source>YouMustConnectAnAcousticalSensorToUseThisMeasurement.</source>
-        <translation type="unfinished">You must connect an acoustical sensor
-to use this measurement.</translation>
+        <translation>Til denne måling skal der
+tilsluttes en akustisk sensor.</translation>
     </message>
     <message>
         <source>MeasurementDamaged</source>
-        <translation type="unfinished">This measurement is damaged. Its values cannot be shown.</translation>
+        <translation>Denne måling er beskadiget. Værdierne kan ikke vises.</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">Warning</translation>
+        <translation>Advarsel</translation>
     </message>
     <message>
         <source>NoBluetoothConnectionPleaseCheckYourRM3</source>
-        <translation type="unfinished">No bluetooth connection. Please check your RM-3.</translation>
+        <translation>Ingen Bluetooth-forbindelse. Kontrollér RM-3.</translation>
     </message>
     <message>
         <source>YouMustConnectAH2-SensorToUseThisMeasurement</source>
-        <translation type="unfinished">You must connect a H2-Sensor
-to use this measurement.</translation>
+        <translation>Til denne måling skal der
+tilsluttes en H2-sensor.</translation>
     </message>
 </context>
 <context>
     <name>Pinpointing</name>
     <message>
         <source>Store</source>
-        <translation type="unfinished">Store</translation>
+        <translation>Gem</translation>
     </message>
     <message>
         <source>Scale</source>
-        <translation type="unfinished">Scale of the bars</translation>
+        <translation>Skalering af søjler</translation>
     </message>
     <message>
         <source>DeleteLastPosition</source>
-        <translation type="unfinished">Delete the last position</translation>
+        <translation>Slet sidste position</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished">Settings</translation>
+        <translation>Indstillinger</translation>
     </message>
     <message>
         <source>Mainmenu</source>
-        <translation type="unfinished">Main menu</translation>
+        <translation>Hovedmenu</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Back</translation>
+        <translation>Tilbage</translation>
     </message>
     <message>
         <source>AdjustFilter</source>
-        <translation type="unfinished">Adjust filter</translation>
+        <translation>Indstil filter</translation>
     </message>
     <message>
         <source>MicrophoneGain</source>
-        <translation type="unfinished">Microphone gain</translation>
+        <translation>Mikrofonforstærkning</translation>
     </message>
     <message>
         <source>HeadphoneVolume</source>
-        <translation type="unfinished">Headphone volume</translation>
+        <translation>Hovedtlf.-lydstyrke</translation>
     </message>
     <message>
         <source>PlayRecordedSound</source>
-        <translation type="unfinished">Play recorded sound</translation>
+        <translation>Afspil optagelse</translation>
     </message>
     <message>
         <source>StopPlaying</source>
-        <translation type="unfinished">Stop playing</translation>
+        <translation>Stop afspilning</translation>
     </message>
     <message>
         <source>NextPosition</source>
-        <translation type="unfinished">Next position</translation>
+        <translation>Næste position</translation>
     </message>
 </context>
 <context>
     <name>Longtermmeasurement</name>
     <message>
         <source>AnalysisTime</source>
-        <translation type="unfinished">Analysis time</translation>
+        <translation>Analysetid</translation>
     </message>
     <message>
         <source>Autoscale</source>
-        <translation type="unfinished">Autoscale</translation>
+        <translation>Autoskalering</translation>
     </message>
     <message>
         <source>Store</source>
-        <translation type="unfinished">Store</translation>
+        <translation>Gem</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished">Settings</translation>
+        <translation>Indstillinger</translation>
     </message>
     <message>
         <source>AdjustFilter</source>
-        <translation type="unfinished">Adjust filter</translation>
+        <translation>Indstil filter</translation>
     </message>
     <message>
         <source>MicrophoneGain</source>
-        <translation type="unfinished">Microphone gain</translation>
+        <translation>Mikrofonforstærkning</translation>
     </message>
     <message>
         <source>HeadphoneVolume</source>
-        <translation type="unfinished">Headphone volume</translation>
+        <translation>Hovedtlf.-lydstyrke</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Back</translation>
+        <translation>Tilbage</translation>
     </message>
     <message>
         <source>Mainmenu</source>
-        <translation type="unfinished">Main menu</translation>
+        <translation>Hovedmenu</translation>
     </message>
 </context>
 <context>
     <name>Pipelocating</name>
     <message>
         <source>Store</source>
-        <translation type="unfinished">Store</translation>
+        <translation>Gem</translation>
     </message>
     <message>
         <source>AdjustFilter</source>
-        <translation type="unfinished">Adjust filter</translation>
+        <translation>Indstil filter</translation>
     </message>
     <message>
         <source>MicrophoneGain</source>
-        <translation type="unfinished">Microphone gain</translation>
+        <translation>Mikrofonforstærkning</translation>
     </message>
     <message>
         <source>HeadphoneVolume</source>
-        <translation type="unfinished">Headphone volume</translation>
+        <translation>Hovedtlf.-lydstyrke</translation>
     </message>
     <message>
         <source>Mainmenu</source>
-        <translation type="unfinished">Main menu</translation>
+        <translation>Hovedmenu</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Back</translation>
+        <translation>Tilbage</translation>
     </message>
 </context>
 <context>
     <name>H2Sensor</name>
     <message>
         <source>SetReference</source>
-        <translation type="unfinished">Set reference</translation>
+        <translation>Sæt reference</translation>
     </message>
     <message>
         <source>Scale</source>
-        <translation type="unfinished">Scale</translation>
+        <translation>Skalering</translation>
     </message>
     <message>
         <source>Store</source>
-        <translation type="unfinished">Store</translation>
+        <translation>Gem</translation>
     </message>
     <message>
         <source>HeadphoneVolume</source>
-        <translation type="unfinished">Headphone volume</translation>
+        <translation>Hovedtlf.-lydstyrke</translation>
     </message>
     <message>
         <source>Mainmenu</source>
-        <translation type="unfinished">Main menu</translation>
+        <translation>Hovedmenu</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Back</translation>
+        <translation>Tilbage</translation>
     </message>
     <message>
         <source>ReferenceShort</source>
-        <translation type="unfinished">Ref.</translation>
+        <translation>Ref.</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished">Points</translation>
+        <translation>Punkter</translation>
     </message>
 </context>
 <context>
     <name>PressureSensor</name>
     <message>
         <source>TimeAxis</source>
-        <translation type="unfinished">Time axis</translation>
+        <translation>Tidsakse</translation>
     </message>
     <message>
         <source>PressureAxis</source>
-        <translation type="unfinished">Pressure axis</translation>
+        <translation>Trykakse</translation>
     </message>
     <message>
         <source>Analyse</source>
-        <translation type="unfinished">Analyse</translation>
+        <translation>Analysér</translation>
     </message>
     <message>
         <source>Previous</source>
-        <translation type="unfinished">Previous</translation>
+        <translation>Forrige</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished">Next</translation>
+        <translation>Næste</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Back</translation>
+        <translation>Tilbage</translation>
     </message>
     <message>
         <source>Store</source>
-        <translation type="unfinished">Store</translation>
+        <translation>Gem</translation>
     </message>
     <message>
         <source>Mainmenu</source>
-        <translation type="unfinished">Main menu</translation>
+        <translation>Hovedmenu</translation>
     </message>
     <message>
         <source>NoPressureTransducer</source>
-        <translation type="unfinished">No transducer</translation>
+        <translation>Ingen transducer</translation>
     </message>
 </context>
 <context>
     <name>BackupDialog</name>
     <message>
         <source>Connect</source>
-        <translation type="unfinished">Connect</translation>
+        <translation>Forbind</translation>
     </message>
     <message>
         <source>Disconnect</source>
-        <translation type="unfinished">Disconnect</translation>
+        <translation>Afbryd</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Annuller</translation>
     </message>
     <message>
         <source>BackupConnectedToPC</source>
-        <translation type="unfinished">The PC can now read the measurements.
-Eject the drive on the PC,
-then press Disconnect.</translation>
+        <translation>PC'en kan nu læse målingerne.
+Skub drevet ud på PC'en,
+og tryk derefter på Afbryd.</translation>
     </message>
     <message>
         <source>ConnectTheKXE500ToYourPC</source>
-        <translation type="unfinished">Connect the KXE500 to your PC
-and press the button Connect.</translation>
+        <translation>Slut KXE500 til din PC,
+og tryk på Forbind.</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Error</translation>
+        <translation>Fejl</translation>
     </message>
     <message>
         <source>UsbConnectFailed</source>
@@ -1083,765 +1083,766 @@ and press the button Connect.</translation>
     </message>
     <message>
         <source>ServiceFilesFailed</source>
-        <translation type="unfinished">These files from the PC could not be carried out:</translation>
+        <translation>Disse filer fra PC'en kunne ikke udføres:</translation>
     </message>
 </context>
 <context>
     <name>Firmwareupdate</name>
     <message>
         <source>FirmwareUpdate</source>
-        <translation type="unfinished">Firmware update</translation>
+        <translation>Firmwareopdatering</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished">Connect</translation>
+        <translation>Forbind</translation>
     </message>
     <message>
         <source>Disconnect</source>
-        <translation type="unfinished">Disconnect</translation>
+        <translation>Afbryd</translation>
     </message>
     <message>
         <source>InstalledFirmware</source>
-        <translation type="unfinished">Installed</translation>
+        <translation>Installeret</translation>
     </message>
     <message>
         <source>NewFirmware</source>
-        <translation type="unfinished">New</translation>
+        <translation>Ny</translation>
     </message>
     <message>
         <source>StartUpdate</source>
-        <translation type="unfinished">Start update</translation>
+        <translation>Start opdatering</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Back</translation>
+        <translation>Tilbage</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Annuller</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Close</translation>
+        <translation>Luk</translation>
     </message>
     <message>
         <source>NoFirmwarefileFound</source>
-        <translation type="unfinished">No firmware file %1 found.</translation>
+        <translation>Ingen firmwarefil %1 fundet.</translation>
     </message>
     <message>
         <source>FirmwarefileWithoutVersion</source>
-        <translation type="unfinished">%1 carries no version (like 1-2-0).</translation>
+        <translation>%1 har ingen version (fx 1-2-0).</translation>
     </message>
     <message>
         <source>PleaseCopyTheFirmwarefilesPressTheButtonDisconnectIfAllFilesAreCopied</source>
-        <translation type="unfinished">Please copy the firmware files.
-Press the button Disconnect,
-if all files are copied.</translation>
+        <translation>Kopiér firmwarefilerne.
+Tryk på Afbryd,
+når alle filer er kopieret.</translation>
     </message>
     <message>
         <source>ConnectTheKXE500ToYourPCAndPressTheButtonConnect</source>
-        <translation type="unfinished">Connect the KXE500 to your PC
-and press the button Connect.</translation>
+        <translation>Slut KXE500 til din PC,
+og tryk på Forbind.</translation>
     </message>
     <message>
         <source>UpdateKXE500</source>
-        <translation type="unfinished">Update KXE500</translation>
+        <translation>Opdater KXE500</translation>
     </message>
     <message>
         <source>UpdateRM-3</source>
-        <translation type="unfinished">Update RM-3</translation>
+        <translation>Opdater RM-3</translation>
     </message>
     <message>
         <source>NewestOfFilesOffered</source>
-        <translation type="unfinished">%1 firmware files found; the newest is offered.</translation>
+        <translation>%1 firmwarefiler fundet; den nyeste tilbydes.</translation>
     </message>
     <message>
         <source>CouldNotReadFirmwarefile</source>
-        <translation type="unfinished">Could not read firmwarefile. Please try again.</translation>
+        <translation>Firmwarefilen kunne ikke læses. Prøv igen.</translation>
     </message>
     <message>
         <source>UpdatingKXE500</source>
-        <translation type="unfinished">Updating KXE500</translation>
+        <translation>Opdaterer KXE500</translation>
     </message>
     <message>
         <source>CopyingFilesPleaseWait</source>
-        <translation type="unfinished">Copying files, please wait ...</translation>
+        <translation>Kopierer filer, vent venligst ...</translation>
     </message>
     <message>
         <source>CouldNotCopyFirmwarefile</source>
-        <translation type="unfinished">The firmware could not be copied. Please try again.</translation>
+        <translation>Firmwaren kunne ikke kopieres. Prøv igen.</translation>
     </message>
     <message>
         <source>FirmwareupdateKXE500</source>
-        <translation type="unfinished">Firmware update KXE500</translation>
+        <translation>Firmwareopdatering KXE500</translation>
     </message>
     <message>
         <source>AllFilesCopiedPleaseWaitForReboot</source>
-        <translation type="unfinished">All files copied.
-Please wait for reboot ...</translation>
+        <translation>Alle filer er kopieret.
+Vent på genstart ...</translation>
     </message>
     <message>
         <source>UpdatingRM-3</source>
-        <translation type="unfinished">Updating RM-3</translation>
+        <translation>Opdaterer RM-3</translation>
     </message>
     <message>
         <source>TransmittingFirmwarePleaseWait</source>
-        <translation type="unfinished">Transmitting firmware, please wait ...</translation>
+        <translation>Overfører firmware, vent venligst ...</translation>
     </message>
     <message>
         <source>ErrorDuringFirmwareUpdatePleaseTryAgain</source>
-        <translation type="unfinished">Error during firmware update. Please try again.</translation>
+        <translation>Fejl under firmwareopdatering. Prøv igen.</translation>
     </message>
     <message>
         <source>FirmwareSuccessfulTransmittedPleaseWaitForRestart</source>
-        <translation type="unfinished">Firmware transmitted.
-Please wait for the RM-3 to restart ...</translation>
+        <translation>Firmware overført.
+Vent på, at RM-3 genstarter ...</translation>
     </message>
     <message>
         <source>FirmwareupdateSuccessful</source>
-        <translation type="unfinished">Firmware update successful.</translation>
+        <translation>Firmwareopdatering gennemført.</translation>
     </message>
     <message>
         <source>FirmwareupdateRM-3</source>
-        <translation type="unfinished">Firmware update RM-3</translation>
+        <translation>Firmwareopdatering RM-3</translation>
     </message>
     <message>
         <source>FirmwareupdateSuccessfullyFinished.</source>
-        <translation type="unfinished">Firmware update successfully finished.</translation>
+        <translation>Firmwareopdateringen er gennemført.</translation>
     </message>
     <message>
         <source>RM3StillOldFirmware</source>
-        <translation type="unfinished">The RM-3 still reports firmware %1.
-Please try again.</translation>
+        <translation>RM-3 melder stadig firmware %1.
+Prøv igen.</translation>
     </message>
     <message>
         <source>RM3ReportsFirmware</source>
-        <translation type="unfinished">The RM-3 reports firmware %1.</translation>
+        <translation>RM-3 melder firmware %1.</translation>
     </message>
     <message>
         <source>ErrorDuringUpdatePleaseTryAgainNoAnswerReceivedFromBluetoothDevice</source>
-        <translation type="unfinished">Error during update please try again.
-No answer received from bluetooth device.</translation>
+        <translation>Fejl under opdatering, prøv igen.
+Intet svar fra Bluetooth-enheden.</translation>
     </message>
     <message>
         <source>FirmwareupdateCancelled</source>
-        <translation type="unfinished">Firmware update cancelled.</translation>
+        <translation>Firmwareopdatering annulleret.</translation>
     </message>
 </context>
 <context>
     <name>UsbExport</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Error</translation>
+        <translation>Fejl</translation>
     </message>
     <message>
         <source>UsbConnectFailed</source>
-        <translation type="unfinished">The data could not be handed to the PC. Please try again.</translation>
+        <translation>Dataene kunne ikke overføres til PC'en. Prøv igen.</translation>
     </message>
     <message>
         <source>UsbStillConnected</source>
-        <translation type="unfinished">The PC still holds the data. Eject the drive on the PC and press Disconnect again.</translation>
+        <translation>PC'en holder stadig dataene. Skub drevet ud på PC'en, og tryk på Afbryd igen.</translation>
     </message>
     <message>
         <source>DataPartitionNotMounted</source>
-        <translation type="unfinished">The measurement memory could not be opened. Measurements cannot be stored.</translation>
+        <translation>Målehukommelsen kunne ikke åbnes. Målinger kan ikke gemmes.</translation>
     </message>
 </context>
 <context>
     <name>CustomizeDialogs</name>
     <message>
         <source>ShowFFT</source>
-        <translation type="unfinished">Show FFT</translation>
+        <translation>Vis FFT</translation>
     </message>
     <message>
         <source>ShowFrequencyValue</source>
-        <translation type="unfinished">Show frequency value</translation>
+        <translation>Vis frekvensværdi</translation>
     </message>
     <message>
         <source>ShowPeakLevelBar</source>
-        <translation type="unfinished">Show peak level bar</translation>
+        <translation>Vis søjle for topniveau</translation>
     </message>
     <message>
         <source>UseFrequencyColor</source>
-        <translation type="unfinished">Bar in frequency colour</translation>
+        <translation>Søjle i frekvensfarve</translation>
     </message>
     <message>
         <source>ShowFilterParameter</source>
-        <translation type="unfinished">Show filter parameters</translation>
+        <translation>Vis filterparametre</translation>
     </message>
     <message>
         <source>DynamicScaling</source>
-        <translation type="unfinished">Dynamic scaling</translation>
+        <translation>Dynamisk skalering</translation>
     </message>
     <message>
         <source>ShowGrid</source>
-        <translation type="unfinished">Show grid</translation>
+        <translation>Vis gitter</translation>
     </message>
     <message>
         <source>ShowHistogram</source>
-        <translation type="unfinished">Show histogram</translation>
+        <translation>Vis histogram</translation>
     </message>
     <message>
         <source>ShowWorkingRange</source>
-        <translation type="unfinished">Show working range</translation>
+        <translation>Vis arbejdsområde</translation>
     </message>
     <message>
         <source>UseFavouriteForStartup</source>
-        <translation type="unfinished">Start with the favourite</translation>
+        <translation>Start med favoritten</translation>
     </message>
     <message>
         <source>UseFilterForStartup</source>
-        <translation type="unfinished">Start with the last filter</translation>
+        <translation>Start med sidste filter</translation>
     </message>
     <message>
         <source>UseGpsForStartup</source>
-        <translation type="unfinished">GPS on at start</translation>
+        <translation>GPS til ved start</translation>
     </message>
     <message>
         <source>LevelMeasurement</source>
-        <translation type="unfinished">Level measurement</translation>
+        <translation>Niveaumåling</translation>
     </message>
     <message>
         <source>Pinpointing</source>
-        <translation type="unfinished">Pinpointing</translation>
+        <translation>Punktsøgning</translation>
     </message>
     <message>
         <source>LongtermMeasurement</source>
-        <translation type="unfinished">Long-term measurement</translation>
+        <translation>Langtidsmåling</translation>
     </message>
     <message>
         <source>H2-Sensor</source>
-        <translation type="unfinished">H2 sensor</translation>
+        <translation>H2-sensor</translation>
     </message>
     <message>
         <source>Pipelocating</source>
-        <translation type="unfinished">Pipe locating</translation>
+        <translation>Rørsporing</translation>
     </message>
     <message>
         <source>Startup</source>
-        <translation type="unfinished">Start-up</translation>
+        <translation>Opstart</translation>
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished">Accept</translation>
+        <translation>Anvend</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Annuller</translation>
     </message>
 </context>
 <context>
     <name>DateTimeAdjust</name>
     <message>
         <source>Time</source>
-        <translation type="unfinished">Time</translation>
+        <translation>Tid</translation>
     </message>
     <message>
         <source>GPS</source>
-        <translation type="unfinished">GPS</translation>
+        <translation>GPS</translation>
     </message>
     <message>
         <source>Manual</source>
-        <translation type="unfinished">Manual</translation>
+        <translation>Manuel</translation>
     </message>
     <message>
         <source>InvalidDate</source>
-        <translation type="unfinished">Invalid date</translation>
+        <translation>Ugyldig dato</translation>
     </message>
     <message>
         <source>InvalidDateText</source>
-        <translation type="unfinished">This date does not exist. Please correct the day or the month.</translation>
+        <translation>Datoen findes ikke. Ret dagen eller måneden.</translation>
     </message>
 </context>
 <context>
     <name>Displaysettings</name>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished">Brightness</translation>
+        <translation>Lysstyrke</translation>
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished">Accept</translation>
+        <translation>Anvend</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Annuller</translation>
     </message>
     <message>
         <source>low</source>
-        <translation type="unfinished">low</translation>
+        <translation>lav</translation>
     </message>
     <message>
         <source>medium</source>
-        <translation type="unfinished">medium</translation>
+        <translation>middel</translation>
     </message>
     <message>
         <source>high</source>
-        <translation type="unfinished">high</translation>
+        <translation>høj</translation>
     </message>
 </context>
 <context>
     <name>HearingProtection</name>
     <message>
         <source>HearingProtection</source>
-        <translation type="unfinished">Hearing protection</translation>
+        <translation>Høreværn</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished">Active</translation>
+        <translation>Aktiv</translation>
     </message>
     <message>
         <source>Inactive</source>
-        <translation type="unfinished">Inactive</translation>
+        <translation>Inaktiv</translation>
     </message>
     <message>
         <source>DefaultHeadphoneVolume</source>
-        <translation type="unfinished">Adjust headphone volume</translation>
+        <translation>Indstil hovedtlf.-lydstyrke</translation>
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished">Accept</translation>
+        <translation>Anvend</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Annuller</translation>
     </message>
     <message>
         <source>MaximumVolumeWillBeLimited</source>
-        <translation type="unfinished">Maximum volume will be limited.</translation>
+        <translation>Den maksimale lydstyrke begrænses.</translation>
     </message>
     <message>
         <source>WarningRiskOfAcousticShock</source>
-        <translation type="unfinished">Warning! Risk of an acoustic shock.</translation>
+        <translation>Advarsel! Risiko for akustisk chok.</translation>
     </message>
 </context>
 <context>
     <name>PowerSaving</name>
     <message>
         <source>never</source>
-        <translation type="unfinished">never</translation>
+        <translation>aldrig</translation>
     </message>
     <message>
         <source>PowerSaving</source>
-        <translation type="unfinished">Power saving</translation>
+        <translation>Strømbesparelse</translation>
     </message>
     <message>
         <source>PowerOff</source>
-        <translation type="unfinished">Power off</translation>
+        <translation>Sluk</translation>
     </message>
     <message>
         <source>BacklightOff</source>
-        <translation type="unfinished">Backlight off</translation>
+        <translation>Baggrundslys fra</translation>
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished">Accept</translation>
+        <translation>Anvend</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Annuller</translation>
     </message>
 </context>
 <context>
     <name>ResetSettings</name>
     <message>
         <source>ResetToDeliveryState</source>
-        <translation type="unfinished">Reset to delivery state</translation>
+        <translation>Fabriksindstillinger</translation>
     </message>
     <message>
         <source>ResetToDeliveryStateInfo</source>
-        <translation type="unfinished">Reset to delivery state.
-All settings (e.g. language,
-paired bluetooth devices) will be reseted.
-Stored measurements will not be deleted.</translation>
+        <translation>Nulstil til fabriksindstillinger.
+Alle indstillinger (fx sprog,
+parrede Bluetooth-enheder) nulstilles.
+Gemte målinger slettes ikke.</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished">Reset</translation>
+        <translation>Nulstil</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Back</translation>
+        <translation>Tilbage</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">Warning</translation>
+        <translation>Advarsel</translation>
     </message>
     <message>
         <source>DoYouReallyWantToResetAllSettings</source>
-        <translation type="unfinished">Do you really want to reset all settings?</translation>
+        <translation>Vil du virkelig nulstille alle indstillinger?</translation>
     </message>
 </context>
 <context>
     <name>SelectFavouriteButton</name>
     <message>
         <source>FavouriteButton</source>
-        <translation type="unfinished">Favourite key</translation>
+        <translation>Favorittast</translation>
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished">Accept</translation>
+        <translation>Anvend</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Annuller</translation>
     </message>
 </context>
 <context>
     <name>SelectSwitchmode</name>
     <message>
         <source>ModeOfMutingButton</source>
-        <translation type="unfinished">Mode of the mute key</translation>
+        <translation>Lyttetastens tilstand</translation>
     </message>
     <message>
         <source>Switch</source>
-        <translation type="unfinished">Switch</translation>
+        <translation>Omskifter</translation>
     </message>
     <message>
         <source>PushButton</source>
-        <translation type="unfinished">Push button</translation>
+        <translation>Trykknap</translation>
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished">Accept</translation>
+        <translation>Anvend</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Annuller</translation>
     </message>
 </context>
 <context>
     <name>SelectTimezone</name>
     <message>
         <source>MidwayIslands</source>
-        <translation type="unfinished">Midway Islands</translation>
+        <translation>Midwayøerne</translation>
     </message>
     <message>
         <source>Hawaii</source>
-        <translation type="unfinished">Hawaii</translation>
+        <translation>Hawaii</translation>
     </message>
     <message>
         <source>Alaska</source>
-        <translation type="unfinished">Alaska</translation>
+        <translation>Alaska</translation>
     </message>
     <message>
         <source>Pacific</source>
-        <translation type="unfinished">Pacific</translation>
+        <translation>Stillehavet</translation>
     </message>
     <message>
         <source>Arizona</source>
-        <translation type="unfinished">Arizona</translation>
+        <translation>Arizona</translation>
     </message>
     <message>
         <source>Chicago</source>
-        <translation type="unfinished">Chicago</translation>
+        <translation>Chicago</translation>
     </message>
     <message>
         <source>NewYork</source>
-        <translation type="unfinished">New York</translation>
+        <translation>New York</translation>
     </message>
     <message>
         <source>Manaus</source>
-        <translation type="unfinished">Manaus</translation>
+        <translation>Manaus</translation>
     </message>
     <message>
         <source>Newfoundland</source>
-        <translation type="unfinished">Newfoundland</translation>
+        <translation>Newfoundland</translation>
     </message>
     <message>
         <source>Greenland</source>
-        <translation type="unfinished">Greenland</translation>
+        <translation>Grønland</translation>
     </message>
     <message>
         <source>MiddleAtlantic</source>
-        <translation type="unfinished">Mid-Atlantic</translation>
+        <translation>Midtatlanten</translation>
     </message>
     <message>
         <source>Azores</source>
-        <translation type="unfinished">Azores</translation>
+        <translation>Azorerne</translation>
     </message>
     <message>
         <source>London</source>
-        <translation type="unfinished">London</translation>
+        <translation>London</translation>
     </message>
     <message>
         <source>Berlin</source>
-        <translation type="unfinished">Berlin</translation>
+        <translation>Berlin</translation>
     </message>
     <message>
         <source>Cairo</source>
-        <translation type="unfinished">Cairo</translation>
+        <translation>Kairo</translation>
     </message>
     <message>
         <source>Moscow</source>
-        <translation type="unfinished">Moscow</translation>
+        <translation>Moskva</translation>
     </message>
     <message>
         <source>Teheran</source>
-        <translation type="unfinished">Tehran</translation>
+        <translation>Teheran</translation>
     </message>
     <message>
         <source>AbuDhabi</source>
-        <translation type="unfinished">Abu Dhabi</translation>
+        <translation>Abu Dhabi</translation>
     </message>
     <message>
         <source>Kabul</source>
-        <translation type="unfinished">Kabul</translation>
+        <translation>Kabul</translation>
     </message>
     <message>
         <source>Islamabad</source>
-        <translation type="unfinished">Islamabad</translation>
+        <translation>Islamabad</translation>
     </message>
     <message>
         <source>NewDelhi</source>
-        <translation type="unfinished">New Delhi</translation>
+        <translation>New Delhi</translation>
     </message>
     <message>
         <source>Katmandu</source>
-        <translation type="unfinished">Kathmandu</translation>
+        <translation>Kathmandu</translation>
     </message>
     <message>
         <source>Nowosibirsk</source>
-        <translation type="unfinished">Novosibirsk</translation>
+        <translation>Novosibirsk</translation>
     </message>
     <message>
         <source>Yangon</source>
-        <translation type="unfinished">Yangon</translation>
+        <translation>Yangon</translation>
     </message>
     <message>
         <source>Bangkok</source>
-        <translation type="unfinished">Bangkok</translation>
+        <translation>Bangkok</translation>
     </message>
     <message>
         <source>HongKong</source>
-        <translation type="unfinished">Hong Kong</translation>
+        <translation>Hongkong</translation>
     </message>
     <message>
         <source>Tokio</source>
-        <translation type="unfinished">Tokyo</translation>
+        <translation>Tokyo</translation>
     </message>
     <message>
         <source>Darwin</source>
-        <translation type="unfinished">Darwin</translation>
+        <translation>Darwin</translation>
     </message>
     <message>
         <source>Sydney</source>
-        <translation type="unfinished">Sydney</translation>
+        <translation>Sydney</translation>
     </message>
     <message>
         <source>Magadan</source>
-        <translation type="unfinished">Magadan</translation>
+        <translation>Magadan</translation>
     </message>
     <message>
         <source>Fiji</source>
-        <translation type="unfinished">Fiji</translation>
+        <translation>Fiji</translation>
     </message>
     <message>
         <source>DaylightSavingTime</source>
-        <translation type="unfinished">Summer time</translation>
+        <translation>Sommertid</translation>
     </message>
     <message>
         <source>Summertime</source>
-        <translation type="unfinished">Summer time</translation>
+        <translation>Sommertid</translation>
     </message>
     <message>
         <source>Wintertime</source>
-        <translation type="unfinished">Winter time</translation>
+        <translation>Vintertid</translation>
     </message>
     <message>
         <source>SwitchDst</source>
-        <translation type="unfinished">Switch summer / winter time</translation>
+        <translation>Skift sommer-/vintertid</translation>
     </message>
 </context>
 <context>
     <name>Systeminformation</name>
     <message>
         <source>unknown</source>
-        <translation type="unfinished">unknown</translation>
+        <translation>ukendt</translation>
     </message>
     <message>
         <source>SystemInformation</source>
-        <translation type="unfinished">System information</translation>
+        <translation>System-
+information</translation>
     </message>
     <message>
         <source>Firmwareversion</source>
-        <translation type="unfinished">Firmware</translation>
+        <translation>Firmware</translation>
     </message>
     <message>
         <source>Serialnumber</source>
-        <translation type="unfinished">Serial number</translation>
+        <translation>Serienummer</translation>
     </message>
     <message>
         <source>Productiondate</source>
-        <translation type="unfinished">Production date</translation>
+        <translation>Produktionsdato</translation>
     </message>
     <message>
         <source>BluetoothIdTx</source>
-        <translation type="unfinished">Bluetooth ID Tx</translation>
+        <translation>Bluetooth-ID Tx</translation>
     </message>
     <message>
         <source>BluetoothIdRx</source>
-        <translation type="unfinished">Bluetooth ID Rx</translation>
+        <translation>Bluetooth-ID Rx</translation>
     </message>
     <message>
         <source>Hardwareversion</source>
-        <translation type="unfinished">Hardware</translation>
+        <translation>Hardware</translation>
     </message>
     <message>
         <source>OperatingSystem</source>
-        <translation type="unfinished">Operating system</translation>
+        <translation>Styresystem</translation>
     </message>
     <message>
         <source>Battery</source>
-        <translation type="unfinished">Battery</translation>
+        <translation>Batteri</translation>
     </message>
     <message>
         <source>DebugEnabled</source>
-        <translation type="unfinished">Debug Enabled</translation>
+        <translation>Debug aktiveret</translation>
     </message>
 </context>
 <context>
     <name>GpsMonitor</name>
     <message>
         <source>GpsInformation</source>
-        <translation type="unfinished">GPS information</translation>
+        <translation>GPS-information</translation>
     </message>
     <message>
         <source>Latitude</source>
-        <translation type="unfinished">Latitude</translation>
+        <translation>Breddegrad</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished">Longitude</translation>
+        <translation>Længdegrad</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">Date</translation>
+        <translation>Dato</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished">Time</translation>
+        <translation>Tid</translation>
     </message>
     <message>
         <source>Quality</source>
-        <translation type="unfinished">Quality</translation>
+        <translation>Kvalitet</translation>
     </message>
     <message>
         <source>Satellites</source>
-        <translation type="unfinished">Satellites</translation>
+        <translation>Satellitter</translation>
     </message>
     <message>
         <source>SatelliteInformation</source>
-        <translation type="unfinished">Satellite information</translation>
+        <translation>Satellitinformation</translation>
     </message>
     <message>
         <source>Direction</source>
-        <translation type="unfinished">Direction</translation>
+        <translation>Retning</translation>
     </message>
     <message>
         <source>Groundspeed</source>
-        <translation type="unfinished">Ground speed</translation>
+        <translation>Hastighed</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished">Height</translation>
+        <translation>Højde</translation>
     </message>
     <message>
         <source>DistanceMeasurement</source>
-        <translation type="unfinished">Distance measurement</translation>
+        <translation>Afstandsmåling</translation>
     </message>
     <message>
         <source>ReferencePosition</source>
-        <translation type="unfinished">Reference position</translation>
+        <translation>Referenceposition</translation>
     </message>
     <message>
         <source>CurrentPosition</source>
-        <translation type="unfinished">Current position</translation>
+        <translation>Aktuel position</translation>
     </message>
     <message>
         <source>Distance</source>
-        <translation type="unfinished">Distance</translation>
+        <translation>Afstand</translation>
     </message>
     <message>
         <source>SwitchGpsFormat</source>
-        <translation type="unfinished">Switch the position notation</translation>
+        <translation>Skift positionsformat</translation>
     </message>
     <message>
         <source>Mainmenu</source>
-        <translation type="unfinished">Menu</translation>
+        <translation>Menu</translation>
     </message>
     <message>
         <source>DisplayGpsPosition</source>
-        <translation type="unfinished">Show the position</translation>
+        <translation>Vis positionen</translation>
     </message>
     <message>
         <source>DisplayNmeaData</source>
-        <translation type="unfinished">Show the NMEA data</translation>
+        <translation>Vis NMEA-data</translation>
     </message>
     <message>
         <source>SetReferencePosition</source>
-        <translation type="unfinished">Set the reference position</translation>
+        <translation>Sæt referenceposition</translation>
     </message>
     <message>
         <source>StopMonitoring</source>
-        <translation type="unfinished">Stop monitoring</translation>
+        <translation>Stop overvågning</translation>
     </message>
     <message>
         <source>StartMonitoring</source>
-        <translation type="unfinished">Start monitoring</translation>
+        <translation>Start overvågning</translation>
     </message>
     <message>
         <source>DeleteData</source>
-        <translation type="unfinished">Delete the data</translation>
+        <translation>Slet dataene</translation>
     </message>
 </context>
 <context>
     <name>BluetoothPairing</name>
     <message>
         <source>Search</source>
-        <translation type="unfinished">Search</translation>
+        <translation>Søg</translation>
     </message>
     <message>
         <source>Info</source>
-        <translation type="unfinished">Info</translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Annuller</translation>
     </message>
     <message>
         <source>EnablePairingModeAndPressSearchButton</source>
-        <translation type="unfinished">Enable pairing mode
-and press Search-Button ...</translation>
+        <translation>Aktivér parringstilstand
+og tryk på Søg ...</translation>
     </message>
     <message>
         <source>Searching</source>
-        <translation type="unfinished">Searching</translation>
+        <translation>Søger</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished">unknown</translation>
+        <translation>ukendt</translation>
     </message>
     <message>
         <source>NoDevicesFoundTryAgain</source>
-        <translation type="unfinished">No devices found. Try again.</translation>
+        <translation>Ingen enheder fundet. Prøv igen.</translation>
     </message>
     <message>
         <source>SelectDeviceForPairing</source>
-        <translation type="unfinished">Select device for pairing</translation>
+        <translation>Vælg enhed til parring</translation>
     </message>
     <message>
         <source>PairingDevice</source>
-        <translation type="unfinished">Pairing device</translation>
+        <translation>Parrer enhed</translation>
     </message>
     <message>
         <source>PairingNotSuccessfulPleaseTryAgain</source>
-        <translation type="unfinished">Pairing not successful.
-Please try again.</translation>
+        <translation>Parring mislykkedes.
+Prøv igen.</translation>
     </message>
 </context>
 </TS>

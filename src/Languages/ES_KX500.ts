@@ -5,35 +5,35 @@
     <name>MainMenu</name>
     <message>
         <source>Histogram</source>
-        <translation type="unfinished">Pinpointing</translation>
+        <translation>Localización</translation>
     </message>
     <message>
         <source>H2Sensor</source>
-        <translation type="unfinished">H2 sensor</translation>
+        <translation>Sensor H2</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished">Level</translation>
+        <translation>Nivel</translation>
     </message>
     <message>
         <source>Management</source>
-        <translation type="unfinished">Management</translation>
+        <translation>Gestión</translation>
     </message>
     <message>
         <source>Longterm</source>
-        <translation type="unfinished">Long-term</translation>
+        <translation>Larga duración</translation>
     </message>
     <message>
         <source>Pipelocating</source>
-        <translation type="unfinished">Pipe locating</translation>
+        <translation>Trazado tubería</translation>
     </message>
     <message>
         <source>Debug</source>
-        <translation type="unfinished">Debug</translation>
+        <translation>Debug</translation>
     </message>
     <message>
         <source>Test</source>
-        <translation type="unfinished">Test</translation>
+        <translation>Prueba</translation>
     </message>
     <message>
         <source>Pressuresensor</source>
@@ -52,634 +52,634 @@
     <name>Management</name>
     <message>
         <source>Measurements</source>
-        <translation type="unfinished">Measurements</translation>
+        <translation>Mediciones</translation>
     </message>
     <message>
         <source>Datatransmission</source>
-        <translation type="unfinished">Data transfer</translation>
+        <translation>Transferir datos</translation>
     </message>
     <message>
         <source>RM-3</source>
-        <translation type="unfinished">RM-3</translation>
+        <translation>RM-3</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished">Update</translation>
+        <translation>Actualizar</translation>
     </message>
     <message>
         <source>GPS</source>
-        <translation type="unfinished">GPS</translation>
+        <translation>GPS</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished">Settings</translation>
+        <translation>Ajustes</translation>
     </message>
     <message>
         <source>Mainmenu</source>
-        <translation type="unfinished">Main menu</translation>
+        <translation>Menú principal</translation>
     </message>
 </context>
 <context>
     <name>Systemsettings</name>
     <message>
         <source>ModeMuteButton</source>
-        <translation type="unfinished">Mute key mode</translation>
+        <translation>Modo tecla silencio</translation>
     </message>
     <message>
         <source>HearingProtection</source>
-        <translation type="unfinished">Hearing protection</translation>
+        <translation>Protección auditiva</translation>
     </message>
     <message>
         <source>Customize</source>
-        <translation type="unfinished">Customise screens</translation>
+        <translation>Personalizar pantallas</translation>
     </message>
     <message>
         <source>PairedHeadphone</source>
-        <translation type="unfinished">Paired headphones</translation>
+        <translation>Auricular emparejado</translation>
     </message>
     <message>
         <source>PairedMicrophone</source>
-        <translation type="unfinished">Paired RM-3</translation>
+        <translation>RM-3 emparejado</translation>
     </message>
     <message>
         <source>FavouriteButton</source>
-        <translation type="unfinished">Favourite key</translation>
+        <translation>Tecla favorita</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished">Brightness</translation>
+        <translation>Brillo</translation>
     </message>
     <message>
         <source>PowerSaving</source>
-        <translation type="unfinished">Power saving</translation>
+        <translation>Ahorro de energía</translation>
     </message>
     <message>
         <source>Systeminformation</source>
-        <translation type="unfinished">System information</translation>
+        <translation>Información sistema</translation>
     </message>
     <message>
         <source>ResetToDeliverystate</source>
-        <translation type="unfinished">Reset to delivery state</translation>
+        <translation>Valores de fábrica</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished">Language</translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished">Time</translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">Date</translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Timezone</source>
-        <translation type="unfinished">Time zone</translation>
+        <translation>Zona horaria</translation>
     </message>
     <message>
         <source>DaylightSavingTime</source>
-        <translation type="unfinished">Daylight saving time</translation>
+        <translation>Hora de verano</translation>
     </message>
     <message>
         <source>Switch</source>
-        <translation type="unfinished">Switch</translation>
+        <translation>Interruptor</translation>
     </message>
     <message>
         <source>PushButton</source>
-        <translation type="unfinished">Push button</translation>
+        <translation>Pulsador</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished">Active</translation>
+        <translation>Activa</translation>
     </message>
     <message>
         <source>Inactive</source>
-        <translation type="unfinished">Inactive</translation>
+        <translation>Inactiva</translation>
     </message>
     <message>
         <source>differentValues</source>
-        <translation type="unfinished">Various settings</translation>
+        <translation>Ajustes varios</translation>
     </message>
     <message>
         <source>low</source>
-        <translation type="unfinished">low</translation>
+        <translation>bajo</translation>
     </message>
     <message>
         <source>medium</source>
-        <translation type="unfinished">medium</translation>
+        <translation>medio</translation>
     </message>
     <message>
         <source>high</source>
-        <translation type="unfinished">high</translation>
+        <translation>alto</translation>
     </message>
     <message>
         <source>FW: %1</source>
-        <translation type="unfinished">FW: %1</translation>
+        <translation>FW: %1</translation>
     </message>
     <message>
         <source>Summertime</source>
-        <translation type="unfinished">Summer time</translation>
+        <translation>Hora de verano</translation>
     </message>
     <message>
         <source>Wintertime</source>
-        <translation type="unfinished">Winter time</translation>
+        <translation>Hora de invierno</translation>
     </message>
     <message>
         <source>never</source>
-        <translation type="unfinished">never</translation>
+        <translation>nunca</translation>
     </message>
     <message>
         <source>Berlin</source>
-        <translation type="unfinished">Berlin</translation>
+        <translation>Berlín</translation>
     </message>
     <message>
         <source>Screenshot</source>
-        <translation type="unfinished">Screenshot</translation>
+        <translation>Captura pantalla</translation>
     </message>
     <message>
         <source>LevelMeasurement</source>
-        <translation type="unfinished">Level measurement</translation>
+        <translation>Medición de nivel</translation>
     </message>
     <message>
         <source>LongtermMeasurement</source>
-        <translation type="unfinished">Long-term measurement</translation>
+        <translation>Medición larga duración</translation>
     </message>
     <message>
         <source>H2-Sensor</source>
-        <translation type="unfinished">H2 sensor</translation>
+        <translation>Sensor H2</translation>
     </message>
     <message>
         <source>PreviousPage</source>
-        <translation type="unfinished">Previous page</translation>
+        <translation>Página anterior</translation>
     </message>
     <message>
         <source>Mainmenu</source>
-        <translation type="unfinished">Main menu</translation>
+        <translation>Menú principal</translation>
     </message>
     <message>
         <source>NextPage</source>
-        <translation type="unfinished">Next page</translation>
+        <translation>Página siguiente</translation>
     </message>
     <message>
         <source>Histogram</source>
-        <translation type="unfinished">Pinpointing</translation>
+        <translation>Localización</translation>
     </message>
     <message>
         <source>Pipelocating</source>
-        <translation type="unfinished">Pipe locating</translation>
+        <translation>Trazado tubería</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Error</translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>SettingsCouldNotBeSaved</source>
-        <translation type="unfinished">The settings could not be saved. Changes are lost when the device is switched off.</translation>
+        <translation>No se pudieron guardar los ajustes. Los cambios se perderán al apagar el equipo.</translation>
     </message>
 </context>
 <context>
     <name>LanguageSelect</name>
     <message>
         <source>English</source>
-        <translation type="unfinished">English</translation>
+        <translation>Inglés</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished">German</translation>
+        <translation>Alemán</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished">French</translation>
+        <translation>Francés</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished">Italian</translation>
+        <translation>Italiano</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished">Spanish</translation>
+        <translation>Español</translation>
     </message>
     <message>
         <source>Chinese</source>
-        <translation type="unfinished">Chinese</translation>
+        <translation>Chino</translation>
     </message>
     <message>
         <source>Czech</source>
-        <translation type="unfinished">Czech</translation>
+        <translation>Checo</translation>
     </message>
     <message>
         <source>Hungarian</source>
-        <translation type="unfinished">Hungarian</translation>
+        <translation>Húngaro</translation>
     </message>
     <message>
         <source>Russian</source>
-        <translation type="unfinished">Russian</translation>
+        <translation>Ruso</translation>
     </message>
     <message>
         <source>Slovenian</source>
-        <translation type="unfinished">Slovenian</translation>
+        <translation>Esloveno</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished">Japanese</translation>
+        <translation>Japonés</translation>
     </message>
     <message>
         <source>Polish</source>
-        <translation type="unfinished">Polish</translation>
+        <translation>Polaco</translation>
     </message>
     <message>
         <source>Portuguese</source>
-        <translation type="unfinished">Portuguese</translation>
+        <translation>Portugués</translation>
     </message>
     <message>
         <source>Romanian</source>
-        <translation type="unfinished">Romanian</translation>
+        <translation>Rumano</translation>
     </message>
     <message>
         <source>Slovakian</source>
-        <translation type="unfinished">Slovakian</translation>
+        <translation>Eslovaco</translation>
     </message>
     <message>
         <source>Swedish</source>
-        <translation type="unfinished">Swedish</translation>
+        <translation>Sueco</translation>
     </message>
     <message>
         <source>Suomi</source>
-        <translation type="unfinished">Suomi</translation>
+        <translation>Finlandés</translation>
     </message>
     <message>
         <source>Danish</source>
-        <translation type="unfinished">Danish</translation>
+        <translation>Danés</translation>
     </message>
     <message>
         <source>Norwegian</source>
-        <translation type="unfinished">Norwegian</translation>
+        <translation>Noruego</translation>
     </message>
     <message>
         <source>Bulgarian</source>
-        <translation type="unfinished">Bulgarian</translation>
+        <translation>Búlgaro</translation>
     </message>
     <message>
         <source>Croatian</source>
-        <translation type="unfinished">Croatian</translation>
+        <translation>Croata</translation>
     </message>
     <message>
         <source>Korean</source>
-        <translation type="unfinished">Korean</translation>
+        <translation>Coreano</translation>
     </message>
     <message>
         <source>Serbian</source>
-        <translation type="unfinished">Serbian</translation>
+        <translation>Serbio</translation>
     </message>
     <message>
         <source>Turkish</source>
-        <translation type="unfinished">Turkish</translation>
+        <translation>Turco</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished">Language</translation>
+        <translation>Idioma</translation>
     </message>
 </context>
 <context>
     <name>DebugMenu</name>
     <message>
         <source>Debug menu</source>
-        <translation type="unfinished">Debug menu</translation>
+        <translation>Menú debug</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Close</translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>ServiceMenuNotAvailable</source>
-        <translation type="unfinished">The functions of this service menu are not available in this version.</translation>
+        <translation>Las funciones de este menú de servicio no están disponibles en esta versión.</translation>
     </message>
 </context>
 <context>
     <name>PendingScreen</name>
     <message>
         <source>NotAvailableYet</source>
-        <translation type="unfinished">This function is not available in this version.</translation>
+        <translation>Esta función no está disponible en esta versión.</translation>
     </message>
 </context>
 <context>
     <name>TestMenu</name>
     <message>
         <source>Factory test menu</source>
-        <translation type="unfinished">Factory test menu</translation>
+        <translation>Menú test de fábrica</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Close</translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>ServiceMenuNotAvailable</source>
-        <translation type="unfinished">The functions of this service menu are not available in this version.</translation>
+        <translation>Las funciones de este menú de servicio no están disponibles en esta versión.</translation>
     </message>
 </context>
 <context>
     <name>MessageDialog</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished">Yes</translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished">No</translation>
+        <translation>No</translation>
     </message>
 </context>
 <context>
     <name>Statusbardata</name>
     <message>
         <source>TheSensorCouldNotBeDetected</source>
-        <translation type="unfinished">The sensor could not be detected.</translation>
+        <translation>No se ha detectado el sensor.</translation>
     </message>
     <message>
         <source>BatteryVoltageOfRM3ToLow</source>
-        <translation type="unfinished">Battery voltage of RM-3 is to low. Please recharge.</translation>
+        <translation>Tensión de batería del RM-3 demasiado baja. Recárguela.</translation>
     </message>
     <message>
         <source>ProblemWithSensorTypeDetection</source>
-        <translation type="unfinished">Type of sensor could not detected. Please fix sensor or clean contacts.</translation>
+        <translation>Tipo de sensor no detectado. Fije el sensor o limpie los contactos.</translation>
     </message>
     <message>
         <source>TheBatteryIsVeryLowPleaseRecharge</source>
-        <translation type="unfinished">The battery is very low. Please recharge.</translation>
+        <translation>Batería casi agotada. Recárguela.</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">Warning</translation>
+        <translation>Advertencia</translation>
     </message>
 </context>
 <context>
     <name>VirtualKeyboard</name>
     <message>
         <source>EnterName</source>
-        <translation type="unfinished">Enter a name</translation>
+        <translation>Introducir nombre</translation>
     </message>
     <message>
         <source>SHIFT</source>
-        <translation type="unfinished">Shift</translation>
+        <translation>Mayús</translation>
     </message>
     <message>
         <source>ENTER</source>
-        <translation type="unfinished">Enter</translation>
+        <translation>Intro</translation>
     </message>
     <message>
         <source>DEL</source>
-        <translation type="unfinished">Delete</translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>SPACE</source>
-        <translation type="unfinished">Space</translation>
+        <translation>Espacio</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished">Accept</translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>Configuration</name>
     <message>
         <source>noSensor</source>
-        <translation type="unfinished">No sensor</translation>
+        <translation>Sin sensor</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished">unknown</translation>
+        <translation>desconocido</translation>
     </message>
     <message>
         <source>Configuration</source>
-        <translation type="unfinished">RM-3</translation>
+        <translation>RM-3</translation>
     </message>
     <message>
         <source>FirmwareVersion</source>
-        <translation type="unfinished">Firmware</translation>
+        <translation>Firmware</translation>
     </message>
     <message>
         <source>BatteryState</source>
-        <translation type="unfinished">Battery</translation>
+        <translation>Batería</translation>
     </message>
     <message>
         <source>Gain</source>
-        <translation type="unfinished">Gain</translation>
+        <translation>Ganancia</translation>
     </message>
     <message>
         <source>SensorType</source>
-        <translation type="unfinished">Sensor</translation>
+        <translation>Sensor</translation>
     </message>
     <message>
         <source>ButtonMode</source>
-        <translation type="unfinished">Key mode</translation>
+        <translation>Modo tecla</translation>
     </message>
     <message>
         <source>HardwareVersion</source>
-        <translation type="unfinished">Hardware</translation>
+        <translation>Hardware</translation>
     </message>
     <message>
         <source>BluetoothName</source>
-        <translation type="unfinished">BT name</translation>
+        <translation>Nombre BT</translation>
     </message>
     <message>
         <source>BluetoothId</source>
-        <translation type="unfinished">BT address</translation>
+        <translation>Dirección BT</translation>
     </message>
     <message>
         <source>ReadAgain</source>
-        <translation type="unfinished">Read again</translation>
+        <translation>Releer</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Back</translation>
+        <translation>Atrás</translation>
     </message>
     <message>
         <source>NoBluetoothConnectionPleaseCheckYourRM3</source>
-        <translation type="unfinished">No bluetooth connection. Please check your RM-3.</translation>
+        <translation>Sin conexión Bluetooth. Compruebe el RM-3.</translation>
     </message>
     <message>
         <source>AskingTheRM3</source>
-        <translation type="unfinished">Asking the RM-3 ...</translation>
+        <translation>Consultando el RM-3 ...</translation>
     </message>
     <message>
         <source>NoAnswerFromTheRM3</source>
-        <translation type="unfinished">No answer from the RM-3. Check that it is switched on and near.</translation>
+        <translation>Sin respuesta del RM-3. Compruebe que esté encendido y cerca.</translation>
     </message>
     <message>
         <source>PressureTransducer</source>
-        <translation type="unfinished">Pressure transducer</translation>
+        <translation>Transductor de presión</translation>
     </message>
 </context>
 <context>
     <name>Measurements</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Error</translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">Warning</translation>
+        <translation>Advertencia</translation>
     </message>
     <message>
         <source>NoMoreMeasurementsCanBeStored</source>
-        <translation type="unfinished">Max number of measurements reached. Measurement will not be stored. Please delete old measurements.</translation>
+        <translation>Número máximo de mediciones alcanzado. La medición no se guardará. Borre mediciones antiguas.</translation>
     </message>
     <message>
         <source>OnlyAfewMeasurementsCanBeStored</source>
-        <translation type="unfinished">Number of measurements near limit. Please delete old measurements.</translation>
+        <translation>Número de mediciones cerca del límite. Borre mediciones antiguas.</translation>
     </message>
     <message>
         <source>NotEnoughSpace</source>
-        <translation type="unfinished">Not enough space on the data memory. The measurement was not stored. Please delete old measurements.</translation>
+        <translation>Memoria de datos insuficiente. La medición no se ha guardado. Borre mediciones antiguas.</translation>
     </message>
     <message>
         <source>MeasurementNotStored</source>
-        <translation type="unfinished">The measurement could not be stored.</translation>
+        <translation>No se pudo guardar la medición.</translation>
     </message>
 </context>
 <context>
     <name>Filtersettings</name>
     <message>
         <source>BandFilterOn</source>
-        <translation type="unfinished">Band filter on</translation>
+        <translation>Filtro banda activo</translation>
     </message>
     <message>
         <source>FilterOff</source>
-        <translation type="unfinished">Filter off</translation>
+        <translation>Filtro inactivo</translation>
     </message>
     <message>
         <source>LowCutOff</source>
-        <translation type="unfinished">Low cut-off</translation>
+        <translation>Corte inferior</translation>
     </message>
     <message>
         <source>HighCutOff</source>
-        <translation type="unfinished">High cut-off</translation>
+        <translation>Corte superior</translation>
     </message>
     <message>
         <source>AutoFilter</source>
-        <translation type="unfinished">Auto filter</translation>
+        <translation>Filtro auto</translation>
     </message>
     <message>
         <source>NoFilter</source>
-        <translation type="unfinished">No filter</translation>
+        <translation>Sin filtro</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Close</translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>HeadphoneVolume</source>
-        <translation type="unfinished">Headphone volume</translation>
+        <translation>Volumen auricular</translation>
     </message>
     <message>
         <source>MicrophoneGain</source>
-        <translation type="unfinished">Microphone gain</translation>
+        <translation>Ganancia micrófono</translation>
     </message>
 </context>
 <context>
     <name>Headphonesettings</name>
     <message>
         <source>HeadphoneVolume</source>
-        <translation type="unfinished">Headphone volume</translation>
+        <translation>Volumen auricular</translation>
     </message>
     <message>
         <source>VolumeDown</source>
-        <translation type="unfinished">Quieter</translation>
+        <translation>Más bajo</translation>
     </message>
     <message>
         <source>VolumeUp</source>
-        <translation type="unfinished">Louder</translation>
+        <translation>Más alto</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Close</translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>WarningHighVolumesCanLeadToHearingDamage</source>
-        <translation type="unfinished">Warning! High volumes can lead
-to hearing damage.</translation>
+        <translation>¡Atención! Un volumen alto puede
+causar daños auditivos.</translation>
     </message>
 </context>
 <context>
     <name>Micsettings</name>
     <message>
         <source>MicrophoneGain</source>
-        <translation type="unfinished">Microphone gain</translation>
+        <translation>Ganancia micrófono</translation>
     </message>
     <message>
         <source>GainOfWiredInput</source>
-        <translation type="unfinished">Gain of the wired input</translation>
+        <translation>Ganancia entrada por cable</translation>
     </message>
     <message>
         <source>GainOfSensor</source>
-        <translation type="unfinished">Gain of the sensor</translation>
+        <translation>Ganancia del sensor</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Close</translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
     <name>Levelmeasurement</name>
     <message>
         <source>Store</source>
-        <translation type="unfinished">Store</translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>AdjustFilter</source>
-        <translation type="unfinished">Adjust filter</translation>
+        <translation>Ajustar filtro</translation>
     </message>
     <message>
         <source>MicrophoneGain</source>
-        <translation type="unfinished">Microphone gain</translation>
+        <translation>Ganancia micrófono</translation>
     </message>
     <message>
         <source>HeadphoneVolume</source>
-        <translation type="unfinished">Headphone volume</translation>
+        <translation>Volumen auricular</translation>
     </message>
     <message>
         <source>Mainmenu</source>
-        <translation type="unfinished">Main menu</translation>
+        <translation>Menú principal</translation>
     </message>
     <message>
         <source>PlayRecordedSound</source>
-        <translation type="unfinished">Play recorded sound</translation>
+        <translation>Reproducir grabación</translation>
     </message>
     <message>
         <source>StopPlaying</source>
-        <translation type="unfinished">Stop playing</translation>
+        <translation>Parar reproducción</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Back</translation>
+        <translation>Atrás</translation>
     </message>
     <message>
         <source>HeadphoneGain</source>
-        <translation type="unfinished">Headphone gain</translation>
+        <translation>Ganancia auricular</translation>
     </message>
     <message>
         <source>CurrentLevel</source>
-        <translation type="unfinished">Level</translation>
+        <translation>Nivel</translation>
     </message>
     <message>
         <source>MinimumLevel</source>
-        <translation type="unfinished">Minimum</translation>
+        <translation>Mínimo</translation>
     </message>
     <message>
         <source>PeakLevel</source>
-        <translation type="unfinished">Peak</translation>
+        <translation>Pico</translation>
     </message>
     <message>
         <source>Note</source>
@@ -711,363 +711,363 @@ to use this measurement.</translation>
     <name>MeasManagement</name>
     <message>
         <source>PreviousPage</source>
-        <translation type="unfinished">Previous page</translation>
+        <translation>Página anterior</translation>
     </message>
     <message>
         <source>EditMeasurement</source>
-        <translation type="unfinished">Edit measurement</translation>
+        <translation>Editar medición</translation>
     </message>
     <message>
         <source>FilterMeasurements</source>
-        <translation type="unfinished">Filter measurements</translation>
+        <translation>Filtrar mediciones</translation>
     </message>
     <message>
         <source>NextPage</source>
-        <translation type="unfinished">Next page</translation>
+        <translation>Página siguiente</translation>
     </message>
     <message>
         <source>Mainmenu</source>
-        <translation type="unfinished">Main menu</translation>
+        <translation>Menú principal</translation>
     </message>
     <message>
         <source>NoMeasurementsStored</source>
-        <translation type="unfinished">No measurements stored</translation>
+        <translation>No hay mediciones guardadas</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Error</translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>MeasurementNotDeleted</source>
-        <translation type="unfinished">The measurement could not be deleted.</translation>
+        <translation>No se pudo borrar la medición.</translation>
     </message>
     <message>
         <source>MeasurementNotRenamed</source>
-        <translation type="unfinished">The measurement could not be renamed. Another measurement may have this name.</translation>
+        <translation>No se pudo renombrar la medición. Puede que otra medición tenga ese nombre.</translation>
     </message>
 </context>
 <context>
     <name>MeasManagementEdit</name>
     <message>
         <source>EditMeasurement</source>
-        <translation type="unfinished">Edit measurement</translation>
+        <translation>Editar medición</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished">Type</translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>DateTime</source>
-        <translation type="unfinished">Date</translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Name</translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>ChangeName</source>
-        <translation type="unfinished">Change name</translation>
+        <translation>Cambiar nombre</translation>
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished">Save</translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished">Delete</translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Histogram</source>
-        <translation type="unfinished">Pinpointing</translation>
+        <translation>Localización</translation>
     </message>
     <message>
         <source>Levelmeasurement</source>
-        <translation type="unfinished">Level measurement</translation>
+        <translation>Medición de nivel</translation>
     </message>
     <message>
         <source>Pipelocating</source>
-        <translation type="unfinished">Pipe locating</translation>
+        <translation>Trazado tubería</translation>
     </message>
     <message>
         <source>H2-Measurement</source>
-        <translation type="unfinished">H2 measurement</translation>
+        <translation>Medición H2</translation>
     </message>
     <message>
         <source>Longtermmeasurement</source>
-        <translation type="unfinished">Long-term measurement</translation>
+        <translation>Medición larga duración</translation>
     </message>
     <message>
         <source>DeleteMeasurementQuestion</source>
-        <translation type="unfinished">Delete this measurement with its recordings?</translation>
+        <translation>¿Borrar esta medición con sus grabaciones?</translation>
     </message>
 </context>
 <context>
     <name>RecordingPlayer</name>
     <message>
         <source>NoRecordingStored</source>
-        <translation type="unfinished">This measurement has no recording.</translation>
+        <translation>Esta medición no tiene grabación.</translation>
     </message>
     <message>
         <source>RecordingCannotBePlayed</source>
-        <translation type="unfinished">The recording cannot be played.</translation>
+        <translation>No se puede reproducir la grabación.</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished">Note</translation>
+        <translation>Nota</translation>
     </message>
 </context>
 <context>
     <name>MeasurementScreen</name>
     <message>
         <source>Note</source>
-        <translation type="unfinished">Note</translation>
+        <translation>Nota</translation>
     </message>
     <message>
         <source>YouMustConnectAnAcousticalSensorToUseThisMeasurement.</source>
-        <translation type="unfinished">You must connect an acoustical sensor
-to use this measurement.</translation>
+        <translation>Para esta medición debe conectar
+un sensor acústico.</translation>
     </message>
     <message>
         <source>MeasurementDamaged</source>
-        <translation type="unfinished">This measurement is damaged. Its values cannot be shown.</translation>
+        <translation>Esta medición está dañada. No se pueden mostrar sus valores.</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">Warning</translation>
+        <translation>Advertencia</translation>
     </message>
     <message>
         <source>NoBluetoothConnectionPleaseCheckYourRM3</source>
-        <translation type="unfinished">No bluetooth connection. Please check your RM-3.</translation>
+        <translation>Sin conexión Bluetooth. Compruebe el RM-3.</translation>
     </message>
     <message>
         <source>YouMustConnectAH2-SensorToUseThisMeasurement</source>
-        <translation type="unfinished">You must connect a H2-Sensor
-to use this measurement.</translation>
+        <translation>Para esta medición debe conectar
+un sensor H2.</translation>
     </message>
 </context>
 <context>
     <name>Pinpointing</name>
     <message>
         <source>Store</source>
-        <translation type="unfinished">Store</translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Scale</source>
-        <translation type="unfinished">Scale of the bars</translation>
+        <translation>Escala de las barras</translation>
     </message>
     <message>
         <source>DeleteLastPosition</source>
-        <translation type="unfinished">Delete the last position</translation>
+        <translation>Borrar última posición</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished">Settings</translation>
+        <translation>Ajustes</translation>
     </message>
     <message>
         <source>Mainmenu</source>
-        <translation type="unfinished">Main menu</translation>
+        <translation>Menú principal</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Back</translation>
+        <translation>Atrás</translation>
     </message>
     <message>
         <source>AdjustFilter</source>
-        <translation type="unfinished">Adjust filter</translation>
+        <translation>Ajustar filtro</translation>
     </message>
     <message>
         <source>MicrophoneGain</source>
-        <translation type="unfinished">Microphone gain</translation>
+        <translation>Ganancia micrófono</translation>
     </message>
     <message>
         <source>HeadphoneVolume</source>
-        <translation type="unfinished">Headphone volume</translation>
+        <translation>Volumen auricular</translation>
     </message>
     <message>
         <source>PlayRecordedSound</source>
-        <translation type="unfinished">Play recorded sound</translation>
+        <translation>Reproducir grabación</translation>
     </message>
     <message>
         <source>StopPlaying</source>
-        <translation type="unfinished">Stop playing</translation>
+        <translation>Parar reproducción</translation>
     </message>
     <message>
         <source>NextPosition</source>
-        <translation type="unfinished">Next position</translation>
+        <translation>Posición siguiente</translation>
     </message>
 </context>
 <context>
     <name>Longtermmeasurement</name>
     <message>
         <source>AnalysisTime</source>
-        <translation type="unfinished">Analysis time</translation>
+        <translation>Tiempo de análisis</translation>
     </message>
     <message>
         <source>Autoscale</source>
-        <translation type="unfinished">Autoscale</translation>
+        <translation>Autoescala</translation>
     </message>
     <message>
         <source>Store</source>
-        <translation type="unfinished">Store</translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished">Settings</translation>
+        <translation>Ajustes</translation>
     </message>
     <message>
         <source>AdjustFilter</source>
-        <translation type="unfinished">Adjust filter</translation>
+        <translation>Ajustar filtro</translation>
     </message>
     <message>
         <source>MicrophoneGain</source>
-        <translation type="unfinished">Microphone gain</translation>
+        <translation>Ganancia micrófono</translation>
     </message>
     <message>
         <source>HeadphoneVolume</source>
-        <translation type="unfinished">Headphone volume</translation>
+        <translation>Volumen auricular</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Back</translation>
+        <translation>Atrás</translation>
     </message>
     <message>
         <source>Mainmenu</source>
-        <translation type="unfinished">Main menu</translation>
+        <translation>Menú principal</translation>
     </message>
 </context>
 <context>
     <name>Pipelocating</name>
     <message>
         <source>Store</source>
-        <translation type="unfinished">Store</translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>AdjustFilter</source>
-        <translation type="unfinished">Adjust filter</translation>
+        <translation>Ajustar filtro</translation>
     </message>
     <message>
         <source>MicrophoneGain</source>
-        <translation type="unfinished">Microphone gain</translation>
+        <translation>Ganancia micrófono</translation>
     </message>
     <message>
         <source>HeadphoneVolume</source>
-        <translation type="unfinished">Headphone volume</translation>
+        <translation>Volumen auricular</translation>
     </message>
     <message>
         <source>Mainmenu</source>
-        <translation type="unfinished">Main menu</translation>
+        <translation>Menú principal</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Back</translation>
+        <translation>Atrás</translation>
     </message>
 </context>
 <context>
     <name>H2Sensor</name>
     <message>
         <source>SetReference</source>
-        <translation type="unfinished">Set reference</translation>
+        <translation>Fijar referencia</translation>
     </message>
     <message>
         <source>Scale</source>
-        <translation type="unfinished">Scale</translation>
+        <translation>Escala</translation>
     </message>
     <message>
         <source>Store</source>
-        <translation type="unfinished">Store</translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>HeadphoneVolume</source>
-        <translation type="unfinished">Headphone volume</translation>
+        <translation>Volumen auricular</translation>
     </message>
     <message>
         <source>Mainmenu</source>
-        <translation type="unfinished">Main menu</translation>
+        <translation>Menú principal</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Back</translation>
+        <translation>Atrás</translation>
     </message>
     <message>
         <source>ReferenceShort</source>
-        <translation type="unfinished">Ref.</translation>
+        <translation>Ref.</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished">Points</translation>
+        <translation>Puntos</translation>
     </message>
 </context>
 <context>
     <name>PressureSensor</name>
     <message>
         <source>TimeAxis</source>
-        <translation type="unfinished">Time axis</translation>
+        <translation>Eje de tiempo</translation>
     </message>
     <message>
         <source>PressureAxis</source>
-        <translation type="unfinished">Pressure axis</translation>
+        <translation>Eje de presión</translation>
     </message>
     <message>
         <source>Analyse</source>
-        <translation type="unfinished">Analyse</translation>
+        <translation>Analizar</translation>
     </message>
     <message>
         <source>Previous</source>
-        <translation type="unfinished">Previous</translation>
+        <translation>Anterior</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished">Next</translation>
+        <translation>Siguiente</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Back</translation>
+        <translation>Atrás</translation>
     </message>
     <message>
         <source>Store</source>
-        <translation type="unfinished">Store</translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Mainmenu</source>
-        <translation type="unfinished">Main menu</translation>
+        <translation>Menú principal</translation>
     </message>
     <message>
         <source>NoPressureTransducer</source>
-        <translation type="unfinished">No transducer</translation>
+        <translation>Sin transductor</translation>
     </message>
 </context>
 <context>
     <name>BackupDialog</name>
     <message>
         <source>Connect</source>
-        <translation type="unfinished">Connect</translation>
+        <translation>Conectar</translation>
     </message>
     <message>
         <source>Disconnect</source>
-        <translation type="unfinished">Disconnect</translation>
+        <translation>Desconectar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>BackupConnectedToPC</source>
-        <translation type="unfinished">The PC can now read the measurements.
-Eject the drive on the PC,
-then press Disconnect.</translation>
+        <translation>El PC ya puede leer las mediciones.
+Expulse la unidad en el PC
+y pulse Desconectar.</translation>
     </message>
     <message>
         <source>ConnectTheKXE500ToYourPC</source>
-        <translation type="unfinished">Connect the KXE500 to your PC
-and press the button Connect.</translation>
+        <translation>Conecte el KXE500 al PC
+y pulse Conectar.</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Error</translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>UsbConnectFailed</source>
@@ -1083,765 +1083,765 @@ and press the button Connect.</translation>
     </message>
     <message>
         <source>ServiceFilesFailed</source>
-        <translation type="unfinished">These files from the PC could not be carried out:</translation>
+        <translation>No se pudieron ejecutar estos archivos del PC:</translation>
     </message>
 </context>
 <context>
     <name>Firmwareupdate</name>
     <message>
         <source>FirmwareUpdate</source>
-        <translation type="unfinished">Firmware update</translation>
+        <translation>Actualizar firmware</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished">Connect</translation>
+        <translation>Conectar</translation>
     </message>
     <message>
         <source>Disconnect</source>
-        <translation type="unfinished">Disconnect</translation>
+        <translation>Desconectar</translation>
     </message>
     <message>
         <source>InstalledFirmware</source>
-        <translation type="unfinished">Installed</translation>
+        <translation>Instalado</translation>
     </message>
     <message>
         <source>NewFirmware</source>
-        <translation type="unfinished">New</translation>
+        <translation>Nuevo</translation>
     </message>
     <message>
         <source>StartUpdate</source>
-        <translation type="unfinished">Start update</translation>
+        <translation>Actualizar</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Back</translation>
+        <translation>Atrás</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Close</translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>NoFirmwarefileFound</source>
-        <translation type="unfinished">No firmware file %1 found.</translation>
+        <translation>No hay archivo de firmware %1.</translation>
     </message>
     <message>
         <source>FirmwarefileWithoutVersion</source>
-        <translation type="unfinished">%1 carries no version (like 1-2-0).</translation>
+        <translation>%1 no indica versión (p. ej. 1-2-0).</translation>
     </message>
     <message>
         <source>PleaseCopyTheFirmwarefilesPressTheButtonDisconnectIfAllFilesAreCopied</source>
-        <translation type="unfinished">Please copy the firmware files.
-Press the button Disconnect,
-if all files are copied.</translation>
+        <translation>Copie los archivos de firmware.
+Cuando estén todos copiados,
+pulse Desconectar.</translation>
     </message>
     <message>
         <source>ConnectTheKXE500ToYourPCAndPressTheButtonConnect</source>
-        <translation type="unfinished">Connect the KXE500 to your PC
-and press the button Connect.</translation>
+        <translation>Conecte el KXE500 al PC
+y pulse Conectar.</translation>
     </message>
     <message>
         <source>UpdateKXE500</source>
-        <translation type="unfinished">Update KXE500</translation>
+        <translation>Actualizar KXE500</translation>
     </message>
     <message>
         <source>UpdateRM-3</source>
-        <translation type="unfinished">Update RM-3</translation>
+        <translation>Actualizar RM-3</translation>
     </message>
     <message>
         <source>NewestOfFilesOffered</source>
-        <translation type="unfinished">%1 firmware files found; the newest is offered.</translation>
+        <translation>%1 archivos de firmware; se ofrece el más reciente.</translation>
     </message>
     <message>
         <source>CouldNotReadFirmwarefile</source>
-        <translation type="unfinished">Could not read firmwarefile. Please try again.</translation>
+        <translation>Archivo de firmware ilegible. Inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>UpdatingKXE500</source>
-        <translation type="unfinished">Updating KXE500</translation>
+        <translation>Actualizando KXE500</translation>
     </message>
     <message>
         <source>CopyingFilesPleaseWait</source>
-        <translation type="unfinished">Copying files, please wait ...</translation>
+        <translation>Copiando archivos, espere ...</translation>
     </message>
     <message>
         <source>CouldNotCopyFirmwarefile</source>
-        <translation type="unfinished">The firmware could not be copied. Please try again.</translation>
+        <translation>No se pudo copiar el firmware. Inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>FirmwareupdateKXE500</source>
-        <translation type="unfinished">Firmware update KXE500</translation>
+        <translation>Actualizar firmware KXE500</translation>
     </message>
     <message>
         <source>AllFilesCopiedPleaseWaitForReboot</source>
-        <translation type="unfinished">All files copied.
-Please wait for reboot ...</translation>
+        <translation>Archivos copiados.
+Espere al reinicio ...</translation>
     </message>
     <message>
         <source>UpdatingRM-3</source>
-        <translation type="unfinished">Updating RM-3</translation>
+        <translation>Actualizando RM-3</translation>
     </message>
     <message>
         <source>TransmittingFirmwarePleaseWait</source>
-        <translation type="unfinished">Transmitting firmware, please wait ...</translation>
+        <translation>Transmitiendo firmware, espere ...</translation>
     </message>
     <message>
         <source>ErrorDuringFirmwareUpdatePleaseTryAgain</source>
-        <translation type="unfinished">Error during firmware update. Please try again.</translation>
+        <translation>Error al actualizar el firmware. Inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>FirmwareSuccessfulTransmittedPleaseWaitForRestart</source>
-        <translation type="unfinished">Firmware transmitted.
-Please wait for the RM-3 to restart ...</translation>
+        <translation>Firmware transmitido.
+Espere a que se reinicie el RM-3 ...</translation>
     </message>
     <message>
         <source>FirmwareupdateSuccessful</source>
-        <translation type="unfinished">Firmware update successful.</translation>
+        <translation>Firmware actualizado correctamente.</translation>
     </message>
     <message>
         <source>FirmwareupdateRM-3</source>
-        <translation type="unfinished">Firmware update RM-3</translation>
+        <translation>Actualizar firmware RM-3</translation>
     </message>
     <message>
         <source>FirmwareupdateSuccessfullyFinished.</source>
-        <translation type="unfinished">Firmware update successfully finished.</translation>
+        <translation>Actualización de firmware finalizada.</translation>
     </message>
     <message>
         <source>RM3StillOldFirmware</source>
-        <translation type="unfinished">The RM-3 still reports firmware %1.
-Please try again.</translation>
+        <translation>El RM-3 sigue indicando firmware %1.
+Inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>RM3ReportsFirmware</source>
-        <translation type="unfinished">The RM-3 reports firmware %1.</translation>
+        <translation>El RM-3 indica firmware %1.</translation>
     </message>
     <message>
         <source>ErrorDuringUpdatePleaseTryAgainNoAnswerReceivedFromBluetoothDevice</source>
-        <translation type="unfinished">Error during update please try again.
-No answer received from bluetooth device.</translation>
+        <translation>Error en la actualización, inténtelo de nuevo.
+Sin respuesta del dispositivo Bluetooth.</translation>
     </message>
     <message>
         <source>FirmwareupdateCancelled</source>
-        <translation type="unfinished">Firmware update cancelled.</translation>
+        <translation>Actualización de firmware cancelada.</translation>
     </message>
 </context>
 <context>
     <name>UsbExport</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Error</translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>UsbConnectFailed</source>
-        <translation type="unfinished">The data could not be handed to the PC. Please try again.</translation>
+        <translation>No se pudieron pasar los datos al PC. Inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>UsbStillConnected</source>
-        <translation type="unfinished">The PC still holds the data. Eject the drive on the PC and press Disconnect again.</translation>
+        <translation>El PC aún tiene los datos. Expulse la unidad en el PC y pulse de nuevo Desconectar.</translation>
     </message>
     <message>
         <source>DataPartitionNotMounted</source>
-        <translation type="unfinished">The measurement memory could not be opened. Measurements cannot be stored.</translation>
+        <translation>No se pudo abrir la memoria de mediciones. No se pueden guardar mediciones.</translation>
     </message>
 </context>
 <context>
     <name>CustomizeDialogs</name>
     <message>
         <source>ShowFFT</source>
-        <translation type="unfinished">Show FFT</translation>
+        <translation>Mostrar FFT</translation>
     </message>
     <message>
         <source>ShowFrequencyValue</source>
-        <translation type="unfinished">Show frequency value</translation>
+        <translation>Mostrar frecuencia</translation>
     </message>
     <message>
         <source>ShowPeakLevelBar</source>
-        <translation type="unfinished">Show peak level bar</translation>
+        <translation>Mostrar barra de pico</translation>
     </message>
     <message>
         <source>UseFrequencyColor</source>
-        <translation type="unfinished">Bar in frequency colour</translation>
+        <translation>Barra en color de frecuencia</translation>
     </message>
     <message>
         <source>ShowFilterParameter</source>
-        <translation type="unfinished">Show filter parameters</translation>
+        <translation>Mostrar parámetros filtro</translation>
     </message>
     <message>
         <source>DynamicScaling</source>
-        <translation type="unfinished">Dynamic scaling</translation>
+        <translation>Escala dinámica</translation>
     </message>
     <message>
         <source>ShowGrid</source>
-        <translation type="unfinished">Show grid</translation>
+        <translation>Mostrar cuadrícula</translation>
     </message>
     <message>
         <source>ShowHistogram</source>
-        <translation type="unfinished">Show histogram</translation>
+        <translation>Mostrar histograma</translation>
     </message>
     <message>
         <source>ShowWorkingRange</source>
-        <translation type="unfinished">Show working range</translation>
+        <translation>Mostrar rango de trabajo</translation>
     </message>
     <message>
         <source>UseFavouriteForStartup</source>
-        <translation type="unfinished">Start with the favourite</translation>
+        <translation>Iniciar con el favorito</translation>
     </message>
     <message>
         <source>UseFilterForStartup</source>
-        <translation type="unfinished">Start with the last filter</translation>
+        <translation>Iniciar con último filtro</translation>
     </message>
     <message>
         <source>UseGpsForStartup</source>
-        <translation type="unfinished">GPS on at start</translation>
+        <translation>GPS activo al iniciar</translation>
     </message>
     <message>
         <source>LevelMeasurement</source>
-        <translation type="unfinished">Level measurement</translation>
+        <translation>Medición de nivel</translation>
     </message>
     <message>
         <source>Pinpointing</source>
-        <translation type="unfinished">Pinpointing</translation>
+        <translation>Localización</translation>
     </message>
     <message>
         <source>LongtermMeasurement</source>
-        <translation type="unfinished">Long-term measurement</translation>
+        <translation>Medición larga duración</translation>
     </message>
     <message>
         <source>H2-Sensor</source>
-        <translation type="unfinished">H2 sensor</translation>
+        <translation>Sensor H2</translation>
     </message>
     <message>
         <source>Pipelocating</source>
-        <translation type="unfinished">Pipe locating</translation>
+        <translation>Trazado tubería</translation>
     </message>
     <message>
         <source>Startup</source>
-        <translation type="unfinished">Start-up</translation>
+        <translation>Inicio</translation>
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished">Accept</translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>DateTimeAdjust</name>
     <message>
         <source>Time</source>
-        <translation type="unfinished">Time</translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <source>GPS</source>
-        <translation type="unfinished">GPS</translation>
+        <translation>GPS</translation>
     </message>
     <message>
         <source>Manual</source>
-        <translation type="unfinished">Manual</translation>
+        <translation>Manual</translation>
     </message>
     <message>
         <source>InvalidDate</source>
-        <translation type="unfinished">Invalid date</translation>
+        <translation>Fecha no válida</translation>
     </message>
     <message>
         <source>InvalidDateText</source>
-        <translation type="unfinished">This date does not exist. Please correct the day or the month.</translation>
+        <translation>Esta fecha no existe. Corrija el día o el mes.</translation>
     </message>
 </context>
 <context>
     <name>Displaysettings</name>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished">Brightness</translation>
+        <translation>Brillo</translation>
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished">Accept</translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>low</source>
-        <translation type="unfinished">low</translation>
+        <translation>bajo</translation>
     </message>
     <message>
         <source>medium</source>
-        <translation type="unfinished">medium</translation>
+        <translation>medio</translation>
     </message>
     <message>
         <source>high</source>
-        <translation type="unfinished">high</translation>
+        <translation>alto</translation>
     </message>
 </context>
 <context>
     <name>HearingProtection</name>
     <message>
         <source>HearingProtection</source>
-        <translation type="unfinished">Hearing protection</translation>
+        <translation>Protección auditiva</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished">Active</translation>
+        <translation>Activa</translation>
     </message>
     <message>
         <source>Inactive</source>
-        <translation type="unfinished">Inactive</translation>
+        <translation>Inactiva</translation>
     </message>
     <message>
         <source>DefaultHeadphoneVolume</source>
-        <translation type="unfinished">Adjust headphone volume</translation>
+        <translation>Ajustar volumen auricular</translation>
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished">Accept</translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>MaximumVolumeWillBeLimited</source>
-        <translation type="unfinished">Maximum volume will be limited.</translation>
+        <translation>El volumen máximo quedará limitado.</translation>
     </message>
     <message>
         <source>WarningRiskOfAcousticShock</source>
-        <translation type="unfinished">Warning! Risk of an acoustic shock.</translation>
+        <translation>¡Atención! Riesgo de choque acústico.</translation>
     </message>
 </context>
 <context>
     <name>PowerSaving</name>
     <message>
         <source>never</source>
-        <translation type="unfinished">never</translation>
+        <translation>nunca</translation>
     </message>
     <message>
         <source>PowerSaving</source>
-        <translation type="unfinished">Power saving</translation>
+        <translation>Ahorro de energía</translation>
     </message>
     <message>
         <source>PowerOff</source>
-        <translation type="unfinished">Power off</translation>
+        <translation>Apagado</translation>
     </message>
     <message>
         <source>BacklightOff</source>
-        <translation type="unfinished">Backlight off</translation>
+        <translation>Pantalla apagada</translation>
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished">Accept</translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>ResetSettings</name>
     <message>
         <source>ResetToDeliveryState</source>
-        <translation type="unfinished">Reset to delivery state</translation>
+        <translation>Valores de fábrica</translation>
     </message>
     <message>
         <source>ResetToDeliveryStateInfo</source>
-        <translation type="unfinished">Reset to delivery state.
-All settings (e.g. language,
-paired bluetooth devices) will be reseted.
-Stored measurements will not be deleted.</translation>
+        <translation>Restablecer valores de fábrica.
+Todos los ajustes (p. ej. idioma,
+dispositivos Bluetooth emparejados) se restablecerán.
+Las mediciones guardadas no se borrarán.</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished">Reset</translation>
+        <translation>Restablecer</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Back</translation>
+        <translation>Atrás</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">Warning</translation>
+        <translation>Advertencia</translation>
     </message>
     <message>
         <source>DoYouReallyWantToResetAllSettings</source>
-        <translation type="unfinished">Do you really want to reset all settings?</translation>
+        <translation>¿Restablecer realmente todos los ajustes?</translation>
     </message>
 </context>
 <context>
     <name>SelectFavouriteButton</name>
     <message>
         <source>FavouriteButton</source>
-        <translation type="unfinished">Favourite key</translation>
+        <translation>Tecla favorita</translation>
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished">Accept</translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>SelectSwitchmode</name>
     <message>
         <source>ModeOfMutingButton</source>
-        <translation type="unfinished">Mode of the mute key</translation>
+        <translation>Modo de la tecla silencio</translation>
     </message>
     <message>
         <source>Switch</source>
-        <translation type="unfinished">Switch</translation>
+        <translation>Interruptor</translation>
     </message>
     <message>
         <source>PushButton</source>
-        <translation type="unfinished">Push button</translation>
+        <translation>Pulsador</translation>
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished">Accept</translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>SelectTimezone</name>
     <message>
         <source>MidwayIslands</source>
-        <translation type="unfinished">Midway Islands</translation>
+        <translation>Islas Midway</translation>
     </message>
     <message>
         <source>Hawaii</source>
-        <translation type="unfinished">Hawaii</translation>
+        <translation>Hawái</translation>
     </message>
     <message>
         <source>Alaska</source>
-        <translation type="unfinished">Alaska</translation>
+        <translation>Alaska</translation>
     </message>
     <message>
         <source>Pacific</source>
-        <translation type="unfinished">Pacific</translation>
+        <translation>Pacífico</translation>
     </message>
     <message>
         <source>Arizona</source>
-        <translation type="unfinished">Arizona</translation>
+        <translation>Arizona</translation>
     </message>
     <message>
         <source>Chicago</source>
-        <translation type="unfinished">Chicago</translation>
+        <translation>Chicago</translation>
     </message>
     <message>
         <source>NewYork</source>
-        <translation type="unfinished">New York</translation>
+        <translation>Nueva York</translation>
     </message>
     <message>
         <source>Manaus</source>
-        <translation type="unfinished">Manaus</translation>
+        <translation>Manaos</translation>
     </message>
     <message>
         <source>Newfoundland</source>
-        <translation type="unfinished">Newfoundland</translation>
+        <translation>Terranova</translation>
     </message>
     <message>
         <source>Greenland</source>
-        <translation type="unfinished">Greenland</translation>
+        <translation>Groenlandia</translation>
     </message>
     <message>
         <source>MiddleAtlantic</source>
-        <translation type="unfinished">Mid-Atlantic</translation>
+        <translation>Atlántico medio</translation>
     </message>
     <message>
         <source>Azores</source>
-        <translation type="unfinished">Azores</translation>
+        <translation>Azores</translation>
     </message>
     <message>
         <source>London</source>
-        <translation type="unfinished">London</translation>
+        <translation>Londres</translation>
     </message>
     <message>
         <source>Berlin</source>
-        <translation type="unfinished">Berlin</translation>
+        <translation>Berlín</translation>
     </message>
     <message>
         <source>Cairo</source>
-        <translation type="unfinished">Cairo</translation>
+        <translation>El Cairo</translation>
     </message>
     <message>
         <source>Moscow</source>
-        <translation type="unfinished">Moscow</translation>
+        <translation>Moscú</translation>
     </message>
     <message>
         <source>Teheran</source>
-        <translation type="unfinished">Tehran</translation>
+        <translation>Teherán</translation>
     </message>
     <message>
         <source>AbuDhabi</source>
-        <translation type="unfinished">Abu Dhabi</translation>
+        <translation>Abu Dabi</translation>
     </message>
     <message>
         <source>Kabul</source>
-        <translation type="unfinished">Kabul</translation>
+        <translation>Kabul</translation>
     </message>
     <message>
         <source>Islamabad</source>
-        <translation type="unfinished">Islamabad</translation>
+        <translation>Islamabad</translation>
     </message>
     <message>
         <source>NewDelhi</source>
-        <translation type="unfinished">New Delhi</translation>
+        <translation>Nueva Delhi</translation>
     </message>
     <message>
         <source>Katmandu</source>
-        <translation type="unfinished">Kathmandu</translation>
+        <translation>Katmandú</translation>
     </message>
     <message>
         <source>Nowosibirsk</source>
-        <translation type="unfinished">Novosibirsk</translation>
+        <translation>Novosibirsk</translation>
     </message>
     <message>
         <source>Yangon</source>
-        <translation type="unfinished">Yangon</translation>
+        <translation>Rangún</translation>
     </message>
     <message>
         <source>Bangkok</source>
-        <translation type="unfinished">Bangkok</translation>
+        <translation>Bangkok</translation>
     </message>
     <message>
         <source>HongKong</source>
-        <translation type="unfinished">Hong Kong</translation>
+        <translation>Hong Kong</translation>
     </message>
     <message>
         <source>Tokio</source>
-        <translation type="unfinished">Tokyo</translation>
+        <translation>Tokio</translation>
     </message>
     <message>
         <source>Darwin</source>
-        <translation type="unfinished">Darwin</translation>
+        <translation>Darwin</translation>
     </message>
     <message>
         <source>Sydney</source>
-        <translation type="unfinished">Sydney</translation>
+        <translation>Sídney</translation>
     </message>
     <message>
         <source>Magadan</source>
-        <translation type="unfinished">Magadan</translation>
+        <translation>Magadán</translation>
     </message>
     <message>
         <source>Fiji</source>
-        <translation type="unfinished">Fiji</translation>
+        <translation>Fiyi</translation>
     </message>
     <message>
         <source>DaylightSavingTime</source>
-        <translation type="unfinished">Summer time</translation>
+        <translation>Hora de verano</translation>
     </message>
     <message>
         <source>Summertime</source>
-        <translation type="unfinished">Summer time</translation>
+        <translation>Hora de verano</translation>
     </message>
     <message>
         <source>Wintertime</source>
-        <translation type="unfinished">Winter time</translation>
+        <translation>Hora de invierno</translation>
     </message>
     <message>
         <source>SwitchDst</source>
-        <translation type="unfinished">Switch summer / winter time</translation>
+        <translation>Cambiar hora verano / invierno</translation>
     </message>
 </context>
 <context>
     <name>Systeminformation</name>
     <message>
         <source>unknown</source>
-        <translation type="unfinished">unknown</translation>
+        <translation>desconocido</translation>
     </message>
     <message>
         <source>SystemInformation</source>
-        <translation type="unfinished">System information</translation>
+        <translation>Información del sistema</translation>
     </message>
     <message>
         <source>Firmwareversion</source>
-        <translation type="unfinished">Firmware</translation>
+        <translation>Firmware</translation>
     </message>
     <message>
         <source>Serialnumber</source>
-        <translation type="unfinished">Serial number</translation>
+        <translation>Número de serie</translation>
     </message>
     <message>
         <source>Productiondate</source>
-        <translation type="unfinished">Production date</translation>
+        <translation>Fecha de fabricación</translation>
     </message>
     <message>
         <source>BluetoothIdTx</source>
-        <translation type="unfinished">Bluetooth ID Tx</translation>
+        <translation>ID Bluetooth Tx</translation>
     </message>
     <message>
         <source>BluetoothIdRx</source>
-        <translation type="unfinished">Bluetooth ID Rx</translation>
+        <translation>ID Bluetooth Rx</translation>
     </message>
     <message>
         <source>Hardwareversion</source>
-        <translation type="unfinished">Hardware</translation>
+        <translation>Hardware</translation>
     </message>
     <message>
         <source>OperatingSystem</source>
-        <translation type="unfinished">Operating system</translation>
+        <translation>Sistema operativo</translation>
     </message>
     <message>
         <source>Battery</source>
-        <translation type="unfinished">Battery</translation>
+        <translation>Batería</translation>
     </message>
     <message>
         <source>DebugEnabled</source>
-        <translation type="unfinished">Debug Enabled</translation>
+        <translation>Debug activado</translation>
     </message>
 </context>
 <context>
     <name>GpsMonitor</name>
     <message>
         <source>GpsInformation</source>
-        <translation type="unfinished">GPS information</translation>
+        <translation>Información GPS</translation>
     </message>
     <message>
         <source>Latitude</source>
-        <translation type="unfinished">Latitude</translation>
+        <translation>Latitud</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished">Longitude</translation>
+        <translation>Longitud</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">Date</translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished">Time</translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <source>Quality</source>
-        <translation type="unfinished">Quality</translation>
+        <translation>Calidad</translation>
     </message>
     <message>
         <source>Satellites</source>
-        <translation type="unfinished">Satellites</translation>
+        <translation>Satélites</translation>
     </message>
     <message>
         <source>SatelliteInformation</source>
-        <translation type="unfinished">Satellite information</translation>
+        <translation>Info de satélites</translation>
     </message>
     <message>
         <source>Direction</source>
-        <translation type="unfinished">Direction</translation>
+        <translation>Dirección</translation>
     </message>
     <message>
         <source>Groundspeed</source>
-        <translation type="unfinished">Ground speed</translation>
+        <translation>Velocidad</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished">Height</translation>
+        <translation>Altitud</translation>
     </message>
     <message>
         <source>DistanceMeasurement</source>
-        <translation type="unfinished">Distance measurement</translation>
+        <translation>Medición de distancia</translation>
     </message>
     <message>
         <source>ReferencePosition</source>
-        <translation type="unfinished">Reference position</translation>
+        <translation>Posición de referencia</translation>
     </message>
     <message>
         <source>CurrentPosition</source>
-        <translation type="unfinished">Current position</translation>
+        <translation>Posición actual</translation>
     </message>
     <message>
         <source>Distance</source>
-        <translation type="unfinished">Distance</translation>
+        <translation>Distancia</translation>
     </message>
     <message>
         <source>SwitchGpsFormat</source>
-        <translation type="unfinished">Switch the position notation</translation>
+        <translation>Cambiar formato de posición</translation>
     </message>
     <message>
         <source>Mainmenu</source>
-        <translation type="unfinished">Menu</translation>
+        <translation>Menú</translation>
     </message>
     <message>
         <source>DisplayGpsPosition</source>
-        <translation type="unfinished">Show the position</translation>
+        <translation>Mostrar la posición</translation>
     </message>
     <message>
         <source>DisplayNmeaData</source>
-        <translation type="unfinished">Show the NMEA data</translation>
+        <translation>Mostrar datos NMEA</translation>
     </message>
     <message>
         <source>SetReferencePosition</source>
-        <translation type="unfinished">Set the reference position</translation>
+        <translation>Fijar posición de referencia</translation>
     </message>
     <message>
         <source>StopMonitoring</source>
-        <translation type="unfinished">Stop monitoring</translation>
+        <translation>Detener monitorización</translation>
     </message>
     <message>
         <source>StartMonitoring</source>
-        <translation type="unfinished">Start monitoring</translation>
+        <translation>Iniciar monitorización</translation>
     </message>
     <message>
         <source>DeleteData</source>
-        <translation type="unfinished">Delete the data</translation>
+        <translation>Borrar los datos</translation>
     </message>
 </context>
 <context>
     <name>BluetoothPairing</name>
     <message>
         <source>Search</source>
-        <translation type="unfinished">Search</translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <source>Info</source>
-        <translation type="unfinished">Info</translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>EnablePairingModeAndPressSearchButton</source>
-        <translation type="unfinished">Enable pairing mode
-and press Search-Button ...</translation>
+        <translation>Active el modo de emparejamiento
+y pulse Buscar ...</translation>
     </message>
     <message>
         <source>Searching</source>
-        <translation type="unfinished">Searching</translation>
+        <translation>Buscando</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished">unknown</translation>
+        <translation>desconocido</translation>
     </message>
     <message>
         <source>NoDevicesFoundTryAgain</source>
-        <translation type="unfinished">No devices found. Try again.</translation>
+        <translation>No hay dispositivos. Inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>SelectDeviceForPairing</source>
-        <translation type="unfinished">Select device for pairing</translation>
+        <translation>Seleccione dispositivo</translation>
     </message>
     <message>
         <source>PairingDevice</source>
-        <translation type="unfinished">Pairing device</translation>
+        <translation>Emparejando</translation>
     </message>
     <message>
         <source>PairingNotSuccessfulPleaseTryAgain</source>
-        <translation type="unfinished">Pairing not successful.
-Please try again.</translation>
+        <translation>Emparejamiento fallido.
+Inténtelo de nuevo.</translation>
     </message>
 </context>
 </TS>

@@ -116,6 +116,7 @@ void H2Sensor::retranslate()
     ui->butMenuMainmenu_2->setToolTip(tr("Mainmenu", "Main menu"));
     ui->butMenuStoredBack->setToolTip(tr("Back", "Back"));
     ui->labelReferenceCaption->setText(tr("ReferenceShort", "Ref."));
+    shrinkToFit(ui->labelReferenceCaption, kInfoPixelSize, kInfoPixelSize - 4);
     ui->labelPointsCaption->setText(tr("Points", "Points"));
 }
 

@@ -10,6 +10,7 @@
 namespace {
 // Three columns beside the home button: a little smaller than the main menu.
 constexpr int MenuTextPixelSize = 17;
+constexpr int MinMenuTextPixelSize = 13;
 
 struct MenuIcon
 {
@@ -48,6 +49,10 @@ void Management::init()
     ui->butFirmwareupdate->setText(tr("Update", "Update"));
     ui->butGps->setText(tr("GPS", "GPS"));
     ui->butSystemsettings->setText(tr("Settings", "Settings"));
+    for (const MenuIcon &entry : menuIcons) {
+        if (auto *button = findChild<QWidget *>(QLatin1String(entry.object)))
+            shrinkToFit(button, MenuTextPixelSize, MinMenuTextPixelSize);
+    }
     ui->butMenuBack->setToolTip(tr("Mainmenu", "Main menu"));
     ui->widgetStatus->init(ui->widgetStatus->width(), ui->widgetStatus->height());
 }

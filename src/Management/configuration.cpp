@@ -20,6 +20,7 @@ namespace {
 const int kTitlePixelSize = 24;
 const int kRowPixelSize = 19;
 const int kButtonPixelSize = 18;
+const int kMinButtonPixelSize = 14;
 
 // Capture 3 is the value; the first match in the whole answer counts.
 QString firstValue(const QString &answer, const char *pattern)
@@ -201,6 +202,7 @@ void Configuration::updateTexts()
     ui->labelBtName->setText(tr("BluetoothName", "BT name"));
     ui->labelBtId->setText(tr("BluetoothId", "BT address"));
     ui->butReadAgain->setText(tr("ReadAgain", "Read again"));
+    shrinkToFit(ui->butReadAgain, kButtonPixelSize, kMinButtonPixelSize);
     ui->butMenuBack->setToolTip(tr("Back", "Back"));
 }
 

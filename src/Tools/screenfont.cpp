@@ -1,6 +1,8 @@
 #include "screenfont.h"
 
 #include <QFontMetrics>
+#include <QLabel>
+#include <QPushButton>
 #include <QString>
 #include <QWidget>
 
@@ -28,4 +30,42 @@ QString fitToWidth(const QWidget *widget, const QString &text, int width)
     QString broken = text;
     broken[best] = QLatin1Char('\n');
     return broken;
+}
+
+namespace {
+
+// The global style sheet's padding, left and right.
+constexpr int ButtonPadding = 8;
+
+bool textFits(const QWidget *widget, const QFont &font)
+{
+    const QFontMetrics metrics(font);
+    auto linesFit = [&](const QString &text, int room) {
+        for (const QString &line : text.split(QLatin1Char('\n'))) {
+            if (metrics.horizontalAdvance(line) > room)
+                return false;
+        }
+        return true;
+    };
+    if (auto *button = qobject_cast<const QPushButton *>(widget))
+        return linesFit(button->text(), button->width() - ButtonPadding);
+    if (auto *label = qobject_cast<const QLabel *>(widget)) {
+        const QRect box = label->contentsRect();
+        if (!label->wordWrap())
+            return linesFit(label->text(), box.width());
+        const QRect needed = metrics.boundingRect(QRect(0, 0, box.width(), 10000), Qt::TextWordWrap, label->text());
+        return needed.width() <= box.width() && needed.height() <= box.height();
+    }
+    return true;
+}
+
+} // namespace
+
+void shrinkToFit(QWidget *widget, int pixelSize, int minPixelSize)
+{
+    QFont font = widget->font();
+    font.setPixelSize(pixelSize);
+    while (font.pixelSize() > minPixelSize && !textFits(widget, font))
+        font.setPixelSize(font.pixelSize() - 1);
+    widget->setFont(font);
 }

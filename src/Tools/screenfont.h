@@ -16,3 +16,9 @@ void setScreenFont(std::initializer_list<QWidget *> widgets, int pixelSize, bool
 QString fitToWidth(const QWidget *widget, const QString &text, int width);
 
 #endif // SCREENFONT_H
+
+// Sets the widget's font to pixelSize and makes it smaller, down to
+// minPixelSize, until its text fits: every line of a button inside its
+// padding, a one-line label in its width, a wrapping label in its box. A
+// translation longer than the English then stays whole on the screen.
+void shrinkToFit(QWidget *widget, int pixelSize, int minPixelSize);

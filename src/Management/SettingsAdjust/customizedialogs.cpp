@@ -104,6 +104,8 @@ CustomizeDialogs::CustomizeDialogs(QWidget *parent) : ServiceDialog(parent, fals
     ui->butPageDown->setStyleSheet(ButtonStyle::iconButton(general, QStringLiteral("PageDown"), 44));
     ui->butAccept->setText(tr("Accept", "Accept"));
     ui->butClose->setText(tr("Cancel", "Cancel"));
+    for (QPushButton *button : {ui->butAccept, ui->butClose})
+        shrinkToFit(button, kButtonPixelSize, kButtonPixelSize - 4);
 
     for (const ToggleText &t : toggleTexts) {
         QCheckBox *box = ui->stackPages->findChild<QCheckBox *>(QLatin1String("chk")

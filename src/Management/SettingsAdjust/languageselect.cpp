@@ -27,6 +27,7 @@ LanguageSelect::LanguageSelect(QWidget *parent) : ServiceDialog(parent, false), 
     ui->butMenuDown->setStyleSheet(ButtonStyle::iconButton(QStringLiteral("Allgemein"), QStringLiteral("PageDown"), 44));
     ui->butMenuBack->setStyleSheet(ButtonStyle::iconButton(QStringLiteral("Allgemein"), QStringLiteral("Back"), 44));
     ui->labelTitle->setText(tr("Language", "Language"));
+    shrinkToFit(ui->labelTitle, kTitlePixelSize, kPagePixelSize);
     showPage(1);
 }
 

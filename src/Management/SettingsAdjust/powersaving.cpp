@@ -10,6 +10,7 @@ namespace {
 constexpr int kTitlePixelSize = 24;
 constexpr int kGroupPixelSize = 19;
 constexpr int kButtonPixelSize = 18;
+constexpr int kMinButtonPixelSize = 14;
 constexpr int kPositions = 6;
 
 // In the order of the buttons and the switch positions; 0 is never.
@@ -72,6 +73,10 @@ PowerSaving::PowerSaving(QWidget *parent) : ServiceDialog(parent, false), ui(new
         setScreenFont({power[i], backlight[i]}, kButtonPixelSize);
     }
     setScreenFont({ui->butAccept, ui->butClose}, kButtonPixelSize);
+    for (int i = 0; i < 6; ++i) {
+        shrinkToFit(power[i], kButtonPixelSize, kMinButtonPixelSize);
+        shrinkToFit(backlight[i], kButtonPixelSize, kMinButtonPixelSize);
+    }
     ui->butAccept->setText(tr("Accept", "Accept"));
     ui->butClose->setText(tr("Cancel", "Cancel"));
     init(m_powerOffTime, m_backlightOffTime);

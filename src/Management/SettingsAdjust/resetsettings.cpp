@@ -30,6 +30,7 @@ ResetSettings::ResetSettings(QWidget *parent) : ServiceDialog(parent, false), ui
                                   "will be reseted.\nStored measurements will not be deleted."));
     ui->butReset->setText(tr("Reset", "Reset"));
     ui->butMenuBack->setText(tr("Back", "Back"));
+    shrinkToFit(ui->labelInfotext, kTextPixelSize, kButtonPixelSize - 4);
     // The harmless way out has the focus.
     ui->butMenuBack->setFocus();
 }

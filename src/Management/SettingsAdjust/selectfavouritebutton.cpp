@@ -15,6 +15,7 @@ constexpr int kPositions = int(sizeof kButtonFavourite / sizeof kButtonFavourite
 
 constexpr int kTitlePixelSize = 22;
 constexpr int kButtonPixelSize = 17;
+constexpr int kMinButtonPixelSize = 13;
 constexpr int kSwitchIconPx = 100;
 constexpr int kTextMargin = 10;
 
@@ -42,6 +43,7 @@ SelectFavouriteButton::SelectFavouriteButton(QWidget *parent)
         button->setCheckable(true);
         button->setText(fitToWidth(button, Systemsettings::getFavButTextFromNum(kButtonFavourite[i]),
                                    button->width() - kTextMargin));
+        shrinkToFit(button, kButtonPixelSize, kMinButtonPixelSize);
     }
     setScreenFont({ui->butAccept, ui->butClose}, kButtonPixelSize);
     ui->butSwitchFavourite->setIconSize(QSize(kSwitchIconPx, kSwitchIconPx));

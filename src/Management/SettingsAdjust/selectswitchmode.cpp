@@ -32,6 +32,8 @@ SelectSwitchmode::SelectSwitchmode(QWidget *parent) : ServiceDialog(parent, fals
     ui->labelTitle->setText(tr("ModeOfMutingButton", "Mode of the mute key"));
     ui->butSwitch->setText(tr("Switch", "Switch"));
     ui->butPushButton->setText(tr("PushButton", "Push button"));
+    for (QPushButton *button : {ui->butSwitch, ui->butPushButton})
+        shrinkToFit(button, kButtonPixelSize, kSmallButtonPixelSize - 2);
     ui->butAccept->setText(tr("Accept", "Accept"));
     ui->butClose->setText(tr("Cancel", "Cancel"));
     init(QLatin1String(kSwitch));

@@ -16,6 +16,7 @@ namespace {
 const int kNamePixelSize = 22;
 const int kTitlePixelSize = 24;
 const int kChoicePixelSize = 22;
+const int kMinChoicePixelSize = 15;
 const int kMarkerWidth = 3;
 const int kMapWidth = 400;
 
@@ -106,6 +107,8 @@ SelectTimezone::SelectTimezone(QWidget *parent)
     ui->butSummertime->setText(tr("Summertime", "Summer time") + QStringLiteral("\n(+1 h)"));
     ui->butWintertime->setText(tr("Wintertime", "Winter time") + QStringLiteral("\n(0 h)"));
     ui->butSwitchDst->setText(tr("SwitchDst", "Switch summer / winter time"));
+    for (QPushButton *button : {ui->butSummertime, ui->butWintertime, ui->butSwitchDst})
+        shrinkToFit(button, kChoicePixelSize, kMinChoicePixelSize);
     init(0, DefaultTimezone, 0);
 }
 

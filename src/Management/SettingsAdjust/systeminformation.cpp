@@ -35,6 +35,7 @@ constexpr int kDfTimeoutMs = 30000 + 10000;
 constexpr int kBtPollMs = 1000;
 
 constexpr int kTitlePixelSize = 18;
+constexpr int kMinPixelSize = 13;
 constexpr int kLabelPixelSize = 17;
 constexpr int kValuePixelSize = 17;
 constexpr int kButtonPixelSize = 17;
@@ -84,6 +85,7 @@ Systeminformation::Systeminformation(QWidget *parent)
 
     ui->labelTitle->setText(
         fitToWidth(ui->labelTitle, tr("SystemInformation", "System information"), ui->labelTitle->width()));
+    shrinkToFit(ui->labelTitle, kTitlePixelSize, kMinPixelSize);
     ui->labelFirmwareVersion->setText(tr("Firmwareversion", "Firmware"));
     ui->labelSerialNumber->setText(tr("Serialnumber", "Serial number"));
     ui->labelProductionDate->setText(tr("Productiondate", "Production date"));
