@@ -293,7 +293,7 @@ void TestMainMenu::languageFromDataPartitionOverrides_data()
     QTest::newRow("German overridden") << 2 << true << "Level";
     QTest::newRow("number 0 is English") << 0 << false << "Level";
     QTest::newRow("number 25 is English") << 25 << false << "Level";
-    QTest::newRow("language without translation shows English") << 17 << false << "Level";
+    QTest::newRow("Finnish") << 17 << false << "Taso";
 }
 
 void TestMainMenu::languageFromDataPartitionOverrides()
