@@ -13,6 +13,7 @@
 #include "headphonesettings.h"
 #include "hearingprotection.h"
 #include "languageselect.h"
+#include "messagedialog.h"
 #include "micsettings.h"
 #include "powersaving.h"
 #include "resetsettings.h"
@@ -25,6 +26,7 @@
 #include "systeminformation.h"
 #include "systemsettings.h"
 #include "textfit.h"
+#include "virtualkeyboard.h"
 
 #include <QStackedWidget>
 #include <QtTest>
@@ -60,6 +62,9 @@ const QList<DialogMaker> &dialogs()
         {"language", plain<LanguageSelect>},
         {"reset", plain<ResetSettings>},
         {"pairing", plain<BluetoothPairing>},
+        {"keyboard", plain<VirtualKeyboard>},
+        // The yes/no/cancel question, all three buttons shown.
+        {"question", [](QWidget *p) { auto *d = new MessageDialog(p); d->setDialogType(3); return d; }},
         {"powersaving", [](QWidget *p) { auto *d = new PowerSaving(p); d->init(3600, 600); return d; }},
         {"brightness", [](QWidget *p) { auto *d = new Displaysettings(p); d->init(); return d; }},
         {"hearingprotection", [](QWidget *p) { auto *d = new HearingProtection(p); d->init(false, 0); return d; }},
