@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDebug>
+#include <QFile>
 #include <QFontDatabase>
 #include <QSocketNotifier>
 
@@ -35,6 +36,15 @@ void setupApplication()
     font.setWeight(50);
     QApplication::setFont(font);
     qDebug() << "Font" << font.family();
+}
+
+bool loadStyleSheet()
+{
+    QFile file(QStringLiteral(":/Stylesheets/Resources/Stylesheets/default.qss"));
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    qApp->setStyleSheet(QString::fromLatin1(file.readAll()));
+    return true;
 }
 
 void quitOnTerminationSignals()

@@ -1,4 +1,5 @@
 #include "mainmenu.h"
+#include "appsetup.h"
 #include "languagefollower.h"
 #include "ui_mainmenu.h"
 #include "screenfont.h"
@@ -101,7 +102,8 @@ MainMenu::MainMenu(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainMenu)
     m_audioCodec->init();
     initStartupFilter();
     initGps();
-    loadStyleSheet();
+    if (!loadStyleSheet())
+        qWarning() << "MainMenu: the style sheet could not be read";
     initSettingsScreen();
     initGpsMonitor();
     initStatusbar();
@@ -208,13 +210,6 @@ void MainMenu::initGps()
         gpsModul->switchOnGpsModul();
     else
         gpsModul->switchOffGpsModul();
-}
-
-void MainMenu::loadStyleSheet()
-{
-    QFile file(QStringLiteral(":/Stylesheets/Resources/Stylesheets/default.qss"));
-    if (file.open(QIODevice::ReadOnly))
-        qApp->setStyleSheet(QString::fromLatin1(file.readAll()));
 }
 
 void MainMenu::initSettingsScreen()

@@ -125,7 +125,6 @@ private:
     void restoreMixerDefaults();
     void initStartupFilter();
     void initGps();
-    void loadStyleSheet();
     void initSettingsScreen();
     void initGpsMonitor();
     void initStatusbar();

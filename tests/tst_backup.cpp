@@ -3,6 +3,7 @@
 #include "management.h"
 #include "messagedialog.h"
 #include "platform.h"
+#include "screendriver.h"
 #include "screenshot.h"
 #include "shellfixture.h"
 #include "simroot.h"
@@ -36,18 +37,10 @@ private slots:
     {
         setupApplication();
         QVERIFY(installEnglish(m_english));
-        // Every message is answered at once and its text kept.
-        connect(&m_answer, &QTimer::timeout, this, [this] {
-            if (auto *message = qobject_cast<MessageDialog *>(QApplication::activeModalWidget())) {
-                m_messages << message->findChild<QLabel *>(QStringLiteral("labelInfotext"))->text();
-                message->done(0);
-            }
-        });
-        m_answer.start(10);
     }
     void init()
     {
-        m_messages.clear();
+        m_answerer.texts.clear();
         // The main window mounts the partition and lets the settings be reloaded.
         m_shell = std::make_unique<ShellFixture>();
         m_root = &m_shell->root;
@@ -72,8 +65,7 @@ private:
     }
     std::unique_ptr<ShellFixture> m_shell;
     TestRoot *m_root = nullptr;
-    QTimer m_answer;
-    QStringList m_messages;
+    MessageAnswerer m_answerer;
     QTranslator m_english;
 };
 
@@ -104,7 +96,7 @@ void TestBackup::connectAndDisconnect()
     // Nothing was written into the bare mount point meanwhile.
     QCOMPARE(QDir(m_root->file(QStringLiteral("/sim"))).entryList({QStringLiteral("under-mountpoint*")}), QStringList());
     QVERIFY(dialog.isMounted() && !dialog.isExported());
-    QCOMPARE(m_messages, QStringList());
+    QCOMPARE(m_answerer.texts, QStringList());
 }
 
 void TestBackup::serviceFiles_data()
@@ -152,8 +144,8 @@ void TestBackup::serviceFiles()
 
     const QString onPartition = m_root->file(QStringLiteral("/media/kx500/") + file);
     QCOMPARE(QFileInfo::exists(onPartition), !deletable);
-    QCOMPARE(m_messages.size(), deletable ? 0 : 1);
-    QVERIFY(deletable || m_messages.first().contains(file));
+    QCOMPARE(m_answerer.texts.size(), deletable ? 0 : 1);
+    QVERIFY(deletable || m_answerer.texts.first().contains(file));
     if (!target.isEmpty())
         QCOMPARE(m_root->read(target), targetExists && !target.endsWith(QLatin1String(".ini")) ? oldTarget : content);
     QStringList expected{QStringLiteral("modprobe g_mass_storage -r"), QStringLiteral("mount /dev/mmcblk0p3 /media/kx500")};
@@ -198,7 +190,7 @@ void TestBackup::failedCommands()
     QVERIFY(QFile::remove(m_root->file(QStringLiteral("/home/root/serialNumber"))));
     QVERIFY(m_root->write(QStringLiteral("/bin/") + broken, "#!/bin/sh\nexit 1\n"));
     click(dialog, button.toLatin1().constData());
-    QCOMPARE(m_messages.size(), 1);
+    QCOMPARE(m_answerer.texts.size(), 1);
     QCOMPARE(dialog.isExported(), exported);
     QCOMPARE(dialog.isMounted(), mounted);
     QCOMPARE(dialog.isVisible(), open);

@@ -4,6 +4,7 @@
 #include "languageselect.h"
 #include "messagedialog.h"
 #include "platform.h"
+#include "screendriver.h"
 #include "screenshot.h"
 #include "selecttimezone.h"
 #include "shellfixture.h"
@@ -40,24 +41,14 @@ private slots:
     void initTestCase()
     {
         setupApplication();
-        QFile sheet(QStringLiteral(":/Stylesheets/Resources/Stylesheets/default.qss"));
-        QVERIFY(sheet.open(QIODevice::ReadOnly));
-        qApp->setStyleSheet(QString::fromUtf8(sheet.readAll()));
+        QVERIFY(loadStyleSheet());
         QVERIFY(installEnglish(m_english));
-        // Every message is answered at once and its text kept.
-        connect(&m_answer, &QTimer::timeout, this, [this] {
-            if (auto *message = qobject_cast<MessageDialog *>(QApplication::activeModalWidget())) {
-                m_messages << message->findChild<QLabel *>(QStringLiteral("labelInfotext"))->text();
-                message->done(0);
-            }
-        });
-        m_answer.start(10);
     }
     void init()
     {
         m_root = std::make_unique<TestRoot>();
         QVERIFY(m_root->isValid());
-        m_messages.clear();
+        m_answerer.texts.clear();
     }
     void cleanup() { m_root.reset(); }
 
@@ -83,8 +74,7 @@ private:
 
     std::unique_ptr<TestRoot> m_root;
     QTranslator m_english;
-    QTimer m_answer;
-    QStringList m_messages;
+    MessageAnswerer m_answerer;
     int m_setupCommands = 0;
 };
 
@@ -241,7 +231,7 @@ void TestDateTime::dateTimeSetsTheClock()
     const bool invalid = QTest::currentDataTag() == QLatin1String("31.02.");
     // An impossible date keeps the dialog open for a correction.
     QCOMPARE(dialog.isVisible(), invalid);
-    QCOMPARE(m_messages.size(), invalid ? 1 : 0);
+    QCOMPARE(m_answerer.texts.size(), invalid ? 1 : 0);
     QCOMPARE(dialog.getDateTimeSource(), source);
     if (expected.isEmpty()) {
         QCOMPARE(newCommands(), QStringList());

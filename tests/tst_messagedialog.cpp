@@ -20,9 +20,7 @@ private slots:
     {
         setupApplication();
         // As on the device: black dialogs, so a picture shows as lit pixels.
-        QFile sheet(QStringLiteral(":/Stylesheets/Resources/Stylesheets/default.qss"));
-        QVERIFY(sheet.open(QIODevice::ReadOnly));
-        qApp->setStyleSheet(QString::fromUtf8(sheet.readAll()));
+        QVERIFY(loadStyleSheet());
     }
     void dialogType_data();
     void dialogType();

@@ -91,9 +91,7 @@ private slots:
     void initTestCase()
     {
         setupApplication();
-        QFile sheet(QStringLiteral(":/Stylesheets/Resources/Stylesheets/default.qss"));
-        QVERIFY(sheet.open(QIODevice::ReadOnly));
-        qApp->setStyleSheet(QString::fromUtf8(sheet.readAll()));
+        QVERIFY(loadStyleSheet());
         QVERIFY(installEnglish(m_english));
     }
     void cleanup() { g_debugFeatures = 0; }

@@ -192,7 +192,7 @@ void Firmwareupdate::showUsbButtons()
 
 void Firmwareupdate::on_butConnect_clicked()
 {
-    m_connectedWithUsb = m_usb.handOver();
+    m_usb.handOver();
     showUsbButtons();
 }
 
@@ -202,7 +202,6 @@ void Firmwareupdate::on_butDisconnect_clicked()
         showUsbButtons();
         return;
     }
-    m_connectedWithUsb = false;
     ui->mainArea->setCurrentWidget(ui->pageSelectUnit);
     // The file the PC left is looked for again.
     if (m_updateUnit == 0)
@@ -582,6 +581,5 @@ void Firmwareupdate::reject()
         showUsbButtons();
         return;
     }
-    m_connectedWithUsb = false;
     QDialog::reject();
 }

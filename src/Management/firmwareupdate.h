@@ -111,7 +111,6 @@ private:
     int m_filesFound = 0;
     QString m_versionBeforeUpdate;
     QThread m_fileCopy;
-    bool m_connectedWithUsb = false;
     bool m_copying = false;
     bool m_rebooting = false;
     QString m_copyError;

@@ -641,8 +641,8 @@ void Systemsettings::on_butLanguage_clicked()
     if (dialog.exec() != QDialog::Accepted)
         return;
     m_selectedLanguageNum = dialog.getSelectedLanguage();
-    storeAndShow();
-    // Every screen takes its texts from the new language when it is shown.
+    storeSystemsettings();
+    // Every screen takes its texts from the new language, this one too.
     emit changeLanguage(m_selectedLanguageNum);
 }
 
@@ -765,35 +765,32 @@ void Systemsettings::on_butHearingProtection_clicked()
 
 void Systemsettings::on_butPairedHeadphone_clicked()
 {
-    BluetoothPairing dialog(this);
-    dialog.setPairingDevice(0);
-    if (dialog.exec() == QDialog::Accepted) {
-        m_btIdHeadphone = dialog.getBluetoothId();
-        m_btNameHeadphone = dialog.getBluetoothName();
-        // The volume offset belonged to the old headphones.
-        m_headphoneVolumeOffset = 0;
-        storeAndShow();
-        if (m_btSource)
-            m_btSource->resetBluetooth(m_btIdHeadphone);
-    }
-    // The dialog stopped the module's calling, whatever the outcome.
-    if (m_btSource)
-        m_btSource->callBtDeviceA2DP(false);
+    pairDevice(0, m_btSource, &m_btIdHeadphone, &m_btNameHeadphone);
 }
 
 void Systemsettings::on_butPairedMicrophone_clicked()
 {
+    pairDevice(1, m_btSink, &m_btIdMicrophone, &m_btNameMicrophone);
+}
+
+void Systemsettings::pairDevice(int device, Bluetooth *module, QString *id, QString *name)
+{
+    const bool sensor = device == 1;
     BluetoothPairing dialog(this);
-    dialog.setPairingDevice(1);
+    dialog.setPairingDevice(device);
     if (dialog.exec() == QDialog::Accepted) {
-        m_btIdMicrophone = dialog.getBluetoothId();
-        m_btNameMicrophone = dialog.getBluetoothName();
+        *id = dialog.getBluetoothId();
+        *name = dialog.getBluetoothName();
+        // The volume offset belonged to the old headphones.
+        if (!sensor)
+            m_headphoneVolumeOffset = 0;
         storeAndShow();
-        if (m_btSink)
-            m_btSink->resetBluetooth(m_btIdMicrophone);
+        if (module)
+            module->resetBluetooth(*id);
     }
-    if (m_btSink)
-        m_btSink->callBtDeviceA2DP(true);
+    // The dialog stopped the module's calling, whatever the outcome.
+    if (module)
+        module->callBtDeviceA2DP(sensor);
 }
 
 void Systemsettings::on_butCustomize_clicked()

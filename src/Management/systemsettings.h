@@ -163,6 +163,9 @@ private:
     void storeAndShow();
     void adjustDateTime(int mode);
     void selectTimezone(int page);
+    // Pairs the headphones (0) or the RM-3 (1) on their module and keeps the
+    // new device's address and name in *id and *name.
+    void pairDevice(int device, Bluetooth *module, QString *id, QString *name);
     // Delivery state: defaults stored, pairings deleted on both modules, reboot.
     void resetToDeliveryState();
     QString brightnessText() const;

@@ -2,6 +2,7 @@
 #define SCREENDRIVER_H
 
 #include "analoginputworker.h"
+#include "messagedialog.h"
 #include "screenshot.h"
 
 #include <QAbstractButton>
@@ -73,6 +74,24 @@ struct DialogCloser
             }
         });
         timer.start(20);
+    }
+};
+
+// Answers every message dialog at once, as an operator pressing its first
+// button, and keeps the texts it showed, in order.
+struct MessageAnswerer
+{
+    QStringList texts;
+    QTimer timer;
+    MessageAnswerer()
+    {
+        QObject::connect(&timer, &QTimer::timeout, [this] {
+            if (auto *message = qobject_cast<MessageDialog *>(QApplication::activeModalWidget())) {
+                texts << message->findChild<QLabel *>(QStringLiteral("labelInfotext"))->text();
+                message->done(0);
+            }
+        });
+        timer.start(10);
     }
 };
 

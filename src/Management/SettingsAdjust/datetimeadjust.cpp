@@ -97,7 +97,7 @@ void DateTimeAdjust::init(int mode, int dateFormat, int dateTimeSource)
 void DateTimeAdjust::applyFonts()
 {
     // A new style sheet on a widget drops the font given to it, so this
-    // follows every change of the highlights.
+    // follows the restyling of the fields in setSource.
     setScreenFont({ui->labelDay, ui->labelMonth, ui->labelYear, ui->labelHour, ui->labelMinute, ui->labelSecond},
                   kValuePixelSize, true);
     setScreenFont({ui->labelTimeTitle}, kTitlePixelSize, true);
@@ -123,7 +123,6 @@ void DateTimeAdjust::setDateFormat(int format)
         for (QWidget *widget : columns[field])
             widget->move(sorted[order[m_dateFormat][field]], widget->y());
     }
-    applyFonts();
 }
 
 void DateTimeAdjust::setSource(int source)
